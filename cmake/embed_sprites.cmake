@@ -1,0 +1,21 @@
+# Turns every resources/sprites/<id>.bmp into a byte array in one C++ file,
+# so that the sprites travel inside the executables.
+# Usage: cmake -DOUT=file.cpp -DDIR=resources/sprites -P embed_sprites.cmake
+file(GLOB files "${DIR}/*.bmp")
+list(SORT files)
+set(body "// Generated from resources/sprites: the game's bitmaps, byte for byte.\n")
+string(APPEND body "#include <cstdint>\n#include <span>\n\nnamespace {\n")
+set(table "")
+foreach(f IN LISTS files)
+  get_filename_component(name "${f}" NAME_WE)
+  file(READ "${f}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," hex "${hex}")
+  string(APPEND body "const uint8_t bmp_${name}[] = {${hex}};\n")
+  string(APPEND table "    {${name}, bmp_${name}, sizeof bmp_${name}},\n")
+endforeach()
+string(APPEND body "struct Entry { uint16_t id; const uint8_t* data; std::size_t size; };\n")
+string(APPEND body "const Entry entries[] = {\n${table}    {0, nullptr, 0},\n};\n}  // namespace\n\n")
+string(APPEND body "std::span<const uint8_t> SpriteFileBytes(uint16_t id) {\n")
+string(APPEND body "    for (const Entry& e : entries)\n        if (e.data && e.id == id) return {e.data, e.size};\n")
+string(APPEND body "    return {};\n}\n")
+file(WRITE "${OUT}" "${body}")

@@ -1,0 +1,44 @@
+// level_file.h -- Data.dat: six level records and the best player's record.
+//
+// Layout, little-endian and packed, 31164 bytes:
+//   0      6 x 5190  level records 1..6
+//   31140  4         best score, int32
+//   31144  20        best name, Windows-1251, right-padded with spaces
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "game/world.h"
+
+class Host;
+
+constexpr int32_t LevelRecordSize = 5190;
+constexpr int32_t BestScoreOffset = LevelCount * LevelRecordSize;  // 31140
+constexpr int32_t BestNameOffset = BestScoreOffset + 4;            // 31144
+constexpr int32_t DataFileSize = BestNameOffset + BestNameLength;  // 31164
+
+// Offsets inside one level record.
+constexpr int32_t ElementEntrySize = 9;    // kind byte, x, y
+constexpr int32_t MosquitoEntrySize = 13;  // alive, dir, x, y
+constexpr int32_t PlatformsOffset = 12;
+constexpr int32_t DecorationsOffset = PlatformsOffset + MaxPlatforms * ElementEntrySize;
+constexpr int32_t PickupsOffset = DecorationsOffset + MaxDecorations * ElementEntrySize;
+constexpr int32_t NestsOffset = PickupsOffset + MaxPickups * ElementEntrySize;
+constexpr int32_t MosquitoesOffset = NestsOffset + MaxNests * ElementEntrySize;
+constexpr int32_t GoalOffset = MosquitoesOffset + MaxMosquitoes * MosquitoEntrySize;
+static_assert(GoalOffset + 8 == LevelRecordSize);
+
+// Shows the sponsor message and loads level `level` (1..6) into the world.
+// Returns false, after telling the player, when Data.dat is missing or too
+// short; the world then holds no half-loaded level.
+bool LoadLevel(GameWorld& world, Host& host, uint8_t level);
+
+// The "Лучший игрок" command: shows the stored name and score.
+bool ShowBestPlayer(GameWorld& world, Host& host);
+
+// The stored best score, or nothing when the record cannot be read.
+std::optional<int32_t> ReadBestScore(Host& host);
+
+// Writes the current score and player name into a complete Data.dat.
+bool WriteBestRecord(GameWorld& world, Host& host);

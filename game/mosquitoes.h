@@ -1,0 +1,19 @@
+// mosquitoes.h -- the swarm: flight, chase and detours, bites, and the nests.
+#pragma once
+
+#include <cstdint>
+
+struct GameWorld;
+
+void UpdateMosquitoes(GameWorld& world);
+void UpdateNests(GameWorld& world);
+void SpawnMosquito(GameWorld& world, int32_t x, int32_t y);
+
+// Pieces of the flight rules, exposed for the tests.
+int32_t NextMosquitoX(const GameWorld& world, int slot);
+int32_t NextMosquitoY(const GameWorld& world, int slot);
+bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y);
+bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y);
+bool CanChase(GameWorld& world, int slot);
+bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot);
+bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by);

@@ -1,0 +1,19 @@
+// player.h -- the soldier: contact with platforms, walking, jumping, the rifle.
+#pragma once
+
+struct GameWorld;
+class Host;
+
+// Platform pass: draws the platforms, sets the soldier's contact flags and
+// runs the repellent-device rules at each device's place in slot order.
+void UpdatePlatforms(GameWorld& world, Host& host);
+
+// Player step: move, aim, jump, weapon, fall, camera, then draw the soldier.
+void UpdatePlayer(GameWorld& world, Host& host);
+
+// The empty magazine that drops from the rifle at a reload.
+void EjectMagazine(GameWorld& world);
+void UpdateFallingMagazine(GameWorld& world);
+
+// Clears the move, aim and fire requests.
+void ResetInput(GameWorld& world);

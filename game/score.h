@@ -1,0 +1,12 @@
+// score.h -- points and the floating score texts that rise where they were won.
+#pragma once
+
+#include <cstdint>
+
+struct GameWorld;
+class ClientSurface;
+
+void AddScore(GameWorld& world, int32_t x, int32_t y, int32_t points);
+
+// Draws the live score texts over the presented picture and ages them.
+void DrawScorePopups(GameWorld& world, ClientSurface& surface);

@@ -1,0 +1,12 @@
+// tick.h -- one 50 ms step of the game: the table of contents of the rules.
+#pragma once
+
+struct GameWorld;
+class Host;
+
+// Runs one tick: new-game request, colour-depth check, background, the world
+// step, presentation, HUD, score texts and the end of the game.
+void GameTick(GameWorld& world, Host& host);
+
+// What the view does on every expiry of timer 1: a tick, then the counter.
+void RunTimerTick(GameWorld& world, Host& host);

@@ -1,0 +1,183 @@
+// world.h -- the one record that holds every piece of a game's state.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "input/key_bindings.h"
+
+// ---------------------------------------------------------------------------
+// Fixed numbers of the game. Every capacity lives here and nowhere else.
+// ---------------------------------------------------------------------------
+constexpr int32_t FrameWidth = 800;        // px, frame buffer and visible level
+constexpr int32_t FrameHeight = 500;       // px
+constexpr uint8_t JumpLength = 12;         // rising ticks of one jump
+constexpr int32_t MosquitoSpawnDir = 1;    // every spawned mosquito faces right
+
+constexpr int MaxPlatforms = 200;
+constexpr int MaxDecorations = 100;
+constexpr int MaxPickups = 100;
+constexpr int MaxNests = 30;
+constexpr int MaxMosquitoes = 100;
+constexpr int MaxBullets = 100;
+constexpr int MaxScorePopups = 10;
+
+constexpr uint32_t TransparentKey = 0x00FFFFFF;  // sprite colour never copied
+
+constexpr int LevelCount = 6;
+constexpr int BestNameLength = 20;  // bytes of the stored best player's name
+
+// Why a game ends.
+enum DeathCode : uint8_t {
+    DeathNone = 0,
+    DeathAtNest = 1,    // health ran out standing in a nest
+    DeathBitten = 2,    // health ran out from mosquito bites
+    DeathFell = 3,      // fell below the death plane
+};
+
+// Platform kinds (Platform::type). Any other value is an empty slot.
+enum PlatformType : uint8_t {
+    PlatformNone = 0,
+    PlatformLedge = 1,     // 120 x 30 grass-topped ledge
+    PlatformBlock = 2,     // 100 x 100 stone block
+    PlatformRaptorOff = 3, // repellent device, not yet switched on
+    PlatformRaptorOn = 4,  // repellent device, red lamp lit
+};
+
+// ---------------------------------------------------------------------------
+// Records. Every table slot carries its own presence field; 0 means empty.
+// All positions are level pixels, x to the right, y downwards.
+// ---------------------------------------------------------------------------
+struct Platform {
+    int32_t x = 0, y = 0;  // top-left corner of the sprite
+    uint8_t type = 0;      // PlatformType; presence
+};
+
+struct Decoration {
+    int32_t x = 0, y = 0;  // top-left corner of the sprite
+    uint8_t type = 0;      // 1..7 select the sprite; presence
+};
+
+struct Pickup {
+    int32_t x = 0, y = 0;  // top-left corner of the 20 x 20 sprite
+    uint8_t type = 0;      // 1..6 kind; 0 empty or collected; presence
+};
+
+struct Nest {
+    int32_t x = 0, y = 0;    // top-left corner of the 50 x 50 sprite
+    uint8_t spawnTimer = 0;  // ticks towards the next release; 0 empty slot
+};
+
+struct Goal {
+    int32_t x = 0, y = 0;  // top-left corner of the 50 x 50 exit sprite
+};
+
+struct Mosquito {
+    int32_t x = 0, y = 0;  // pivot of the rotated sprite
+    uint8_t alive = 0;     // nonzero alive; presence
+    int32_t dir = 0;       // -1 left, +1 right, 0 undecided until drawn
+    float heading = 0.0f;  // rad from straight down: 0 down, pi/2 level, pi up
+    uint8_t chasing = 0;   // 1 while it has a clear path to the soldier
+};
+
+struct Bullet {
+    int32_t x = 0, y = 0;
+    float angle = 0.0f;    // rad, copied from the aim angle at the shot
+    uint8_t active = 0;    // presence
+    int32_t facing = 0;    // soldier's facing at the shot, -1 or 1
+};
+
+struct ScorePopup {
+    int32_t x = 0, y = 0;  // where the text is drawn, level space
+    uint8_t ttl = 0;       // ticks of display left; 0 free slot
+    int32_t value = 0;     // points shown
+};
+
+struct FallingMagazine {
+    int32_t x = 0, y = 0;  // top-left of the 7 x 7 sprite
+    uint8_t active = 0;
+};
+
+struct PlayerState {
+    int32_t x = 0;               // px, point between the feet
+    int32_t y = 0;               // px, the soles
+    int32_t facing = 0;          // -1 left, 1 right
+    int32_t moveDir = 0;         // -1, 0, 1 requested by the move keys
+    int32_t aimDir = 0;          // -1 down, 0, 1 up requested by the aim keys
+    float aimAngle = 0.0f;       // rad; 0 level, positive raises the muzzle
+    uint8_t walkFrame = 0;       // leg phase, 0 or 1
+    uint8_t jumpTicksLeft = 0;   // rising ticks left in the current jump
+    uint8_t onGround = 0;        // contact flags, set by the platform pass,
+    uint8_t blocked = 0;         //   cleared at the end of the player step
+    uint8_t headBump = 0;
+    uint8_t fireState = 0;       // 0 idle, 1-2 firing, 3-15 reloading, 6 empty
+    uint8_t rounds = 0;          // rounds in the magazine, at most 30
+    uint8_t spareMagazines = 0;  // full magazines carried, at most 10
+    uint8_t fireSoundCountdown = 0;  // ticks to the idle stop of the firing sound
+    uint8_t health = 0;          // 0..100
+    uint8_t invulnerableTicks = 0;   // ticks of protection left
+    uint8_t damageTint = 0;      // strength of the red tint, 0..255
+};
+
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top.
+struct FrameBuffer {
+    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
+    uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+    uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+};
+
+// ---------------------------------------------------------------------------
+// The world. Created with these initial values; a test owns a fresh one.
+// ---------------------------------------------------------------------------
+struct GameWorld {
+    uint8_t soundOn = 1;
+    KeyBindings keyBindings;
+    uint8_t levelNumber = 1;        // 1..6; 7 after the victory
+    uint8_t gameRunning = 1;
+    uint8_t newGameRequested = 0;
+    uint8_t tickCounter = 0;        // wraps 255 -> 0 after every tick
+    int32_t cameraLeft = 0;         // level x at the frame's left edge
+    int32_t cameraTop = 0;          // level y at the frame's top edge
+    uint8_t raptorOnScreen = 0;     // a lit repellent device is in view
+    int32_t score = 0;
+    uint8_t deathCode = DeathNone;  // DeathCode
+    int32_t deathPlaneY = 0;        // below this y a falling soldier dies
+    std::string playerName;         // Windows-1251 bytes, at most 20
+    uint8_t stopPending = 0;        // a firing-sound stop is scheduled
+    uint8_t keyPressCounter = 0;    // key-downs seen with every key bound
+    uint8_t selectedAction = 0;     // slot the key-capture dialog will set
+
+    std::array<Platform, MaxPlatforms> platforms{};
+    std::array<Decoration, MaxDecorations> decorations{};
+    std::array<Pickup, MaxPickups> pickups{};
+    std::array<Nest, MaxNests> nests{};
+    std::array<Mosquito, MaxMosquitoes> mosquitoes{};
+    std::array<Bullet, MaxBullets> bullets{};
+    std::array<ScorePopup, MaxScorePopups> scorePopups{};
+    Goal goal{};
+    FallingMagazine fallingMagazine{};
+    PlayerState player{};
+
+    FrameBuffer frameBuffer;
+};
+
+// True when left <= px <= right and top <= py <= bottom: every edge is inside.
+inline bool PointInRect(int32_t px, int32_t py, int32_t left, int32_t top, int32_t right,
+                        int32_t bottom) {
+    return left <= px && px <= right && top <= py && py <= bottom;
+}
+
+// Real to integer, halves away from zero; out-of-range values saturate.
+int32_t RoundHalfAway(float v);
+
+// Truncation toward zero of a double, saturating instead of overflowing
+// (and 0 for NaN), so hostile values never reach undefined behaviour.
+int32_t TruncToInt(double v);
+
+// Coordinate arithmetic wraps at 32 bits like the machine does, never UB.
+inline int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
+inline int32_t AddWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) + b); }
+inline int32_t SubWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) - b); }
+inline int32_t MulWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) * b); }

@@ -1,0 +1,13 @@
+// keys.h -- turns key-down and key-up events into the soldier's requests.
+#pragma once
+
+#include <cstdint>
+
+struct GameWorld;
+class Host;
+
+void DispatchKeyDown(GameWorld& world, Host& host, int32_t key);
+void DispatchKeyUp(GameWorld& world, Host& host, int32_t key);
+
+// The key-capture dialog: stores `key` in the slot named by selectedAction.
+void StoreCapturedKey(GameWorld& world, int32_t key);

@@ -1,0 +1,15 @@
+// frame.h -- the frame buffer's life in a tick: background, tints, presentation.
+#pragma once
+
+struct GameWorld;
+class ClientSurface;
+
+void FillBackground(GameWorld& world);
+void ApplyDamageTint(GameWorld& world);
+void ApplyProtectionTint(GameWorld& world);
+
+// Centres the 800 x 500 picture in the client area, raised by 50 px.
+void MapPicture(ClientSurface& surface);
+
+// Copies the frame buffer to picture position (0, 0).
+void PresentFrame(const GameWorld& world, ClientSurface& surface);
