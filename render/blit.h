@@ -7,13 +7,27 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "render/sprites.h"
 
 struct GameWorld;
+struct FrameBuffer;
 
 void BlitSprite(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w, int32_t h);
 void BlitSpriteMirrored(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
                         int32_t h, int32_t step);
 void BlitSpriteRotated(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
                        int32_t h, float angle, int32_t facing);
+
+// The same three copies from any picture to frame position (sx, sy), camera
+// already applied. `pixels` is read as a w x h request: pixel (row i,
+// column j) is pixels[i * w + j], and an index past the end of `pixels` is
+// transparent. Tools and tests use these with pictures of their own.
+void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                int32_t w, int32_t h);
+void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
+                        std::span<const uint32_t> pixels, int32_t w, int32_t h, int32_t step);
+void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy,
+                       std::span<const uint32_t> pixels, int32_t w, int32_t h, float angle,
+                       int32_t facing);

@@ -1,0 +1,296 @@
+// mosquitoes.cpp -- the swarm: flight, chase and detours, bites, and the nests.
+//
+// A mosquito homes in on a point 30 px above the soldier's feet, 5 px a
+// tick in a straight line. Ray casting is dear, so each mosquito re-plans
+// only once every 10 ticks (slots staggered by index) and coasts along its
+// heading in between. Headings are measured from straight down; the
+// left/right sense lives in `dir`.
+#include "game/mosquitoes.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "game/score.h"
+#include "game/world.h"
+#include "render/blit.h"
+
+namespace {
+
+constexpr int32_t FlightStep = 5;           // px per tick along the heading
+constexpr int32_t AimAboveFeet = 30;        // px, the point mosquitoes fly at
+constexpr double ArrivalDistance = 11.0;    // px, closer than this: no re-plan
+constexpr int32_t ReplanPeriod = 10;        // ticks between two re-plans of a slot
+constexpr int32_t RayLength = 800;          // px, chase ray reach
+constexpr int32_t RayStep = 5;              // px between ray samples
+constexpr int32_t DetourStep = 10;          // px, detour candidates every 10..
+constexpr int32_t DetourReach = 100;        // ..up to 100 px from the blocked point
+constexpr int32_t PathLength = 200;         // px, straight path test reach
+constexpr int32_t PathTolerance = 3;        // px, how near a sample must come to the target
+constexpr uint8_t BiteDamage = 10;          // health per bite
+constexpr uint8_t BiteTint = 10;            // red tint per bite
+constexpr uint8_t NestDamage = 20;          // health per tick in a nest
+constexpr uint8_t NestTint = 20;            // red tint per tick in a nest
+constexpr uint8_t TintCeiling = 245;        // tint at or above this: saturate / leave alone
+constexpr uint8_t NestReleasePeriod = 100;  // ticks between two releases of a nest
+constexpr uint8_t SpawnAlive = 100;
+constexpr float SpawnHeading = -0.000001f;  // just off straight down
+constexpr double SpriteHeadingOffset = 1.570795;  // the bitmap faces right: heading pi/2
+constexpr int32_t MosquitoWidth = 50, MosquitoHeight = 25;  // px
+constexpr int32_t NestSize = 50;                            // px
+
+// Distance of an offset. The squares are taken in double: exact for any
+// distance a level can hold, and no overflow for hostile coordinates.
+double Length(int32_t dx, int32_t dy) {
+    return std::sqrt(double(dx) * double(dx) + double(dy) * double(dy));
+}
+
+int32_t SignOf(int32_t v) { return v > 0 ? 1 : -1; }
+
+// Heading from straight down towards (dx, dy) at distance `dist`, the way the
+// re-plan and the path test both compute it.
+float HeadingFor(int32_t dy, double dist) { return float(std::acos(double(dy) / dist)); }
+
+// Offset along a heading: x component (sense still to be applied), y component.
+int32_t AlongX(float heading, int32_t r) { return TruncToInt(std::sin(double(heading)) * r); }
+int32_t AlongY(float heading, int32_t r) { return TruncToInt(std::cos(double(heading)) * r); }
+
+bool InSoldierBox(const PlayerState& p, int32_t x, int32_t y) {
+    return PointInRect(x, y, SubWrap(p.x, 20), SubWrap(p.y, AimAboveFeet), AddWrap(p.x, 20), p.y);
+}
+
+bool OnScreenStrict(const GameWorld& world, int32_t x, int32_t y) {
+    int32_t sx = SubWrap(x, world.cameraLeft);
+    int32_t sy = SubWrap(y, world.cameraTop);
+    return 0 < sx && sx < FrameWidth && 0 < sy && sy < FrameHeight;
+}
+
+// A bite: -10 health (never below 0), +10 red tint (saturating at 255).
+void Bite(GameWorld& world) {
+    PlayerState& p = world.player;
+    p.health = p.health > BiteDamage ? uint8_t(p.health - BiteDamage) : 0;
+    p.damageTint = p.damageTint >= TintCeiling ? 255 : uint8_t(p.damageTint + BiteTint);
+    if (p.health == 0) world.deathCode = DeathBitten;
+}
+
+// Standing in a nest: -20 health, and the tint rises by 20 only while it is
+// still below 245, never past 255.
+void NestSting(GameWorld& world) {
+    PlayerState& p = world.player;
+    p.health = p.health > NestDamage ? uint8_t(p.health - NestDamage) : 0;
+    if (p.damageTint < TintCeiling) {
+        int tint = p.damageTint + NestTint;
+        p.damageTint = uint8_t(tint > 255 ? 255 : tint);
+    }
+    if (p.health == 0) world.deathCode = DeathAtNest;
+}
+
+// Re-plan of slot i. Returns false when the mosquito must skip the bite
+// (the soldier is invulnerable), true to go on with the bite.
+bool Replan(GameWorld& world, int i) {
+    Mosquito& m = world.mosquitoes[size_t(i)];
+    const PlayerState& p = world.player;
+    int32_t dx = SubWrap(p.x, m.x);
+    int32_t dy = SubWrap(SubWrap(p.y, AimAboveFeet), m.y);
+    double dist = Length(dx, dy);
+    if (dist <= ArrivalDistance) return true;  // arrived: hang here this tick
+    if (p.invulnerableTicks != 0) return false;
+
+    // Turn to face the soldier before the chase test, so even a mosquito
+    // that cannot reach him looks at him.
+    m.heading = HeadingFor(dy, dist);
+    if (dx != 0) m.dir = SignOf(dx);
+
+    m.chasing = CanChase(world, i) ? 1 : 0;
+    if (m.chasing) {
+        int32_t nx = NextMosquitoX(world, i);
+        int32_t ny = NextMosquitoY(world, i);
+        m.x = nx;
+        m.y = ny;
+    }
+    return true;
+}
+
+// Between re-plans a chasing mosquito flies on along its heading, but not
+// into a platform: there it hangs until its next re-plan.
+bool Coast(GameWorld& world, int i) {
+    Mosquito& m = world.mosquitoes[size_t(i)];
+    if (!m.chasing) return true;
+    if (world.player.invulnerableTicks != 0) return false;
+    int32_t nx = NextMosquitoX(world, i);
+    int32_t ny = NextMosquitoY(world, i);
+    if (!HitsSolidPlatform(world, nx, ny)) {
+        m.x = nx;
+        m.y = ny;
+    }
+    return true;
+}
+
+void UpdateMosquito(GameWorld& world, int i) {
+    Mosquito& m = world.mosquitoes[size_t(i)];
+
+    // A lit repellent device in view kills every mosquito on screen; the
+    // victim still bites and is drawn once more in this tick.
+    if (world.raptorOnScreen && OnScreenStrict(world, m.x, m.y)) {
+        m.alive = 0;
+        AddScore(world, m.x, m.y, 500);
+    }
+
+    bool mayBite = i % ReplanPeriod == world.tickCounter % ReplanPeriod ? Replan(world, i)
+                                                                         : Coast(world, i);
+
+    if (mayBite && world.player.invulnerableTicks == 0 && IsInBiteRange(world, m.x, m.y))
+        Bite(world);
+
+    if (m.dir == 0) m.dir = world.player.x > m.x ? 1 : -1;
+
+    SpriteId frame = world.tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
+    float angle = float(double(m.heading) - SpriteHeadingOffset);
+    BlitSpriteRotated(world, m.x, m.y, frame, MosquitoWidth, MosquitoHeight, angle, m.dir);
+}
+
+}  // namespace
+
+int32_t NextMosquitoX(const GameWorld& world, int slot) {
+    const Mosquito& m = world.mosquitoes[size_t(slot)];
+    return AddWrap(m.x, MulWrap(m.dir, AlongX(m.heading, FlightStep)));
+}
+
+int32_t NextMosquitoY(const GameWorld& world, int slot) {
+    const Mosquito& m = world.mosquitoes[size_t(slot)];
+    return AddWrap(m.y, AlongY(m.heading, FlightStep));
+}
+
+// Ledges and blocks are solid to mosquitoes; the repellent devices are not.
+// Every slot is looked at, so the cost is the same wherever the point is.
+bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y) {
+    bool hit = false;
+    for (const Platform& pl : world.platforms) {
+        if (pl.type == PlatformLedge)
+            hit |= PointInRect(x, y, pl.x, pl.y, AddWrap(pl.x, 120), AddWrap(pl.y, 30));
+        else if (pl.type == PlatformBlock)
+            hit |= PointInRect(x, y, pl.x, pl.y, AddWrap(pl.x, 100), AddWrap(pl.y, 100));
+    }
+    return hit;
+}
+
+bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y) {
+    const PlayerState& p = world.player;
+    return PointInRect(x, y, SubWrap(p.x, 40), SubWrap(p.y, 44), AddWrap(p.x, 40), AddWrap(p.y, 1));
+}
+
+// Casts a ray along the current heading. A free ray (or one that meets the
+// soldier) lets the mosquito fly on; a blocked one makes a chasing mosquito
+// look for a detour and re-aim at it.
+bool CanChase(GameWorld& world, int slot) {
+    Mosquito& m = world.mosquitoes[size_t(slot)];
+    const PlayerState& p = world.player;
+
+    int32_t bx = 0, by = 0;
+    bool blocked = false;
+    for (int32_t r = 0; r < RayLength; r += RayStep) {
+        int32_t sx = AddWrap(m.x, MulWrap(m.dir, AlongX(m.heading, r)));
+        int32_t sy = AddWrap(m.y, AlongY(m.heading, r));
+        if (InSoldierBox(p, sx, sy)) return true;
+        if (HitsSolidPlatform(world, sx, sy)) {
+            bx = sx;
+            by = sy;
+            blocked = true;
+            break;
+        }
+    }
+    if (!blocked) return true;
+
+    // One that had lost the chase does not look for a way round.
+    if (!m.chasing) return false;
+    if (!FindDetour(world, bx, by, slot)) return false;
+
+    int32_t ddx = SubWrap(bx, m.x);
+    int32_t ddy = SubWrap(by, m.y);
+    int64_t d = int64_t(Length(ddx, ddy));
+    if (d <= int64_t(ArrivalDistance)) return false;
+    if (p.invulnerableTicks != 0) return false;
+
+    m.heading = HeadingFor(ddy, double(d));
+    m.dir = ddx != 0 ? SignOf(ddx) : 0;  // straight up or down: decided when drawn
+    return true;
+}
+
+// Looks 10..100 px left, right, above and below the blocked point for a free
+// spot the mosquito can reach in a straight line.
+bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot) {
+    const Mosquito& m = world.mosquitoes[size_t(slot)];
+    for (int32_t o = DetourStep; o <= DetourReach; o += DetourStep) {
+        const int32_t candidates[4][2] = {
+            {SubWrap(x, o), y}, {AddWrap(x, o), y}, {x, SubWrap(y, o)}, {x, AddWrap(y, o)}};
+        for (const auto& c : candidates) {
+            if (HitsSolidPlatform(world, c[0], c[1])) continue;
+            if (IsPathClear(world, m.x, m.y, c[0], c[1])) {
+                x = c[0];
+                y = c[1];
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Walks 200 px from (ax, ay) towards (bx, by) in 5 px samples; true when a
+// sample comes within 3 px of the target before any platform is met.
+bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
+    int32_t dx = SubWrap(bx, ax);
+    int32_t dy = SubWrap(by, ay);
+    int64_t d = int64_t(Length(dx, dy));
+    int32_t sense = dx != 0 ? SignOf(dx) : 0;
+    float theta = d == 0 ? 0.0f : HeadingFor(dy, double(d));
+
+    if (HitsSolidPlatform(world, ax, ay)) return false;
+    for (int32_t r = 0; r < PathLength; r += RayStep) {
+        int32_t sx = AddWrap(ax, sense * AlongX(theta, r));
+        int32_t sy = AddWrap(ay, AlongY(theta, r));
+        if (HitsSolidPlatform(world, sx, sy)) return false;
+        if (std::llabs(int64_t(bx) - sx) <= PathTolerance && std::llabs(int64_t(by) - sy) <= PathTolerance)
+            return true;
+    }
+    return false;
+}
+
+void UpdateMosquitoes(GameWorld& world) {
+    for (int i = 0; i < MaxMosquitoes; ++i)
+        if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, i);
+}
+
+void UpdateNests(GameWorld& world) {
+    PlayerState& p = world.player;
+    for (Nest& nest : world.nests) {
+        if (nest.spawnTimer == 0) continue;
+        BlitSprite(world, nest.x, nest.y, SpriteNest, NestSize, NestSize);
+
+        if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize), AddWrap(nest.y, NestSize)) &&
+            p.invulnerableTicks == 0)
+            NestSting(world);
+
+        // Only a nest in view releases; one out of view loses its turn.
+        ++nest.spawnTimer;
+        if (nest.spawnTimer > NestReleasePeriod) {
+            bool inView = PointInRect(nest.x, nest.y, world.cameraLeft, world.cameraTop,
+                                      AddWrap(world.cameraLeft, FrameWidth),
+                                      AddWrap(world.cameraTop, FrameHeight));
+            if (inView && world.raptorOnScreen == 0)
+                SpawnMosquito(world, AddWrap(nest.x, NestSize / 2), SubWrap(nest.y, NestSize / 2));
+            nest.spawnTimer = 1;
+        }
+    }
+}
+
+void SpawnMosquito(GameWorld& world, int32_t x, int32_t y) {
+    for (Mosquito& m : world.mosquitoes) {
+        if (m.alive) continue;
+        m.x = x;
+        m.y = y;
+        m.alive = SpawnAlive;
+        m.dir = MosquitoSpawnDir;
+        m.heading = SpawnHeading;  // flies straight down until it first re-plans
+        m.chasing = 0;
+        return;
+    }
+}
