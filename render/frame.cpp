@@ -1,0 +1,45 @@
+// frame.cpp -- the frame buffer's life in a tick: background, tints, presentation.
+#include "render/frame.h"
+
+#include <algorithm>
+
+#include "game/host.h"
+#include "game/world.h"
+#include "render/sprites.h"
+
+// The sky does not scroll: every tick starts from the top 500 rows of the
+// 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
+// first 400,000 pixels. A background missing from the build leaves black.
+void FillBackground(GameWorld& world) {
+    std::vector<uint32_t>& frame = world.frameBuffer.pixels;
+    const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
+    const size_t copied = std::min(sky.size(), frame.size());
+    std::copy_n(sky.begin(), copied, frame.begin());
+    std::fill(frame.begin() + std::ptrdiff_t(copied), frame.end(), 0x000000u);
+}
+
+// The tints are OR-ed, not added: a strength of 1 only sets the channel's
+// lowest bit, 255 turns the channel fully on.
+static void OrIntoFrame(GameWorld& world, uint32_t bits) {
+    for (uint32_t& pixel : world.frameBuffer.pixels) pixel |= bits;
+}
+
+void ApplyDamageTint(GameWorld& world) {
+    OrIntoFrame(world, uint32_t(world.player.damageTint) << 16);
+}
+
+void ApplyProtectionTint(GameWorld& world) {
+    OrIntoFrame(world, uint32_t(world.player.invulnerableTicks) << 8);
+}
+
+// Centred horizontally; vertically centred and then raised 50 px, which
+// leaves the HUD room below the picture. The divisions truncate toward zero.
+void MapPicture(ClientSurface& surface) {
+    const int32_t ox = surface.ClientWidth() / 2 - FrameWidth / 2;
+    const int32_t oy = surface.ClientHeight() / 2 - FrameHeight / 2 - 50;
+    surface.SetOrigin(ox, oy);
+}
+
+void PresentFrame(const GameWorld& world, ClientSurface& surface) {
+    surface.DrawPixels(0, 0, world.frameBuffer.pixels.data(), FrameWidth, FrameHeight);
+}

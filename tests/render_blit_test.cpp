@@ -1,0 +1,278 @@
+// render_blit_test.cpp -- the three blitters: clipping, the key colour, mirroring, rotation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "game/world.h"
+#include "render/blit.h"
+#include "render/sprites.h"
+
+namespace {
+
+constexpr uint32_t Ground = 0x00123456;  // what the frame shows before a blit
+
+std::unique_ptr<GameWorld> GroundWorld() {
+    auto world = std::make_unique<GameWorld>();
+    world->frameBuffer.pixels.assign(world->frameBuffer.pixels.size(), Ground);
+    return world;
+}
+
+// A fully opaque picture whose every pixel is different.
+std::vector<uint32_t> Numbered(int32_t w, int32_t h) {
+    std::vector<uint32_t> p(size_t(w) * size_t(h));
+    for (size_t k = 0; k < p.size(); ++k) p[k] = 0x00100000u + uint32_t(k);
+    return p;
+}
+
+// Frame pixels that differ from the ground, as (px, py, value).
+struct Drawn { int32_t px, py; uint32_t v; bool operator==(const Drawn&) const = default; };
+std::vector<Drawn> DrawnPixels(const GameWorld& world) {
+    std::vector<Drawn> out;
+    for (int32_t py = 0; py < FrameHeight; ++py)
+        for (int32_t px = 0; px < FrameWidth; ++px)
+            if (world.frameBuffer.at(px, py) != Ground) out.push_back({px, py, world.frameBuffer.at(px, py)});
+    return out;
+}
+
+// The rotated copy written out step by step, with nothing worked out ahead:
+// the reference the blitter has to match bit for bit.
+void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                        int32_t w, int32_t h, float angle, int32_t facing) {
+    for (int32_t i = 0; i < h; ++i) {
+        for (int32_t j = 0; j < w; ++j) {
+            const size_t index = size_t(i) * size_t(w) + size_t(j);
+            if (index >= pixels.size() || pixels[index] == TransparentKey || (i == 0 && j == 0)) continue;
+            const double r = std::sqrt(double(i * i + j * j));
+            const float rf = float(r);
+            const double alpha = std::acos(i / r);
+            const double theta = alpha + angle;
+            const float s = float(std::sin(theta));
+            const float c = float(std::cos(theta));
+            const int32_t dx = RoundHalfAway(rf * s);
+            const int32_t dy = RoundHalfAway(rf * c);
+            const int32_t px = AddWrap(MulWrap(dx, facing), sx);
+            const int32_t py = AddWrap(dy, sy);
+            if (0 < px && px < 800 && 0 < py && py < 500) frame.at(px, py) = pixels[index];
+        }
+    }
+}
+
+const SpriteId RotatedSprites[] = {SpriteRifle, SpriteRifleFlash, SpriteRifleEmpty, SpriteMosquitoA,
+                                   SpriteMosquitoB};
+
+}  // namespace
+
+TEST(PlainBlit, CutsAtTheStrictFrameEdges) {
+    auto world = GroundWorld();
+    const std::vector<uint32_t> pic = Numbered(4, 3);
+    BlitPixels(world->frameBuffer, 0, 0, pic, 4, 3);
+    // Row 0 and column 0 of the frame never take a sprite pixel.
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{1, 1, pic[5]}, {2, 1, pic[6]}, {3, 1, pic[7]},
+                                                       {1, 2, pic[9]}, {2, 2, pic[10]}, {3, 2, pic[11]}}));
+
+    world = GroundWorld();
+    BlitPixels(world->frameBuffer, 798, 498, pic, 4, 3);
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{798, 498, pic[0]}, {799, 498, pic[1]},
+                                                       {798, 499, pic[4]}, {799, 499, pic[5]}}));
+}
+
+TEST(PlainBlit, CameraAndFarAwayPositions) {
+    auto world = GroundWorld();
+    world->cameraLeft = 1000;
+    world->cameraTop = -50;
+    const SpriteInfo& ledge = *FindSprite(SpriteLedge);
+    for (int32_t x : {1000 - ledge.width, 1800, 1000 - ledge.width + 1}) {
+        BlitSprite(*world, x, 100, SpriteLedge, ledge.width, ledge.height);
+        EXPECT_TRUE(DrawnPixels(*world).empty()) << x;  // the last column at px 0 is cut too
+    }
+    BlitSprite(*world, 1799, 100, SpriteLedge, ledge.width, ledge.height);
+    const auto drawn = DrawnPixels(*world);
+    ASSERT_FALSE(drawn.empty());
+    for (const Drawn& d : drawn) {
+        EXPECT_EQ(d.px, 799);
+        EXPECT_EQ(d.v, SpritePixels(SpriteLedge)[size_t(d.py - 150) * size_t(ledge.width)]);
+    }
+}
+
+TEST(MirroredBlit, HostileCoordinatesWrapLikeTheMachine) {
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min(), Max = std::numeric_limits<int32_t>::max();
+    auto world = GroundWorld();
+    world->cameraLeft = Min;
+    world->cameraTop = Max;
+    BlitSprite(*world, Max, -5, SpriteLedge, 120, 30);
+    BlitSpriteRotated(*world, 0, 0, SpriteRifle, 35, 13, 1e30f, Min);
+    BlitSpriteRotated(*world, 0, 0, SpriteRifle, 35, 13, std::nanf(""), 1);
+    EXPECT_TRUE(DrawnPixels(*world).empty());
+
+    // sx = 7 - Min wraps to Min + 7, sy = Min - Max wraps to 1. With a step of
+    // Max the running column wraps too: columns 1, 3 and 5 land on 6, 4, 2.
+    BlitSpriteMirrored(*world, 7, Min, SpriteTorso, 9, 17, Max);
+    const std::span<const uint32_t> torso = SpritePixels(SpriteTorso);
+    std::vector<Drawn> expected;
+    for (int32_t i = 0; i < 16; ++i)
+        for (int32_t j : {5, 3, 1})
+            if (torso[size_t(i * 9 + j)] != TransparentKey) expected.push_back({7 - j, 1 + i, torso[size_t(i * 9 + j)]});
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(DrawnPixels(*world), expected);
+}
+
+TEST(PlainBlit, OnlyPureWhiteIsTransparentAndShortPicturesAreCut) {
+    auto world = GroundWorld();
+    const std::vector<uint32_t> pic = {TransparentKey, 0x00FEFFFF, 0x00000000, 0x00FFFFFE, 0x01FFFFFF};
+    // A 3 x 3 request of a 5-pixel picture: the missing four are transparent.
+    BlitPixels(world->frameBuffer, 10, 20, pic, 3, 3);
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{11, 20, 0x00FEFFFF}, {12, 20, 0x00000000},
+                                                       {10, 21, 0x00FFFFFE}, {11, 21, 0x01FFFFFF}}));
+}
+
+TEST(MirroredBlit, StepMinusOneGrowsToTheLeft) {
+    auto world = GroundWorld();
+    const std::vector<uint32_t> pic = Numbered(9, 2);
+    BlitPixelsMirrored(world->frameBuffer, 100, 40, pic, 9, 2, -1);
+    const auto drawn = DrawnPixels(*world);
+    ASSERT_EQ(drawn.size(), 18u);
+    for (const Drawn& d : drawn) EXPECT_EQ(d.v, pic[size_t(d.py - 40) * 9 + size_t(100 - d.px)]);
+    EXPECT_EQ(drawn.front().px, 92);
+    EXPECT_EQ(drawn.back().px, 100);
+
+    // Facing right it is the plain copy; across column 0 it is cut.
+    auto plain = GroundWorld();
+    world = GroundWorld();
+    BlitPixels(plain->frameBuffer, -3, 40, pic, 9, 2);
+    BlitPixelsMirrored(world->frameBuffer, -3, 40, pic, 9, 2, 1);
+    EXPECT_EQ(world->frameBuffer.pixels, plain->frameBuffer.pixels);
+    world = GroundWorld();
+    BlitPixelsMirrored(world->frameBuffer, 5, 40, pic, 9, 2, -1);
+    EXPECT_EQ(DrawnPixels(*world).size(), 10u);  // columns 1..5 of two rows
+}
+
+TEST(MirroredBlit, TorsoRequestedOneRowLongerDrawsNothingMore) {
+    auto exact = GroundWorld();
+    auto longer = GroundWorld();
+    BlitSpriteMirrored(*exact, 300, 200, SpriteTorso, 9, 16, -1);
+    BlitSpriteMirrored(*longer, 300, 200, SpriteTorso, 9, 17, -1);
+    EXPECT_FALSE(DrawnPixels(*exact).empty());
+    EXPECT_EQ(exact->frameBuffer.pixels, longer->frameBuffer.pixels);
+}
+
+TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
+    for (SpriteId id : RotatedSprites) {
+        const SpriteInfo& info = *FindSprite(id);
+        auto plain = GroundWorld(), turned = GroundWorld();
+        BlitSprite(*plain, 200, 100, id, info.width, info.height);
+        BlitSpriteRotated(*turned, 200, 100, id, info.width, info.height, 0.0f, 1);
+        EXPECT_EQ(turned->frameBuffer.pixels, plain->frameBuffer.pixels) << id;
+
+        auto mirrored = GroundWorld();
+        turned = GroundWorld();
+        BlitSpriteMirrored(*mirrored, 200, 100, id, info.width, info.height, -1);
+        BlitSpriteRotated(*turned, 200, 100, id, info.width, info.height, 0.0f, -1);
+        EXPECT_EQ(turned->frameBuffer.pixels, mirrored->frameBuffer.pixels) << id;
+    }
+    // An opaque pivot is still left out.
+    auto world = GroundWorld();
+    const std::vector<uint32_t> pic = Numbered(3, 2);
+    BlitPixelsRotated(world->frameBuffer, 50, 60, pic, 3, 2, 0.0f, 1);
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{51, 60, pic[1]}, {52, 60, pic[2]},
+                                                       {50, 61, pic[3]}, {51, 61, pic[4]}, {52, 61, pic[5]}}));
+}
+
+TEST(RotatedBlit, QuarterTurnRaisesTheTopRow) {
+    auto world = GroundWorld();
+    const std::vector<uint32_t> pic = Numbered(4, 3);
+    BlitPixelsRotated(world->frameBuffer, 100, 100, pic, 4, 3, std::numbers::pi_v<float> / 2, 1);
+    // The top row points straight up from the pivot, the left column right.
+    for (int32_t j = 1; j < 4; ++j) EXPECT_EQ(world->frameBuffer.at(100, 100 - j), pic[size_t(j)]);
+    for (int32_t i = 1; i < 3; ++i) EXPECT_EQ(world->frameBuffer.at(100 + i, 100), pic[size_t(i) * 4]);
+    world = GroundWorld();
+    BlitPixelsRotated(world->frameBuffer, 100, 100, pic, 4, 3, std::numbers::pi_v<float> / 2, -1);
+    for (int32_t i = 1; i < 3; ++i) EXPECT_EQ(world->frameBuffer.at(100 - i, 100), pic[size_t(i) * 4]);
+}
+
+// First pixel where two frames differ, "" when they are equal.
+std::string FirstDifference(const GameWorld& a, const GameWorld& b) {
+    if (a.frameBuffer.pixels == b.frameBuffer.pixels) return "";
+    for (int32_t py = 0; py < FrameHeight; ++py)
+        for (int32_t px = 0; px < FrameWidth; ++px)
+            if (a.frameBuffer.at(px, py) != b.frameBuffer.at(px, py))
+                return "at (" + std::to_string(px) + ", " + std::to_string(py) + ")";
+    return "";
+}
+
+// The blitter works from tables; the literal steps are the reference. Every
+// rotated sprite, a sweep of aim angles and mosquito headings, both facings,
+// and pivots inside, across and just beyond every frame edge. Both frames
+// take the same blits in the same order and are compared after each one.
+TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
+    std::vector<float> angles;
+    for (int k = -26; k <= 32; ++k) angles.push_back(0.05f * float(k));
+    for (float heading : {0.0f, 0.3f, 1.5707964f, 2.0f, 2.8f, 3.1415927f, -0.7f, 4.5f})
+        angles.push_back(heading);
+    auto expected = GroundWorld(), actual = GroundWorld();
+    actual->cameraLeft = 7;
+    actual->cameraTop = -3;
+    for (SpriteId id : RotatedSprites) {
+        const SpriteInfo& info = *FindSprite(id);
+        const std::span<const uint32_t> pixels = SpritePixels(id);
+        ASSERT_EQ(pixels.size(), size_t(info.width) * size_t(info.height)) << id;
+        // The farthest opaque pixel sets how far beyond an edge a pivot can
+        // still reach into the frame: probe both sides of that distance.
+        int32_t reach = 0;
+        for (int32_t i = 0; i < info.height; ++i)
+            for (int32_t j = 0; j < info.width; ++j)
+                if (pixels[size_t(i * info.width + j)] != TransparentKey)
+                    reach = std::max(reach, RoundHalfAway(float(std::sqrt(double(i * i + j * j)))));
+        struct Pivot { int32_t x, y; };
+        std::vector<Pivot> pivots = {{400, 250}, {3, 2}, {-40, 300}, {790, 497}};
+        for (int32_t beyond : {reach - 1, reach, reach + 1})
+            pivots.insert(pivots.end(), {{1 - beyond, 250}, {799 + beyond, 100}, {400, 1 - beyond},
+                                         {300, 499 + beyond}});
+        for (const Pivot& p : pivots)
+            for (float angle : angles)
+                for (int32_t facing : {1, -1}) {
+                    LiteralRotatedBlit(expected->frameBuffer, p.x, p.y, pixels, info.width, info.height,
+                                       angle, facing);
+                    BlitSpriteRotated(*actual, p.x + 7, p.y - 3, id, info.width, info.height, angle, facing);
+                    ASSERT_EQ(FirstDifference(*actual, *expected), "")
+                        << "sprite " << id << " pivot " << p.x << "," << p.y << " angle " << angle
+                        << " facing " << facing;
+                }
+    }
+    EXPECT_GT(DrawnPixels(*actual).size(), 5000u);  // the sweep really drew
+
+    // Requests the cache does not hold, and mirror factors the game never uses.
+    const std::vector<uint32_t> pic = Numbered(7, 5);
+    for (float angle : angles)
+        for (int32_t facing : {0, 2, -3}) {
+            LiteralRotatedBlit(expected->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
+            BlitPixelsRotated(actual->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
+            LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteMosquitoB), 50, 20, angle,
+                               facing);
+            BlitSpriteRotated(*actual, 107, 397, SpriteMosquitoB, 50, 20, angle, facing);
+            ASSERT_EQ(FirstDifference(*actual, *expected), "") << "angle " << angle << " facing " << facing;
+        }
+}
+
+// Angles at which a single rounding decides where a pixel lands: taking the
+// bearing in float, the sine and cosine in double, or the products in double
+// each moves a pixel of an opaque 50 x 25 picture at one of these.
+TEST(RotatedBlit, KnifeEdgeAnglesKeepEveryRounding) {
+    const uint32_t bits[] = {0x3f060a91, 0xbf860a92, 0x3f7c3037, 0xc0176fbe,
+                             0x3f7c3038, 0xbf15ef7d, 0x3f591a98, 0x3f39051d};
+    const std::vector<uint32_t> pic = Numbered(50, 25);
+    auto expected = GroundWorld(), actual = GroundWorld();
+    for (uint32_t b : bits)
+        for (int32_t facing : {1, -1}) {
+            const float angle = std::bit_cast<float>(b);
+            LiteralRotatedBlit(expected->frameBuffer, 400, 250, pic, 50, 25, angle, facing);
+            BlitPixelsRotated(actual->frameBuffer, 400, 250, pic, 50, 25, angle, facing);
+            ASSERT_EQ(FirstDifference(*actual, *expected), "") << "angle " << angle << " facing " << facing;
+        }
+}
