@@ -1,0 +1,130 @@
+// tick.cpp -- one 50 ms step of the game, in the order every rule relies on.
+//
+// The picture is rebuilt from scratch each tick: background, then every
+// entity advanced and drawn in a fixed order, then the frame is presented
+// and the HUD drawn over the view. Each step sees the results of the steps
+// before it; the contact flags, the camera and the death code pass between
+// steps through the world record.
+#include "game/tick.h"
+
+#include "game/bullets.h"
+#include "game/host.h"
+#include "game/mosquitoes.h"
+#include "game/pickups.h"
+#include "game/player.h"
+#include "game/progression.h"
+#include "game/score.h"
+#include "game/world.h"
+#include "render/frame.h"
+#include "render/hud.h"
+#include "render/scene.h"
+
+namespace {
+
+constexpr int32_t RequiredBitsPerPixel = 32;
+constexpr int32_t GoalSize = 50;     // px, the exit's square
+constexpr int32_t GoalProbeRise = 30;  // px above the soles
+
+// The frame buffer goes to the screen byte for byte, so anything but 32-bit
+// colour would show garbage. Returns false when the player chose to quit.
+bool ColourDepthAccepted(Host& host) {
+    if (host.DisplayBitsPerPixel() == RequiredBitsPerPixel) {
+        return true;
+    }
+    const MessageAnswer answer = host.ShowMessage(
+        "Игре необходимо качество цветопередачи 32 бита. У вас установлено иное качество "
+        "цветопередачи. Более подробно об этом читайте в файле \"ReadMe.txt\". Чтобы "
+        "продолжить игру установите качество цветопередачи в 32 бита и нажмите \"Да\". Для "
+        "выхода из игры нажмите \"Нет\".",
+        "ВНИМАНИЕ!!!", MessageButtons::YesNo, MessageIcon::Stop);
+    return answer != MessageAnswer::No;
+}
+
+// Only the point 30 px above the soles counts, edges included.
+bool GoalReached(const GameWorld& world) {
+    const PlayerState& p = world.player;
+    const Goal& g = world.goal;
+    return PointInRect(p.x, SubWrap(p.y, GoalProbeRise), g.x, g.y, AddWrap(g.x, GoalSize),
+                       AddWrap(g.y, GoalSize));
+}
+
+// Everything drawn before the soldier uses the previous tick's camera; the
+// player step moves it.
+void RunWorldStep(GameWorld& world, Host& host) {
+    DrawDecorations(world);
+    DrawGoal(world);
+    UpdateMosquitoes(world);
+    UpdatePlatforms(world, host);
+    UpdateNests(world);
+    UpdatePickups(world, host);
+    UpdateFallingMagazine(world);
+    UpdateBullets(world);
+    UpdatePlayer(world, host);
+    // A level load clears the death code: reaching the exit while dying wins.
+    if (GoalReached(world)) {
+        AdvanceLevel(world, host);
+    }
+    if (world.player.damageTint != 0) {
+        ApplyDamageTint(world);
+    }
+    if (world.player.invulnerableTicks != 0) {
+        ApplyProtectionTint(world);
+    }
+}
+
+const char* DeathMessage(uint8_t deathCode) {
+    switch (deathCode) {
+    case DeathAtNest: return "Осторожно, в болотах очень много комаров!";
+    case DeathBitten: return "Вас насмерть закусали комары.";
+    case DeathFell: return "Вы упали в бездонную яму.";
+    default: return nullptr;
+    }
+}
+
+void EndGameOnDeath(GameWorld& world, Host& host) {
+    if (world.deathCode == DeathNone || world.gameRunning == 0) {
+        return;
+    }
+    if (const char* text = DeathMessage(world.deathCode)) {
+        host.ShowMessage(text, "Zarnok", MessageButtons::Ok, MessageIcon::None);
+    }
+    GameOver(world, host);  // may start the next game within this tick
+}
+
+}  // namespace
+
+void GameTick(GameWorld& world, Host& host) {
+    // 1. A requested game starts, and that is all this tick does.
+    if (world.newGameRequested != 0) {
+        StartNewGame(world, host);
+        return;
+    }
+    // 2. The view's drawing context for the rest of the tick.
+    ClientSurface& surface = host.BeginDrawing();
+    // 3. Without 32-bit colour the game asks every tick; No quits.
+    if (!ColourDepthAccepted(host)) {
+        host.EndDrawing();
+        host.CloseApplication();
+        return;
+    }
+    // 4, 5. The picture centred in the view, the frame filled with the swamp.
+    MapPicture(surface);
+    FillBackground(world);
+    // 6. The world moves only while a game runs.
+    if (world.gameRunning != 0) {
+        RunWorldStep(world, host);
+    }
+    // 7, 8. Presentation, then the HUD and the score texts over the view.
+    PresentFrame(world, surface);
+    DrawHud(world, surface);
+    DrawScorePopups(world, surface);
+    // 9. A death ends the game with its message and the game-over sequence.
+    EndGameOnDeath(world, host);
+    // 10. The drawing context goes back to the view.
+    host.EndDrawing();
+}
+
+void RunTimerTick(GameWorld& world, Host& host) {
+    GameTick(world, host);
+    world.tickCounter = static_cast<uint8_t>(world.tickCounter + 1);
+}
