@@ -1,0 +1,107 @@
+// level_source.h -- Data.dat as records, as bytes and as the text level makers write.
+//
+// The level tool, its checker and the tests share these. A level record here
+// mirrors the file, field for field, so that any 5190 bytes survive a trip
+// through text and back unchanged. The text form is described in
+// level_source.cpp and in resources/levels/README.md.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/level_file.h"
+
+namespace levelsource {
+
+// One 9-byte entry of the platform, decoration, pickup or nest table.
+struct ElementEntry {
+    uint8_t kind = 0;  // type, or a nest's spawn timer; 0 empty slot
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+// One 13-byte mosquito entry.
+struct MosquitoEntry {
+    uint8_t alive = 0;
+    int32_t dir = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct LevelRecord {
+    int32_t startX = 0;  // soles of the soldier
+    int32_t startY = 0;
+    int32_t facing = 0;  // -1 left, 1 right
+    std::array<ElementEntry, MaxPlatforms> platforms{};
+    std::array<ElementEntry, MaxDecorations> decorations{};
+    std::array<ElementEntry, MaxPickups> pickups{};
+    std::array<ElementEntry, MaxNests> nests{};
+    std::array<MosquitoEntry, MaxMosquitoes> mosquitoes{};
+    int32_t goalX = 0;  // top-left corner of the exit
+    int32_t goalY = 0;
+
+    bool operator==(const LevelRecord&) const = default;
+};
+
+struct BestRecord {
+    int32_t score = 0;
+    std::array<uint8_t, BestNameLength> name = Blank();  // Windows-1251
+
+    static std::array<uint8_t, BestNameLength> Blank() {
+        std::array<uint8_t, BestNameLength> spaces{};
+        spaces.fill(' ');
+        return spaces;
+    }
+    bool operator==(const BestRecord&) const = default;
+};
+
+struct DataFile {
+    std::array<LevelRecord, LevelCount> levels{};
+    BestRecord best;
+
+    bool operator==(const DataFile&) const = default;
+};
+
+// The four element tables of a level, in file order.
+enum class Table { Platforms, Decorations, Pickups, Nests, Mosquitoes };
+constexpr int TableCount = 5;
+int TableCapacity(Table table);
+const char* TableName(Table table);  // "platform", "decoration", ...
+
+// --- bytes -------------------------------------------------------------------
+void EncodeLevel(const LevelRecord& level, std::span<uint8_t, LevelRecordSize> out);
+LevelRecord DecodeLevel(std::span<const uint8_t, LevelRecordSize> in);
+std::vector<uint8_t> EncodeDataFile(const DataFile& data);
+// False when there are fewer than DataFileSize bytes; extra bytes are ignored.
+bool DecodeDataFile(std::span<const uint8_t> bytes, DataFile& data);
+
+// --- text ----------------------------------------------------------------------
+struct Diagnostic {
+    std::string file;
+    int line = 0;  // 1-based; 0 for the file as a whole
+    std::string message;
+
+    std::string ToString() const;  // "file:line: message"
+};
+
+// Where in a source each slot was written, for messages about the slot.
+struct SourceLines {
+    int start = 0;
+    int goal = 0;
+    std::array<std::vector<int>, TableCount> slots;  // line per slot, 0 if unwritten
+};
+
+bool ParseLevel(std::string_view text, const std::string& fileName, LevelRecord& level,
+                std::vector<Diagnostic>& errors, SourceLines* lines = nullptr);
+bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& best,
+               std::vector<Diagnostic>& errors);
+
+// Text that ParseLevel / ParseBest turn back into exactly the same record.
+std::string FormatLevel(const LevelRecord& level, int levelNumber);
+std::string FormatBest(const BestRecord& best);
+
+}  // namespace levelsource

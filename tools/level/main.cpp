@@ -1,0 +1,260 @@
+// main.cpp -- zarnok-level: builds Data.dat from level sources, takes it apart, checks it.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/level/level_check.h"
+#include "tools/level/level_source.h"
+
+namespace fs = std::filesystem;
+using namespace levelsource;
+
+namespace {
+
+constexpr int ExitOk = 0;
+constexpr int ExitFindings = 1;  // check found something, or a source had errors
+constexpr int ExitUsage = 2;     // bad command line, unreadable or unwritable file
+
+const char UsageText[] =
+    "usage:\n"
+    "  zarnok-level compile -o DATA L1.txt L2.txt L3.txt L4.txt L5.txt L6.txt BEST.txt\n"
+    "      builds Data.dat from six level sources (in play order) and a best-record source\n"
+    "  zarnok-level decompile DATA [OUTDIR]\n"
+    "      writes level1.txt .. level6.txt and best.txt into OUTDIR (created if missing),\n"
+    "      or everything to standard output; compiling them gives DATA back byte for byte\n"
+    "  zarnok-level check FILE...\n"
+    "      looks for likely mistakes in level sources (*.txt) or in a Data.dat (*.dat)\n"
+    "  zarnok-level --help\n"
+    "\n"
+    "The source format is described in resources/levels/README.md.\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "zarnok-level: " << problem << "\n\n" << UsageText;
+    return ExitUsage;
+}
+
+bool ReadFile(const std::string& path, std::string& contents) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << path << ": cannot open for reading\n";
+        return false;
+    }
+    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        std::cerr << path << ": read error\n";
+        return false;
+    }
+    return true;
+}
+
+// Writes next to the target and renames, so a failed run leaves no half file.
+bool WriteFile(const std::string& path, const void* data, size_t size) {
+    const std::string temporary = path + ".part";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(static_cast<const char*>(data), std::streamsize(size));
+        out.close();
+        if (!out) {
+            std::cerr << path << ": cannot write\n";
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (error) {
+        std::cerr << path << ": cannot write: " << error.message() << "\n";
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    return WriteFile(path, text.data(), text.size());
+}
+
+void PrintErrors(const std::vector<Diagnostic>& errors) {
+    for (const Diagnostic& d : errors) {
+        std::cerr << d.ToString() << "\n";
+    }
+}
+
+int Compile(const std::vector<std::string>& args) {
+    std::string output;
+    std::vector<std::string> inputs;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "-o") {
+            if (i + 1 >= args.size()) {
+                return Usage("-o needs a file name");
+            }
+            output = args[++i];
+        } else {
+            inputs.push_back(args[i]);
+        }
+    }
+    if (output.empty()) {
+        return Usage("compile needs -o DATA");
+    }
+    if (inputs.size() != size_t(LevelCount) + 1) {
+        return Usage("compile needs six level sources and a best-record source, got " +
+                     std::to_string(inputs.size()) + " files");
+    }
+
+    DataFile data;
+    std::vector<Diagnostic> errors;
+    bool readable = true;
+    for (size_t k = 0; k < inputs.size(); ++k) {
+        std::string text;
+        if (!ReadFile(inputs[k], text)) {
+            readable = false;
+            continue;
+        }
+        if (k < size_t(LevelCount)) {
+            ParseLevel(text, inputs[k], data.levels[k], errors);
+        } else {
+            ParseBest(text, inputs[k], data.best, errors);
+        }
+    }
+    PrintErrors(errors);
+    if (!readable) {
+        return ExitUsage;
+    }
+    if (!errors.empty()) {
+        std::cerr << "zarnok-level: " << errors.size() << " error(s); " << output
+                  << " not written\n";
+        return ExitFindings;
+    }
+    const std::vector<uint8_t> bytes = EncodeDataFile(data);
+    return WriteFile(output, bytes.data(), bytes.size()) ? ExitOk : ExitUsage;
+}
+
+bool LoadDataFile(const std::string& path, DataFile& data) {
+    std::string bytes;
+    if (!ReadFile(path, bytes)) {
+        return false;
+    }
+    const std::span<const uint8_t> span(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                        bytes.size());
+    if (!DecodeDataFile(span, data)) {
+        std::cerr << path << ": " << bytes.size() << " bytes; a complete Data.dat has "
+                  << DataFileSize << "\n";
+        return false;
+    }
+    if (bytes.size() > size_t(DataFileSize)) {
+        std::cerr << path << ": note: the " << bytes.size() - size_t(DataFileSize)
+                  << " bytes after the best record are no part of the game and are left out\n";
+    }
+    return true;
+}
+
+std::string LevelFileName(size_t k) { return "level" + std::to_string(k + 1) + ".txt"; }
+
+int Decompile(const std::vector<std::string>& args) {
+    if (args.empty() || args.size() > 2) {
+        return Usage("decompile takes DATA and an optional OUTDIR");
+    }
+    DataFile data;
+    if (!LoadDataFile(args[0], data)) {
+        return ExitUsage;
+    }
+    if (args.size() == 1) {
+        for (size_t k = 0; k < data.levels.size(); ++k) {
+            std::cout << "# ==== " << LevelFileName(k) << " ====\n"
+                      << FormatLevel(data.levels[k], int(k + 1)) << "\n";
+        }
+        std::cout << "# ==== best.txt ====\n" << FormatBest(data.best);
+        return ExitOk;
+    }
+    const fs::path dir = args[1];
+    std::error_code error;
+    fs::create_directories(dir, error);
+    if (error) {
+        std::cerr << dir.string() << ": cannot create: " << error.message() << "\n";
+        return ExitUsage;
+    }
+    for (size_t k = 0; k < data.levels.size(); ++k) {
+        if (!WriteText((dir / LevelFileName(k)).string(), FormatLevel(data.levels[k], int(k + 1)))) {
+            return ExitUsage;
+        }
+    }
+    return WriteText((dir / "best.txt").string(), FormatBest(data.best)) ? ExitOk : ExitUsage;
+}
+
+void PrintFindings(const std::string& file, const std::string& level,
+                   const std::vector<Finding>& findings) {
+    for (const Finding& f : findings) {
+        std::cout << file;
+        if (f.line > 0) {
+            std::cout << ":" << f.line;
+        }
+        std::cout << ": " << level << f.where << ": " << f.message << "\n";
+    }
+}
+
+int Check(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        return Usage("check needs at least one file");
+    }
+    size_t found = 0;
+    bool failed = false;
+    for (const std::string& path : args) {
+        if (fs::path(path).extension() == ".dat") {
+            DataFile data;
+            if (!LoadDataFile(path, data)) {
+                failed = true;
+                continue;
+            }
+            for (size_t k = 0; k < data.levels.size(); ++k) {
+                const std::vector<Finding> findings = CheckLevel(data.levels[k], nullptr);
+                PrintFindings(path, "level " + std::to_string(k + 1) + ", ", findings);
+                found += findings.size();
+            }
+            continue;
+        }
+        std::string text;
+        if (!ReadFile(path, text)) {
+            failed = true;
+            continue;
+        }
+        LevelRecord level;
+        SourceLines lines;
+        std::vector<Diagnostic> errors;
+        if (!ParseLevel(text, path, level, errors, &lines)) {
+            PrintErrors(errors);
+            failed = true;
+            continue;
+        }
+        const std::vector<Finding> findings = CheckLevel(level, &lines);
+        PrintFindings(path, "", findings);
+        found += findings.size();
+    }
+    if (failed) {
+        return ExitUsage;
+    }
+    return found == 0 ? ExitOk : ExitFindings;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> all(argv + 1, argv + argc);
+    if (all.empty()) {
+        return Usage("no command");
+    }
+    const std::string& command = all[0];
+    const std::vector<std::string> args(all.begin() + 1, all.end());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << UsageText;
+        return ExitOk;
+    }
+    if (command == "compile") return Compile(args);
+    if (command == "decompile") return Decompile(args);
+    if (command == "check") return Check(args);
+    return Usage("unknown command '" + command + "'");
+}
