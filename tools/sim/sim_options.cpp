@@ -1,0 +1,117 @@
+// sim_options.cpp -- reading the runner's command line.
+#include "tools/sim/sim_options.h"
+
+#include <string_view>
+
+namespace {
+
+bool ParseCount(std::string_view text, uint64_t& value) {
+    if (text.empty() || text.size() > 19) return false;  // 19 digits never overflow
+    uint64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + uint64_t(c - '0');
+    }
+    value = v;
+    return true;
+}
+
+// "T:FILE.png"
+bool ParseShot(const std::string& text, ShotRequest& shot) {
+    size_t colon = text.find(':');
+    if (colon == std::string::npos || colon + 1 >= text.size()) return false;
+    if (!ParseCount(std::string_view(text).substr(0, colon), shot.tick)) return false;
+    shot.path = text.substr(colon + 1);
+    return true;
+}
+
+}  // namespace
+
+const char* SimUsage() {
+    return "Usage: zarnok-sim [options]\n"
+           "Runs the game without a window: a fresh start (the first tick starts a new\n"
+           "game), then one game tick per step, and prints the state at the end.\n"
+           "\n"
+           "  --data DIR         folder holding Data.dat (default: the current folder)\n"
+           "  --ticks N          number of ticks to run (default 0)\n"
+           "  --replay FILE      key events and modal answers to play back; lines:\n"
+           "                       T down KEY | T up KEY   (before tick T, from 0; KEY a\n"
+           "                         number, 0x-hex, or left right up down control shift)\n"
+           "                       answer ok|yes|no|cancel | answer name TEXT\n"
+           "                       # comment\n"
+           "  --record FILE      write the events this run was given, as a replay\n"
+           "  --shot T:FILE.png  after tick T save the picture and the HUD, 800 x 540\n"
+           "                     (repeatable)\n"
+           "  --dump-world       also list every occupied table slot\n"
+           "  --help             this text\n"
+           "\n"
+           "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or\n"
+           "an unreadable replay.\n";
+}
+
+ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
+                             std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool hasInlineValue = false;
+        if (size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+            hasInlineValue = true;
+        }
+
+        if (name == "--help" || name == "-h") return ParseOutcome::Help;
+        if (name == "--dump-world") {
+            if (hasInlineValue) {
+                error = "--dump-world takes no value";
+                return ParseOutcome::Error;
+            }
+            options.dumpWorld = true;
+            continue;
+        }
+        if (name != "--data" && name != "--ticks" && name != "--replay" && name != "--record" &&
+            name != "--shot") {
+            error = "unknown argument '" + args[i] + "' (see --help)";
+            return ParseOutcome::Error;
+        }
+        if (!hasInlineValue) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value (see --help)";
+                return ParseOutcome::Error;
+            }
+            value = args[++i];
+        }
+        if (value.empty()) {
+            error = name + " needs a non-empty value";
+            return ParseOutcome::Error;
+        }
+
+        if (name == "--data") {
+            options.dataDir = value;
+        } else if (name == "--ticks") {
+            if (!ParseCount(value, options.ticks)) {
+                error = "--ticks wants a whole number of ticks, got '" + value + "'";
+                return ParseOutcome::Error;
+            }
+        } else if (name == "--replay") {
+            options.replayPath = value;
+        } else if (name == "--record") {
+            options.recordPath = value;
+        } else {
+            ShotRequest shot;
+            if (!ParseShot(value, shot)) {
+                error = "--shot wants TICK:FILE.png, got '" + value + "'";
+                return ParseOutcome::Error;
+            }
+            options.shots.push_back(shot);
+        }
+    }
+    for (const ShotRequest& shot : options.shots)
+        if (shot.tick >= options.ticks) {
+            error = "--shot at tick " + std::to_string(shot.tick) + " is never reached with --ticks " +
+                    std::to_string(options.ticks) + " (ticks count from 0)";
+            return ParseOutcome::Error;
+        }
+    return ParseOutcome::Run;
+}
