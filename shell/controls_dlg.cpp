@@ -1,0 +1,151 @@
+// controls_dlg.cpp -- the controls dialog and the key-capture dialog.
+#include "shell/controls_dlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "game/world.h"
+#include "input/keys.h"
+#include "shell/dialog_units.h"
+#include "shell/virtual_keys.h"
+
+namespace {
+
+struct ButtonLayout {
+    int id;
+    const char* text;
+    int x, y, width, height;  // dialog units
+};
+
+// In tab order: OK first, as the player meets them.
+constexpr ButtonLayout kButtons[] = {
+    {CControlsDlg::IdOk, "OK", 205, 5, 50, 14},
+    {CControlsDlg::IdLeft, "Влево", 10, 5, 70, 14},
+    {CControlsDlg::IdRight, "Вправо", 10, 25, 70, 14},
+    {CControlsDlg::IdUp, "Вверх", 10, 45, 70, 14},
+    {CControlsDlg::IdDown, "Вниз", 10, 65, 70, 14},
+    {CControlsDlg::IdJump, "Прыжок", 120, 35, 70, 14},
+    {CControlsDlg::IdFire, "Огонь", 120, 55, 70, 14},
+};
+
+// Where the hint line goes, in client pixels.
+constexpr int HintX = 10;
+constexpr int HintY = 138;
+
+}  // namespace
+
+CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
+    setWindowTitle(QStringLiteral("Настройка управления"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
+    setFixedSize(du.ToPixelsX(262), du.ToPixelsY(86));
+
+    for (const ButtonLayout& layout : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(layout.text), this);
+        button->setGeometry(du.ToPixels(layout.x, layout.y, layout.width, layout.height));
+        button->setAutoDefault(true);
+        buttons_[size_t(layout.id)] = button;
+        if (layout.id == IdOk)
+            connect(button, &QPushButton::clicked, this, [this] { done(IdOk); });
+        else
+            connect(button, &QPushButton::clicked, this, [this, id = layout.id] { OnActionButton(id); });
+    }
+}
+
+QPushButton* CControlsDlg::Button(int id) const {
+    return id >= 0 && size_t(id) < buttons_.size() ? buttons_[size_t(id)] : nullptr;
+}
+
+bool CControlsDlg::TakeCaptureRequest() {
+    const bool requested = captureRequested_;
+    captureRequested_ = false;
+    return requested;
+}
+
+// The buttons' ids 3..8 select actions 0..5 in the capture's numbering:
+// left, right, up, down, jump, fire.
+void CControlsDlg::OnActionButton(int id) {
+    if (id == IdLeft) {
+        // Only "Влево" says what happens next; the line goes with the dialog.
+        hintVisible_ = true;
+        repaint();
+    }
+    world_.selectedAction = uint8_t(id - IdLeft);
+    captureRequested_ = true;
+    done(0);
+}
+
+void CControlsDlg::showEvent(QShowEvent* event) {
+    hintVisible_ = false;
+    QDialog::showEvent(event);
+}
+
+void CControlsDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!hintVisible_) return;
+    QPainter painter(this);
+    painter.setFont(QApplication::font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(QPoint(HintX, HintY + metrics.ascent()),
+                     QStringLiteral("Нажмите кнопку для изменения управления."));
+}
+
+// ---------------------------------------------------------------------------
+
+CPressKeyDlg::CPressKeyDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
+    setWindowTitle(QStringLiteral("Нажмите клавишу"));
+    // A caption, but no close box: only a key ends this dialog.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(DialogFont());
+    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
+    setFixedSize(du.ToPixelsX(192), du.ToPixelsY(37));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CPressKeyDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(QApplication::font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    QRect area = rect();
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                     QStringLiteral("Нажмите клавишу, которую хотите"));
+    area.setTop(20);
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                     QStringLiteral("использовать для выбранного действия."));
+}
+
+// Enter and Escape end the capture on their press and are never bound.
+void CPressKeyDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        done(0);
+        break;
+    default:
+        event->accept();  // the press itself does nothing
+        break;
+    }
+}
+
+void CPressKeyDlg::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->isAutoRepeat()) return;
+    const int qtKey = event->key();
+    if (qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter || qtKey == Qt::Key_Escape) return;
+    const int32_t vk = VirtualKeyFromQt(qtKey, event->modifiers(), event->nativeScanCode(),
+                                        PlatformHasXkbScanCodes());
+    // System keys (Alt, F10) and keys without a code leave the dialog open.
+    if (vk == 0 || IsSystemKey(vk, event->modifiers())) return;
+    StoreCapturedKey(world_, vk);
+    stored_ = true;
+    done(0);
+}
+
+void CPressKeyDlg::closeEvent(QCloseEvent* event) { event->ignore(); }

@@ -1,0 +1,69 @@
+// display_mode.h -- the question at start-up about the screen resolution and
+// the switch that follows it: the game window takes the whole screen, at the
+// current resolution or at 800 x 600, and the screen is given back on exit.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+#include "shell/x11_display.h"
+
+// What the display-mode dialog returns.
+enum DisplayModeChoice : int {
+    KeepResolution = 0,  // "Не менять разрешение экрана"
+    Resolution800x600 = 1,
+    DisplayModeCancelled = 2,  // Escape: no change of mode
+};
+
+class CDisplayModeDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDisplayModeDlg(QWidget* parent = nullptr);
+
+    void reject() override;  // Escape: neither choice
+};
+
+// Appends the description of a display-driver result code to `text` and
+// returns 1. Codes the table does not know get the generic text.
+int DirectDrawErrorText(std::string& text, uint32_t code);
+
+// The display side of the main frame: applies the dialog's choice and hands
+// the screen back when it goes away.
+class DisplayModeSwitch {
+public:
+    DisplayModeSwitch() = default;
+    ~DisplayModeSwitch() { Restore(); }
+    DisplayModeSwitch(const DisplayModeSwitch&) = delete;
+    DisplayModeSwitch& operator=(const DisplayModeSwitch&) = delete;
+
+    // Takes the screen for the game window and switches the resolution the
+    // dialog asked for. Returns an empty text on success, or what to tell
+    // the player when the resolution could not be switched.
+    QString Apply(int choice);
+
+    // Whether the game window is to cover the whole screen.
+    bool FullScreen() const { return fullScreen_; }
+
+    // Gives the screen back its previous size (idempotent).
+    void Restore();
+
+    // Sets the screen to width x height; replaceable so that tests can play
+    // the X server's part.
+    using SizeSetter = ScreenSizeResult (*)(int width, int height, SavedScreenSize& saved);
+    void SetSizeSetter(SizeSetter setter) { setter_ = setter; }
+
+private:
+    SizeSetter setter_ = &SetScreenSize;
+    SavedScreenSize saved_;
+    bool fullScreen_ = false;
+};
+
+// The player's words for a failed switch to width x height.
+QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformName);
+
+// Makes SIGINT and SIGTERM end the event loop normally, so that the screen
+// is handed back before the process goes.
+void QuitEventLoopOnSignals();

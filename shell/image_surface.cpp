@@ -1,0 +1,136 @@
+// image_surface.cpp -- painting the engine's picture, HUD and texts into a QImage.
+#include "shell/image_surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+
+namespace {
+
+// QImage's 32-bit RGB format wants the top byte set; the engine's pixels
+// leave it 0.
+constexpr uint32_t OpaqueAlpha = 0xFF000000u;
+
+QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb | OpaqueAlpha); }
+
+int64_t Clamp64(int64_t v, int64_t lo, int64_t hi) { return std::min(std::max(v, lo), hi); }
+
+}  // namespace
+
+ImageSurface::ImageSurface(int32_t width, int32_t height) : font_(QStringLiteral("DejaVu Sans")) {
+    font_.setPixelSize(12);
+    // Crisp glyphs in exactly the text colour, like the classic system font.
+    font_.setStyleStrategy(QFont::NoAntialias);
+    Resize(width, height);
+}
+
+void ImageSurface::Resize(int32_t width, int32_t height) {
+    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    resized.fill(ToQColor(SystemWindowColour));
+    if (!image_.isNull() && !resized.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, image_);
+    }
+    image_ = std::move(resized);
+}
+
+void ImageSurface::SetOrigin(int32_t x, int32_t y) {
+    originX_ = x;
+    originY_ = y;
+}
+
+uint32_t ImageSurface::ClientPixel(int32_t x, int32_t y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return 0;
+    const auto* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    return row[x] & 0x00FFFFFFu;
+}
+
+bool ImageSurface::ClientRect(int64_t left, int64_t top, int64_t right, int64_t bottom,
+                              QRect& out) const {
+    const int64_t w = image_.width(), h = image_.height();
+    left = Clamp64(left + originX_, 0, w);
+    right = Clamp64(right + originX_, 0, w);
+    top = Clamp64(top + originY_, 0, h);
+    bottom = Clamp64(bottom + originY_, 0, h);
+    if (left >= right || top >= bottom) return false;
+    out = QRect(int(left), int(top), int(right - left), int(bottom - top));
+    return true;
+}
+
+void ImageSurface::BeginPainter(QPainter& painter) {
+    painter.begin(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+// The frame arrives as 0x00RRGGBB rows; QImage wants the alpha byte set, so
+// the rows are copied straight into the image with it, cut to the client area.
+void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) {
+    if (pixels == nullptr || w <= 0 || h <= 0) return;
+    QRect target;
+    if (!ClientRect(x, y, int64_t(x) + w, int64_t(y) + h, target)) return;
+    const int64_t firstCol = int64_t(target.left()) - (int64_t(x) + originX_);
+    const int64_t firstRow = int64_t(target.top()) - (int64_t(y) + originY_);
+    for (int row = 0; row < target.height(); ++row) {
+        const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
+        auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) + target.left();
+        for (int col = 0; col < target.width(); ++col) dst[col] = src[col] | OpaqueAlpha;
+    }
+}
+
+void ImageSurface::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                            uint32_t colour) {
+    QRect target;
+    if (!ClientRect(left, top, right, bottom, target)) return;
+    QPainter painter;
+    BeginPainter(painter);
+    painter.fillRect(target, ToQColor(colour));
+}
+
+// The default pen and brush of a fresh drawing context: black outline, white inside.
+void ImageSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    QRect outline;
+    if (!ClientRect(left, top, right, bottom, outline)) return;
+    QPainter painter;
+    BeginPainter(painter);
+    painter.fillRect(outline, ToQColor(0x000000));
+    QRect inside;
+    if (ClientRect(int64_t(left) + 1, int64_t(top) + 1, int64_t(right) - 1, int64_t(bottom) - 1, inside))
+        painter.fillRect(inside, ToQColor(0xFFFFFF));
+}
+
+void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
+                            const TextStyle& style) {
+    if (utf8.empty()) return;
+    const QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    const QFontMetrics metrics(font_);
+    const int64_t advance = metrics.horizontalAdvance(text);
+    const int64_t ascent = metrics.ascent(), descent = metrics.descent();
+
+    // The text's own cell: from the ascent above the baseline to the descent below.
+    QRect cell;
+    if (!ClientRect(x, int64_t(baselineY) - ascent, int64_t(x) + advance, int64_t(baselineY) + descent,
+                    cell))
+        return;
+    QRect clip = QRect(0, 0, image_.width(), image_.height());
+    if (style.clip && !ClientRect(style.clipLeft, style.clipTop, style.clipRight, style.clipBottom, clip))
+        return;
+
+    // The cell is on screen, so its corner fits an int comfortably.
+    const int clientX = int(int64_t(x) + originX_);
+    const int clientBaseline = int(int64_t(baselineY) + originY_);
+
+    QPainter painter;
+    BeginPainter(painter);
+    painter.setClipRect(clip);
+    if (style.opaqueBackground)
+        painter.fillRect(QRect(clientX, clientBaseline - int(ascent), int(advance), int(ascent + descent)),
+                         ToQColor(style.background));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setFont(font_);
+    painter.setPen(ToQColor(style.colour));
+    painter.drawText(QPoint(clientX, clientBaseline), text);
+}

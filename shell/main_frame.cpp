@@ -1,0 +1,171 @@
+// main_frame.cpp -- menu, status bar and the display question.
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "game/world.h"
+#include "shell/message_box.h"
+#include "shell/modal.h"
+#include "shell/x11_display.h"
+#include "shell/zarnok_app.h"
+#include "shell/zarnok_view.h"
+
+namespace {
+const QString kIdlePrompt = QStringLiteral("Ready");
+const QString kAppTitle = QStringLiteral("Zarnok");
+constexpr int IndicatorPollMs = 250;
+}  // namespace
+
+CMainFrame::CMainFrame(CZarnokApp& app) : app_(app) {
+    view_ = new CZarnokView(app.World(), app.Modal(), this);
+    setCentralWidget(view_);
+    BuildMenu();
+    BuildStatusBar();
+    setWindowTitle(kAppTitle);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt) {
+    auto* action = menu->addAction(text);
+    action->setStatusTip(prompt);
+    commands_[id] = action;
+    return action;
+}
+
+// The menu with each item's prompt (the part a tooltip would add is left
+// out: a menu-only window never shows it). No item has a shortcut.
+void CMainFrame::BuildMenu() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Игра"));
+    connect(AddCommand(game, ID_FILE_NEW, QStringLiteral("&Новая"), QStringLiteral("Начать новую игру")),
+            &QAction::triggered, this, [this] { app_.OnFileNew(); });
+    connect(AddCommand(game, ID_GAME_PAUSE, QStringLiteral("Пауза"), QStringLiteral("Пауза")),
+            &QAction::triggered, this, [this] { app_.OnPause(); });
+    game->addSeparator();
+    connect(AddCommand(game, ID_BEST_PLAYER, QStringLiteral("&Лучший игрок"),
+                       QStringLiteral("Посмотреть имя и результат лучшего игрока")),
+            &QAction::triggered, this, [this] { app_.OnBestPlayer(); });
+    game->addSeparator();
+    connect(AddCommand(game, ID_APP_EXIT, QStringLiteral("В&ыход"), QStringLiteral("Выйти из игры")),
+            &QAction::triggered, this, [this] { app_.OnAppExit(); });
+
+    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
+    connect(AddCommand(settings, ID_CONTROLS, QStringLiteral("&Управление"),
+                       QStringLiteral("Настройка управления")),
+            &QAction::triggered, this, [this] { app_.OnControls(); });
+    QAction* sounds = AddCommand(settings, ID_SOUNDS, QStringLiteral("Звуки"),
+                                 QStringLiteral("Вкл\\выкл звука"));
+    sounds->setCheckable(true);
+    connect(sounds, &QAction::triggered, this, [this] { app_.OnSounds(); });
+    // The check mark is brought up to date whenever the menu opens.
+    connect(settings, &QMenu::aboutToShow, this, &CMainFrame::UpdateSoundCheck);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    connect(AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Zarnok..."),
+                       QStringLiteral("Показать имя автора и версию программы")),
+            &QAction::triggered, this, [this] { app_.OnAppAbout(); });
+
+    menus_ = {game, settings, help};
+    UpdateSoundCheck();
+}
+
+// The message pane, then the lamps of Caps Lock, Num Lock and Scroll Lock.
+void CMainFrame::BuildStatusBar() {
+    messagePane_ = new QLabel(kIdlePrompt, this);
+    statusBar()->addWidget(messagePane_, 1);
+    const QString names[3] = {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")};
+    for (int i = 0; i < 3; ++i) {
+        auto* lamp = new QLabel(names[i], this);
+        lamp->setAlignment(Qt::AlignCenter);
+        lamp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        lamp->setMinimumWidth(lamp->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        statusBar()->addPermanentWidget(lamp);
+        indicators_[i] = lamp;
+    }
+    statusBar()->setSizeGripEnabled(false);
+    UpdateIndicators();
+    indicatorTimer_ = new QTimer(this);
+    connect(indicatorTimer_, &QTimer::timeout, this, &CMainFrame::UpdateIndicators);
+    indicatorTimer_->start(IndicatorPollMs);
+}
+
+// A lamp is lit while its lock is on; where the keyboard cannot be asked,
+// all three stay dimmed.
+void CMainFrame::UpdateIndicators() {
+    const LockLamps lamps = ReadLockLamps();
+    const bool lit[3] = {lamps.known && lamps.caps, lamps.known && lamps.num,
+                         lamps.known && lamps.scroll};
+    for (int i = 0; i < 3; ++i)
+        if (indicators_[i] != nullptr) indicators_[i]->setEnabled(lit[i]);
+}
+
+QLabel* CMainFrame::Indicator(int index) const {
+    return index >= 0 && index < 3 ? indicators_[index] : nullptr;
+}
+
+QString CMainFrame::MessagePaneText() const { return messagePane_->text(); }
+
+// Highlighting a menu item sends its prompt; leaving it sends an empty one,
+// and the pane goes back to "Ready".
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        messagePane_->setText(tip.isEmpty() ? kIdlePrompt : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+QAction* CMainFrame::Command(int id) const {
+    const auto found = commands_.find(id);
+    return found != commands_.end() ? found->second : nullptr;
+}
+
+QMenu* CMainFrame::Menu(int index) const {
+    return index >= 0 && size_t(index) < menus_.size() ? menus_[size_t(index)] : nullptr;
+}
+
+void CMainFrame::UpdateTitle(const QString& documentTitle) {
+    setWindowTitle(documentTitle.isEmpty() ? kAppTitle : documentTitle + QStringLiteral(" - ") + kAppTitle);
+}
+
+void CMainFrame::UpdateSoundCheck() {
+    if (QAction* sounds = Command(ID_SOUNDS)) sounds->setChecked((app_.World().soundOn & 1) != 0);
+}
+
+// The question comes before the frame is on screen and before the game's
+// timer runs; a failed switch is told in words and the game goes on.
+bool CMainFrame::Create() {
+    CDisplayModeDlg dialog;
+    const int choice = app_.Modal().Run(dialog);
+    const QString failure = display_.Apply(choice);
+    if (!failure.isEmpty()) {
+        GameMessageBox box(failure, failure, MessageButtons::Ok, MessageIcon::Stop);
+        app_.Modal().Run(box);
+    }
+    return true;
+}
+
+void CMainFrame::ShowMaximised() {
+    // The window state is a wish a window manager grants; without one the
+    // geometry must say it too.
+    Qt::WindowStates state = Qt::WindowMaximized;
+    if (display_.FullScreen()) state |= Qt::WindowFullScreen;
+    if (QScreen* shown = screen()) {
+        setGeometry(display_.FullScreen() ? shown->geometry() : shown->availableGeometry());
+        // A new resolution arrives after the switch: follow it.
+        connect(shown, &QScreen::geometryChanged, this, [this](const QRect& area) {
+            if (display_.FullScreen()) setGeometry(area);
+        });
+    }
+    setWindowState(state);
+    show();
+    activateWindow();
+    view_->setFocus(Qt::ActiveWindowFocusReason);
+}

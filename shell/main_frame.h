@@ -1,0 +1,77 @@
+// main_frame.h -- the main window: menu, status bar, the game view in the
+// middle, and the screen it was given at start-up.
+#pragma once
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+#include "shell/display_mode.h"
+
+class CZarnokApp;
+class CZarnokView;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+// Command ids of the menu items.
+enum CommandId : int {
+    ID_FILE_NEW = 57600,
+    ID_GAME_PAUSE = 32776,
+    ID_BEST_PLAYER = 32773,
+    ID_APP_EXIT = 57665,
+    ID_CONTROLS = 32772,
+    ID_SOUNDS = 32774,
+    ID_APP_ABOUT = 57664,
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CZarnokApp& app);
+    ~CMainFrame() override;
+
+    // The rest of the frame's creation: asks for the resolution and takes
+    // the screen. Returns false when the frame cannot be made.
+    bool Create();
+
+    // Shows the frame maximised (over the whole screen when it was taken)
+    // and gives the view the keyboard.
+    void ShowMaximised();
+
+    CZarnokView& View() const { return *view_; }
+    QAction* Command(int id) const;
+    QMenu* Menu(int index) const;
+
+    // The caption: the document's title and the application's.
+    void UpdateTitle(const QString& documentTitle);
+
+    // The check mark of "Звуки" from the world's sound flag.
+    void UpdateSoundCheck();
+
+    // The status bar's panes.
+    QString MessagePaneText() const;
+    QLabel* Indicator(int index) const;  // 0 caps, 1 num, 2 scroll
+    void UpdateIndicators();
+
+    DisplayModeSwitch& Display() { return display_; }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildStatusBar();
+    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt);
+
+    CZarnokApp& app_;
+    CZarnokView* view_;
+    std::map<int, QAction*> commands_;
+    std::vector<QMenu*> menus_;
+    QLabel* messagePane_ = nullptr;
+    QLabel* indicators_[3] = {};
+    QTimer* indicatorTimer_ = nullptr;
+    DisplayModeSwitch display_;
+};

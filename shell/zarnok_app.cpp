@@ -1,0 +1,75 @@
+// zarnok_app.cpp -- start-up and the menu's commands.
+#include "shell/zarnok_app.h"
+
+#include <QApplication>
+
+#include "game/level_file.h"
+#include "game/sound.h"
+#include "game/world.h"
+#include "shell/about_dlg.h"
+#include "shell/controls_dlg.h"
+#include "shell/main_frame.h"
+#include "shell/message_box.h"
+#include "shell/zarnok_view.h"
+
+CZarnokApp::CZarnokApp()
+    : world_(std::make_unique<GameWorld>()),
+      controlsDlg_(std::make_unique<CControlsDlg>(*world_)) {}
+
+// The frame goes first: it gives the screen back before the world goes.
+CZarnokApp::~CZarnokApp() { frame_.reset(); }
+
+bool CZarnokApp::InitInstance() {
+    QApplication::setApplicationName(QStringLiteral("Zarnok"));
+    QApplication::setWindowIcon(ApplicationIcon());
+
+    frame_ = std::make_unique<CMainFrame>(*this);
+    if (!frame_->Create()) return false;
+    OnFileNew();
+    frame_->ShowMaximised();
+    return true;
+}
+
+void CZarnokApp::OnFileNew() {
+    if (doc_.OnNewDocument(*world_) && frame_) frame_->UpdateTitle(doc_.Title());
+}
+
+void CZarnokApp::OnAppExit() {
+    if (frame_) frame_->close();
+}
+
+void CZarnokApp::OnPause() {
+    if (!frame_) return;
+    QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : frame_.get();
+    GameMessageBox box(QStringLiteral("Игра приостановлена..."), QStringLiteral("Пауза"),
+                       MessageButtons::Ok, MessageIcon::None, owner);
+    frame_->View().RunModal(box);
+}
+
+void CZarnokApp::OnBestPlayer() {
+    if (frame_) ShowBestPlayer(*world_, frame_->View());
+}
+
+// Controls dialog, and after each button the key capture and the controls
+// dialog again, until the player leaves it with OK, Escape or the close box.
+void CZarnokApp::OnControls() {
+    if (!frame_) return;
+    CZarnokView& view = frame_->View();
+    for (;;) {
+        view.RunModal(*controlsDlg_);
+        if (!controlsDlg_->TakeCaptureRequest()) break;
+        CPressKeyDlg capture(*world_, frame_.get());
+        view.RunModal(capture);
+    }
+}
+
+void CZarnokApp::OnSounds() {
+    ToggleSound(*world_);
+    if (frame_) frame_->UpdateSoundCheck();
+}
+
+void CZarnokApp::OnAppAbout() {
+    if (!frame_) return;
+    CAboutDlg about(frame_.get());
+    frame_->View().RunModal(about);
+}

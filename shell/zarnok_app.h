@@ -1,0 +1,47 @@
+// zarnok_app.h -- the application: the one game world of the process, the
+// document, the main frame and the commands of the menu.
+#pragma once
+
+#include <memory>
+
+#include "shell/modal.h"
+#include "shell/zarnok_doc.h"
+
+struct GameWorld;
+class CControlsDlg;
+class CMainFrame;
+
+class CZarnokApp {
+public:
+    // Needs a QApplication; owns a world with its initial values.
+    CZarnokApp();
+    ~CZarnokApp();
+    CZarnokApp(const CZarnokApp&) = delete;
+    CZarnokApp& operator=(const CZarnokApp&) = delete;
+
+    // Start-up: the frame (which asks for the resolution), the first new
+    // document, and the maximised window. False when start-up failed.
+    bool InitInstance();
+
+    GameWorld& World() { return *world_; }
+    ModalRunner& Modal() { return modal_; }
+    CZarnokDoc& Doc() { return doc_; }
+    CMainFrame* Frame() { return frame_.get(); }
+    CControlsDlg& ControlsDialog() { return *controlsDlg_; }
+
+    // Menu commands.
+    void OnFileNew();
+    void OnAppExit();
+    void OnPause();
+    void OnBestPlayer();
+    void OnControls();
+    void OnSounds();
+    void OnAppAbout();
+
+private:
+    std::unique_ptr<GameWorld> world_;
+    ModalRunner modal_;
+    std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
+    CZarnokDoc doc_;
+    std::unique_ptr<CMainFrame> frame_;
+};

@@ -1,0 +1,182 @@
+// zarnok_view.cpp -- timers, keys, focus, drawing and the host's services.
+#include "shell/zarnok_view.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "game/sound.h"
+#include "game/tick.h"
+#include "game/world.h"
+#include "input/keys.h"
+#include "shell/message_box.h"
+#include "shell/modal.h"
+#include "shell/name_dlg.h"
+#include "shell/virtual_keys.h"
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+int32_t PresentableBitsPerPixel(int screenDepth) { return screenDepth > 0 ? 32 : 0; }
+
+CZarnokView::CZarnokView(GameWorld& world, ModalRunner& modal, QWidget* parent)
+    : QWidget(parent), world_(world), modal_(modal) {
+    setFocusPolicy(Qt::StrongFocus);
+    // Every pixel comes from the surface image: no background erase needed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// ---------------------------------------------------------------------------
+// Timers and focus
+// ---------------------------------------------------------------------------
+void CZarnokView::StartTickTimer() {
+    if (modal_.Depth() == 0) tickTimer_.start(TickPeriodMs, Qt::PreciseTimer, this);
+}
+
+void CZarnokView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    StartTickTimer();
+}
+
+void CZarnokView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    tickTimer_.stop();
+}
+
+void CZarnokView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == tickTimer_.timerId()) {
+        OnTickTimer();
+    } else if (event->timerId() == soundStopTimer_.timerId()) {
+        OnSoundStopTimer(world_, *this);
+    } else {
+        QWidget::timerEvent(event);
+    }
+}
+
+void CZarnokView::OnTickTimer() {
+    // Modal windows stop the timer, so a tick never finds another under way;
+    // the guard keeps it so should a stray expiry slip through.
+    if (inTick_) return;
+    inTick_ = true;
+    RunTimerTick(world_, *this);
+    inTick_ = false;
+}
+
+int CZarnokView::RunModal(QDialog& dialog) {
+    tickTimer_.stop();
+    const int result = modal_.Run(dialog);
+    if (modal_.Depth() == 0) {
+        // Hand the keyboard back to the game window, as the window system does
+        // when a window's modal box closes; the focus-in starts the timer.
+        QWidget* active = QApplication::activeWindow();
+        if (isVisible() && (active == nullptr || active == &dialog)) window()->activateWindow();
+        if (hasFocus()) StartTickTimer();
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------
+// Keys: Windows virtual-key codes for the dispatcher. A held key repeats its
+// key-down; its key-up comes once, on the real release.
+// ---------------------------------------------------------------------------
+int32_t CZarnokView::KeyCode(const QKeyEvent& event) const {
+    const int32_t vk = VirtualKeyFromQt(event.key(), event.modifiers(), event.nativeScanCode(),
+                                        PlatformHasXkbScanCodes());
+    return IsSystemKey(vk, event.modifiers()) ? 0 : vk;
+}
+
+void CZarnokView::keyPressEvent(QKeyEvent* event) {
+    const int32_t vk = KeyCode(*event);
+    if (vk == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    DispatchKeyDown(world_, *this, vk);
+}
+
+void CZarnokView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    const int32_t vk = KeyCode(*event);
+    if (vk == 0) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    DispatchKeyUp(world_, *this, vk);
+}
+
+// Tab is a key of the game like any other, not a way out of the view.
+bool CZarnokView::focusNextPrevChild(bool) { return false; }
+
+// ---------------------------------------------------------------------------
+// Drawing: the tick paints into the surface image; painting shows it.
+// ---------------------------------------------------------------------------
+void CZarnokView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    surface_.Resize(width(), height());
+}
+
+void CZarnokView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), surface_.Image(), event->rect());
+}
+
+ClientSurface& CZarnokView::BeginDrawing() {
+    openOrigins_.emplace_back(surface_.OriginX(), surface_.OriginY());
+    surface_.SetOrigin(0, 0);
+    return surface_;
+}
+
+void CZarnokView::EndDrawing() {
+    if (!openOrigins_.empty()) {
+        surface_.SetOrigin(openOrigins_.back().first, openOrigins_.back().second);
+        openOrigins_.pop_back();
+    }
+    update();
+}
+
+// ---------------------------------------------------------------------------
+// Host services
+// ---------------------------------------------------------------------------
+MessageAnswer CZarnokView::ShowMessage(std::string_view text, std::string_view caption,
+                                       MessageButtons buttons, MessageIcon icon) {
+    GameMessageBox box(FromUtf8(text), FromUtf8(caption), buttons, icon, window());
+    return GameMessageBox::AnswerOf(RunModal(box), buttons);
+}
+
+bool CZarnokView::AskPlayerName(std::string& utf8Name) {
+    CNameDlg dialog(window());
+    if (RunModal(dialog) != QDialog::Accepted) return false;
+    utf8Name = dialog.Name().toStdString();
+    return true;
+}
+
+void CZarnokView::PlayFiringLoop() { sound_.PlayFiringLoop(); }
+void CZarnokView::StopSound() { sound_.StopSound(); }
+void CZarnokView::RestartChime() { sound_.RestartChime(); }
+
+void CZarnokView::StartSoundStopTimer() {
+    soundStopTimer_.start(SoundStopDelayMs, Qt::PreciseTimer, this);
+}
+
+void CZarnokView::StopSoundStopTimer() { soundStopTimer_.stop(); }
+
+int32_t CZarnokView::DisplayBitsPerPixel() {
+    const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return PresentableBitsPerPixel(shown != nullptr ? shown->depth() : 0);
+}
+
+void CZarnokView::CloseApplication() { window()->close(); }
+
+std::string CZarnokView::DataFilePath() { return "Data.dat"; }

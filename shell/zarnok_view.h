@@ -1,0 +1,82 @@
+// zarnok_view.h -- the game view: the window's drawing surface, its keyboard
+// target and the game's host. Its timer runs the game while it has the
+// keyboard focus; every modal window of the game is run through it, so the
+// game stands still while one is open.
+#pragma once
+
+#include <QBasicTimer>
+#include <QWidget>
+
+#include <vector>
+
+#include "game/host.h"
+#include "shell/image_surface.h"
+#include "shell/sound_player.h"
+
+struct GameWorld;
+class ModalRunner;
+class QDialog;
+
+class CZarnokView : public QWidget, public Host {
+    Q_OBJECT
+public:
+    static constexpr int TickPeriodMs = 50;       // timer 1: one game tick
+    static constexpr int SoundStopDelayMs = 50;   // timer 2: the firing sound's stop
+
+    CZarnokView(GameWorld& world, ModalRunner& modal, QWidget* parent = nullptr);
+
+    // Runs a dialog or message box modally with the game paused: the tick
+    // timer stops before it opens and starts again after it closes if the
+    // view has the focus then.
+    int RunModal(QDialog& dialog);
+
+    bool TickTimerActive() const { return tickTimer_.isActive(); }
+    bool SoundStopTimerActive() const { return soundStopTimer_.isActive(); }
+    ImageSurface& Surface() { return surface_; }
+    SoundPlayer& Sound() { return sound_; }
+
+    // --- Host ---------------------------------------------------------------
+    MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                              MessageButtons buttons, MessageIcon icon) override;
+    bool AskPlayerName(std::string& utf8Name) override;
+    void PlayFiringLoop() override;
+    void StopSound() override;
+    void RestartChime() override;
+    void StartSoundStopTimer() override;
+    void StopSoundStopTimer() override;
+    int32_t DisplayBitsPerPixel() override;
+    void CloseApplication() override;
+    ClientSurface& BeginDrawing() override;
+    void EndDrawing() override;
+    std::string DataFilePath() override;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void StartTickTimer();
+    void OnTickTimer();
+    int32_t KeyCode(const QKeyEvent& event) const;
+
+    GameWorld& world_;
+    ModalRunner& modal_;
+    ImageSurface surface_;
+    SoundPlayer sound_;
+    QBasicTimer tickTimer_;
+    QBasicTimer soundStopTimer_;
+    bool inTick_ = false;
+    // Origins of the drawing contexts still open around the current one.
+    std::vector<std::pair<int32_t, int32_t>> openOrigins_;
+};
+
+// Bits per pixel of a picture the presentation path can show on a screen of
+// `screenDepth` bits (0: no screen). The picture is a 32-bit image that Qt
+// converts for any screen it can drive.
+int32_t PresentableBitsPerPixel(int screenDepth);
