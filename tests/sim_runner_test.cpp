@@ -331,4 +331,35 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
 }
 
+// Without a script every box takes its default; the journal writes those
+// defaults down, so that it replays the run even where the defaults differ
+// from the answers the next reader would guess.
+TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
+    TempDataFile first(PitLevel());
+    TempDataFile second(PitLevel());
+    RunResult original = Run({"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
+    ASSERT_EQ(original.status, 0) << original.err;
+    EXPECT_EQ(Field(original.out, "deathCode"), "3");
+
+    ReplayJournal recorded;
+    std::string error;
+    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    EXPECT_TRUE(recorded.keys.empty());
+    // Every box once, plus the name dialog (its default: the empty name confirmed).
+    ASSERT_EQ(recorded.answers.size(), Messages(original.out).size() + 1) << ReadFile(Path("rec.txt"));
+    size_t names = 0;
+    for (const ScriptedAnswer& a : recorded.answers)
+        if (a.kind == ScriptedAnswer::Name) {
+            ++names;
+            EXPECT_EQ(a.name, "");
+        }
+    EXPECT_EQ(names, 1u);
+    EXPECT_EQ(recorded.answers.back().kind, ScriptedAnswer::No);  // the restart question
+
+    RunResult replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    EXPECT_EQ(replayed.out, original.out);
+    EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
+    EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));
+}
+
 }  // namespace
