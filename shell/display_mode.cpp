@@ -185,7 +185,8 @@ QString DisplayModeSwitch::Apply(int choice) {
 }
 
 void DisplayModeSwitch::Restore() {
-    if (saved_.valid) RestoreScreenSize(saved_);
+    if (saved_.valid) restorer_(saved_);
+    saved_.valid = false;
 }
 
 // ---------------------------------------------------------------------------
@@ -195,15 +196,19 @@ void DisplayModeSwitch::Restore() {
 namespace {
 
 int g_signalSockets[2] = {-1, -1};
+volatile std::sig_atomic_t g_quitSignal = 0;
+std::function<void()> g_beforeQuit;
 
 void OnQuitSignal(int) {
+    g_quitSignal = 1;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalSockets[0], &byte, 1);
 }
 
 }  // namespace
 
-void QuitEventLoopOnSignals() {
+void QuitEventLoopOnSignals(std::function<void()> beforeQuit) {
+    g_beforeQuit = std::move(beforeQuit);
     if (g_signalSockets[0] != -1) return;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0) return;
     auto* notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read,
@@ -211,7 +216,10 @@ void QuitEventLoopOnSignals() {
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(g_signalSockets[1], &byte, 1);
-        QCoreApplication::quit();
+        if (g_beforeQuit) g_beforeQuit();
+        // Every running loop ends, a dialog's included; quit() would first ask
+        // the windows to close, and a question that must be answered refuses.
+        QCoreApplication::exit(0);
     });
     struct sigaction action = {};
     action.sa_handler = OnQuitSignal;
@@ -220,3 +228,5 @@ void QuitEventLoopOnSignals() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+
+bool QuitSignalReceived() { return g_quitSignal != 0; }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "shell/x11_display.h"
@@ -50,13 +51,16 @@ public:
     // Gives the screen back its previous size (idempotent).
     void Restore();
 
-    // Sets the screen to width x height; replaceable so that tests can play
+    // Set and restore the screen size; replaceable so that tests can play
     // the X server's part.
     using SizeSetter = ScreenSizeResult (*)(int width, int height, SavedScreenSize& saved);
+    using SizeRestorer = void (*)(SavedScreenSize& saved);
     void SetSizeSetter(SizeSetter setter) { setter_ = setter; }
+    void SetSizeRestorer(SizeRestorer restorer) { restorer_ = restorer; }
 
 private:
     SizeSetter setter_ = &SetScreenSize;
+    SizeRestorer restorer_ = &RestoreScreenSize;
     SavedScreenSize saved_;
     bool fullScreen_ = false;
 };
@@ -64,6 +68,11 @@ private:
 // The player's words for a failed switch to width x height.
 QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformName);
 
-// Makes SIGINT and SIGTERM end the event loop normally, so that the screen
-// is handed back before the process goes.
-void QuitEventLoopOnSignals();
+// Makes SIGINT and SIGTERM end the event loops normally, so that the screen
+// is handed back before the process goes. `beforeQuit` runs first, on the
+// window thread (it closes the modal windows); a later call replaces it.
+void QuitEventLoopOnSignals(std::function<void()> beforeQuit = {});
+
+// Whether SIGINT or SIGTERM has arrived: one that came during start-up, before
+// the main event loop ran, must still end the program.
+bool QuitSignalReceived();

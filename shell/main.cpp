@@ -6,11 +6,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
-    QuitEventLoopOnSignals();
     int status = 1;
     {
         CZarnokApp app;
-        if (app.InitInstance()) status = QApplication::exec();
+        QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
+        // A signal during the start-up questions ends the program here.
+        if (app.InitInstance()) status = QuitSignalReceived() ? 0 : QApplication::exec();
+        QuitEventLoopOnSignals();
     }  // the frame hands the screen back here, before Qt goes
     return status;
 }

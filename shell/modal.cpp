@@ -5,7 +5,9 @@
 #include <QTimer>
 
 int ModalRunner::Run(QDialog& dialog) {
+    if (closing_) return QDialog::Rejected;
     ++depth_;
+    open_.emplace_back(&dialog);
     int result = 0;
     if (hook_) {
         result = hook_(dialog);
@@ -15,6 +17,14 @@ int ModalRunner::Run(QDialog& dialog) {
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.activateWindow(); });
         result = dialog.exec();
     }
+    open_.pop_back();
     --depth_;
     return result;
+}
+
+void ModalRunner::CloseAll() {
+    closing_ = true;
+    // Innermost first, each with its own way of being cancelled.
+    for (auto dialog = open_.rbegin(); dialog != open_.rend(); ++dialog)
+        if (!dialog->isNull()) (*dialog)->reject();
 }

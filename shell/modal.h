@@ -4,7 +4,10 @@
 // around them and tests can answer them without a nested event loop.
 #pragma once
 
+#include <QPointer>
+
 #include <functional>
+#include <vector>
 
 class QDialog;
 
@@ -23,7 +26,14 @@ public:
     // Number of modal windows open right now.
     int Depth() const { return depth_; }
 
+    // The program is going: the open windows are cancelled and no new one
+    // opens; Run() answers as if each was cancelled at once.
+    void CloseAll();
+    bool Closing() const { return closing_; }
+
 private:
     Hook hook_;
     int depth_ = 0;
+    bool closing_ = false;
+    std::vector<QPointer<QDialog>> open_;  // innermost last
 };

@@ -1,0 +1,180 @@
+// image_surface_test.cpp -- the QImage client area paints exactly where and what
+// the engine asks, keeps it, and cuts whatever falls outside.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <climits>
+#include <vector>
+
+#include "shell/image_surface.h"
+#include "tools/common/recording_surface.h"
+
+namespace {
+
+void EnsureGuiApplication() {
+    static int argc = 1;
+    static char name[] = "image_surface_test";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance() == nullptr) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    }
+}
+
+class ImageSurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureGuiApplication(); }
+};
+
+// Pixels of a client rectangle that are not `colour`.
+int CountOther(const ImageSurface& s, int left, int top, int right, int bottom, uint32_t colour) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) n += s.ClientPixel(x, y) != colour;
+    return n;
+}
+
+TEST_F(ImageSurfaceTest, StartsWhiteAndOpaque) {
+    ImageSurface s(40, 30);
+    EXPECT_EQ(s.ClientWidth(), 40);
+    EXPECT_EQ(s.ClientHeight(), 30);
+    EXPECT_EQ(s.Image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(CountOther(s, 0, 0, 40, 30, SystemWindowColour), 0);
+}
+
+TEST_F(ImageSurfaceTest, PixelsLandAtTheOriginAndAreCut) {
+    ImageSurface s(50, 40);
+    std::vector<uint32_t> block(6 * 4);
+    for (size_t i = 0; i < block.size(); ++i) block[i] = 0x00010203u * uint32_t(i + 1);
+
+    s.SetOrigin(10, 5);
+    s.DrawPixels(2, 3, block.data(), 6, 4);
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 6; ++col)
+            EXPECT_EQ(s.ClientPixel(12 + col, 8 + row), block[size_t(row * 6 + col)]) << col << "," << row;
+    EXPECT_EQ(CountOther(s, 0, 0, 50, 40, 0xFFFFFF), 24);
+    // The engine's 0x00RRGGBB becomes an opaque image pixel.
+    // (QImage::pixel would hide a missing alpha byte; read the raw word.)
+    EXPECT_EQ(reinterpret_cast<const QRgb*>(s.Image().constScanLine(8))[12], 0xFF010203u);
+
+    // Partly outside on every side: only the inside part is copied, unshifted.
+    ImageSurface cut(4, 3);
+    cut.DrawPixels(-1, -1, block.data(), 6, 4);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(cut.ClientPixel(x, y), block[size_t((y + 1) * 6 + x + 1)]);
+
+    // Hostile positions draw nothing and do not crash.
+    ImageSurface far(20, 20);
+    far.SetOrigin(INT32_MAX, INT32_MIN);
+    far.DrawPixels(INT32_MAX, INT32_MAX, block.data(), 6, 4);
+    far.FillRect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0);
+    far.DrawOutlinedBox(INT32_MAX - 3, 0, INT32_MAX, 5);
+    far.DrawText(INT32_MAX, INT32_MAX, "0", TextStyle{});
+    EXPECT_EQ(CountOther(far, 0, 0, 20, 20, 0xFFFFFF), 0);
+}
+
+// Fills and boxes must match the in-memory surface the engine's tests use.
+TEST_F(ImageSurfaceTest, FillsAndBoxesMatchTheRecordingSurface) {
+    ImageSurface image(120, 60);
+    RecordingSurface recorded(120, 60);
+    for (ClientSurface* s : {static_cast<ClientSurface*>(&image), static_cast<ClientSurface*>(&recorded)}) {
+        s->SetOrigin(-3, 2);
+        s->FillRect(0, 0, 20, 10, 0xC80000);
+        s->FillRect(30, 5, 30, 9, 0x0000FF);    // empty
+        s->DrawOutlinedBox(10, 30, 17, 37);     // a HUD magazine slot
+        s->DrawOutlinedBox(40, 30, 41, 31);     // 1 x 1: outline only
+        s->DrawOutlinedBox(50, 30, 52, 32);     // 2 x 2: outline only
+        s->DrawOutlinedBox(60, 30, 60, 40);     // empty
+        s->DrawOutlinedBox(100, 40, 140, 70);   // cut by the corner
+        s->FillRect(15, 33, 18, 35, 0x123456);  // over a box edge
+    }
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x)
+            ASSERT_EQ(image.ClientPixel(x, y), recorded.ClientPixel(x, y)) << x << "," << y;
+    EXPECT_EQ(image.ClientPixel(7, 32), 0x000000u);  // box corner at picture (10, 30)
+    EXPECT_EQ(image.ClientPixel(8, 33), 0xFFFFFFu);
+}
+
+TEST_F(ImageSurfaceTest, TextUsesTheGameFont) {
+    ImageSurface s;
+    QFontInfo info(s.TextFont());
+    EXPECT_EQ(info.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(info.pixelSize(), 12);
+}
+
+// An opaque text paints its own cell: from the ascent above the baseline to
+// the descent below it, as wide as the text advances; the glyphs inside it.
+TEST_F(ImageSurfaceTest, OpaqueTextCoversItsOwnCell) {
+    ImageSurface s(200, 60);
+    s.FillRect(0, 0, 200, 60, 0x808080);
+    s.SetOrigin(5, 10);
+    TextStyle style;
+    style.colour = 0x0000C8;
+    style.opaqueBackground = true;
+    style.background = 0xFFFFFF;
+    s.DrawText(20, 30, "Очки: 120", style);
+
+    QFontMetrics m(s.TextFont());
+    const int left = 25, right = left + m.horizontalAdvance(QString::fromUtf8("Очки: 120"));
+    const int top = 40 - m.ascent(), bottom = 40 + m.descent();
+    int ink = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 200; ++x) {
+            uint32_t p = s.ClientPixel(x, y);
+            bool inCell = x >= left && x < right && y >= top && y < bottom;
+            if (!inCell) {
+                ASSERT_EQ(p, 0x808080u) << "outside the cell at " << x << "," << y;
+            } else {
+                ASSERT_TRUE(p == 0xFFFFFFu || p == 0x0000C8u) << "blended pixel at " << x << "," << y;
+                ink += p == 0x0000C8u;
+                if (p == 0x0000C8u) {
+                    ASSERT_LT(y, 40) << "digits and letters sit on the baseline";
+                }
+            }
+        }
+    EXPECT_GT(ink, 20);
+}
+
+TEST_F(ImageSurfaceTest, TransparentTextIsClipped) {
+    ImageSurface s(100, 40);
+    s.FillRect(0, 0, 100, 40, 0x336699);
+    TextStyle style;
+    style.colour = 0x000000;
+    style.clip = true;
+    style.clipLeft = 0;
+    style.clipTop = 0;
+    style.clipRight = 30;
+    style.clipBottom = 20;
+    s.DrawText(20, 25, "5000", style);  // baseline below the clip: only the tops show
+
+    int inside = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 100; ++x) {
+            uint32_t p = s.ClientPixel(x, y);
+            ASSERT_TRUE(p == 0x336699u || p == 0x000000u) << x << "," << y;
+            if (p == 0x000000u) {
+                ASSERT_TRUE(x < 30 && y < 20) << "ink outside the clip at " << x << "," << y;
+                ++inside;
+            }
+        }
+    EXPECT_GT(inside, 0);
+}
+
+TEST_F(ImageSurfaceTest, ResizeKeepsWhatFits) {
+    ImageSurface s(30, 20);
+    s.FillRect(0, 0, 30, 20, 0x00AA00);
+    s.Resize(20, 30);
+    EXPECT_EQ(CountOther(s, 0, 0, 20, 20, 0x00AA00), 0);
+    EXPECT_EQ(CountOther(s, 0, 20, 20, 30, 0xFFFFFF), 0);
+    s.Resize(40, 30);
+    EXPECT_EQ(CountOther(s, 0, 0, 20, 20, 0x00AA00), 0);
+    EXPECT_EQ(CountOther(s, 20, 0, 40, 30, 0xFFFFFF), 0);
+    s.Resize(0, 0);
+    EXPECT_EQ(s.ClientWidth(), 0);
+    s.FillRect(0, 0, 10, 10, 0);  // nothing to paint on, nothing breaks
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# screenshots.sh -- takes the README's screenshots of the running game on a
+# virtual X server: a level in play, the open "Игра" menu, the controls dialog.
+# Usage: tools/screenshots.sh [BUILD_DIR]   (default: build; needs xvfb-run,
+# xdotool and imagemagick's import). Writes docs/screenshots/*.png.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+
+if [ "${ZARNOK_SHOTS_ON_XVFB:-}" != 1 ]; then
+  exec env ZARNOK_SHOTS_ON_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$build"
+fi
+
+out=$root/docs/screenshots
+mkdir -p "$out"
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$build/bin/Data.dat" "$folder/"
+chmod u+w "$folder/Data.dat"
+cp "$root"/resources/sounds/*.wav "$folder/"
+
+# Waits until a visible window of the game has exactly this title.
+wait_window() {
+  local window
+  for _ in $(seq 150); do
+    for window in $(xdotool search --onlyvisible --class zarnok 2>/dev/null); do
+      [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ] && return 0
+    done
+    sleep 0.1
+  done
+  echo "no window \"$1\"" >&2
+  return 1
+}
+shot() { import -window root "$out/$1"; }
+
+cd "$folder"
+"$build/bin/zarnok" >/dev/null 2>&1 &
+game=$!
+trap 'kill -TERM $game 2>/dev/null || true; wait $game 2>/dev/null || true; rm -rf "$folder"' EXIT
+
+# The resolution question (no title): keep the resolution.
+wait_window 'Zarnok'
+sleep 0.5
+xdotool key Return
+# The sponsor's word before level 1.
+wait_window 'Реклама'
+sleep 0.3
+xdotool key Return
+
+# A few steps to the right, then wait for the swarm and meet it with a burst.
+sleep 0.5
+xdotool keydown Right; sleep 0.8; xdotool keyup Right
+sleep 2.5
+xdotool keydown Control; sleep 0.3
+shot play.png
+xdotool keyup Control
+
+# The "Игра" menu, its third item highlighted with its prompt in the status bar.
+xdotool mousemove 24 9 click 1
+sleep 0.4
+xdotool key Down Down Down
+sleep 0.4
+shot menu.png
+xdotool key Escape Escape
+sleep 0.3
+
+# "Настройки" -> "Управление": the controls dialog over the paused game.
+xdotool mousemove 88 9 click 1
+sleep 0.4
+xdotool key Down Return
+wait_window 'Настройка управления'
+sleep 0.4
+shot dialog.png
+xdotool key Escape
+sleep 0.3
+echo "screenshots in $out"
