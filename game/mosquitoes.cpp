@@ -54,6 +54,13 @@ float HeadingFor(int32_t dy, double dist) { return float(std::acos(double(dy) / 
 int32_t AlongX(float heading, int32_t r) { return TruncToInt(std::sin(double(heading)) * r); }
 int32_t AlongY(float heading, int32_t r) { return TruncToInt(std::cos(double(heading)) * r); }
 
+// True when a and b lie at most 3 px apart. The gap is measured the way the
+// samples were stepped, wrapping at 32 bits, so a target just across the
+// wrap from a sample is still reached.
+bool WithinTolerance(int32_t a, int32_t b) {
+    return std::llabs(int64_t(SubWrap(a, b))) <= PathTolerance;
+}
+
 bool InSoldierBox(const PlayerState& p, int32_t x, int32_t y) {
     return PointInRect(x, y, SubWrap(p.x, 20), SubWrap(p.y, AimAboveFeet), AddWrap(p.x, 20), p.y);
 }
@@ -248,8 +255,7 @@ bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int
         int32_t sx = AddWrap(ax, sense * AlongX(theta, r));
         int32_t sy = AddWrap(ay, AlongY(theta, r));
         if (HitsSolidPlatform(world, sx, sy)) return false;
-        if (std::llabs(int64_t(bx) - sx) <= PathTolerance && std::llabs(int64_t(by) - sy) <= PathTolerance)
-            return true;
+        if (WithinTolerance(bx, sx) && WithinTolerance(by, sy)) return true;
     }
     return false;
 }

@@ -53,3 +53,21 @@ TEST(SwarmHostile, ExtremeCoordinatesWrap) {
     UpdateRaptorItem(world, host, MaxPlatforms);
     EXPECT_LE(world.player.health, 100);
 }
+
+// A straight path that crosses the 32-bit wrap is judged like the same path
+// anywhere else: the last sample short of the seam still reaches a target
+// just across it.
+TEST(SwarmHostile, PathTestIsTheSameAcrossTheWrap) {
+    GameWorld world;
+    const int32_t offsets[][2] = {{196, 0}, {-196, 0}, {0, 196}, {0, -196}, {150, 120}, {200, 0}};
+    for (const auto& o : offsets) {
+        bool plain = IsPathClear(world, 0, 0, o[0], o[1]);
+        // Start so that the seam falls between the last two pixels of the path.
+        int32_t ax = o[0] > 0 ? INT32_MAX - o[0] + 2 : o[0] < 0 ? INT32_MIN - o[0] - 2 : 0;
+        int32_t ay = o[1] > 0 ? INT32_MAX - o[1] + 2 : o[1] < 0 ? INT32_MIN - o[1] - 2 : 0;
+        EXPECT_EQ(IsPathClear(world, ax, ay, AddWrap(ax, o[0]), AddWrap(ay, o[1])), plain)
+            << o[0] << "," << o[1];
+    }
+    EXPECT_TRUE(IsPathClear(world, 0, 0, 196, 0));
+    EXPECT_FALSE(IsPathClear(world, 0, 0, 200, 0));
+}
