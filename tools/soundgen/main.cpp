@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/little_endian.h"
+
 namespace {
 
 constexpr int kRate = 44100;                 // samples per second
@@ -99,32 +101,22 @@ std::vector<int16_t> ToPcm(const std::vector<double>& signal, double peak) {
     return pcm;
 }
 
-void PutU16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
-}
-
 bool WriteWav(const std::string& path, const std::vector<int16_t>& pcm) {
     const uint32_t dataBytes = static_cast<uint32_t>(pcm.size() * 2);
     std::vector<uint8_t> out;
     for (char ch : std::string("RIFF")) out.push_back(static_cast<uint8_t>(ch));
-    PutU32(out, 36 + dataBytes);
+    AppendU32(out, 36 + dataBytes);
     for (char ch : std::string("WAVEfmt ")) out.push_back(static_cast<uint8_t>(ch));
-    PutU32(out, 16);
-    PutU16(out, 1);  // PCM
-    PutU16(out, 1);  // mono
-    PutU32(out, kRate);
-    PutU32(out, kRate * 2);
-    PutU16(out, 2);
-    PutU16(out, 16);
+    AppendU32(out, 16);
+    AppendU16(out, 1);  // PCM
+    AppendU16(out, 1);  // mono
+    AppendU32(out, kRate);
+    AppendU32(out, kRate * 2);
+    AppendU16(out, 2);
+    AppendU16(out, 16);
     for (char ch : std::string("data")) out.push_back(static_cast<uint8_t>(ch));
-    PutU32(out, dataBytes);
-    for (int16_t s : pcm) PutU16(out, static_cast<uint16_t>(s));
+    AppendU32(out, dataBytes);
+    for (int16_t s : pcm) AppendU16(out, static_cast<uint16_t>(s));
 
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;

@@ -4,17 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tools/common/little_endian.h"
+
 namespace {
-
-void PutU16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
-}
 
 uint32_t Key(Rgb c) { return (static_cast<uint32_t>(c.r) << 16) | (static_cast<uint32_t>(c.g) << 8) | c.b; }
 
@@ -63,21 +55,21 @@ bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out
     // BITMAPFILEHEADER
     out.push_back('B');
     out.push_back('M');
-    PutU32(out, pixelOffset + imageBytes);
-    PutU32(out, 0);
-    PutU32(out, pixelOffset);
+    AppendU32(out, pixelOffset + imageBytes);
+    AppendU32(out, 0);
+    AppendU32(out, pixelOffset);
     // BITMAPINFOHEADER
-    PutU32(out, 40);
-    PutU32(out, static_cast<uint32_t>(width));
-    PutU32(out, static_cast<uint32_t>(height));  // positive: rows bottom-up
-    PutU16(out, 1);
-    PutU16(out, static_cast<uint32_t>(bitsPerPixel));
-    PutU32(out, 0);  // BI_RGB
-    PutU32(out, imageBytes);
-    PutU32(out, 2835);  // 72 dpi
-    PutU32(out, 2835);
-    PutU32(out, 0);  // the whole table is in use
-    PutU32(out, 0);
+    AppendU32(out, 40);
+    AppendU32(out, static_cast<uint32_t>(width));
+    AppendU32(out, static_cast<uint32_t>(height));  // positive: rows bottom-up
+    AppendU16(out, 1);
+    AppendU16(out, static_cast<uint32_t>(bitsPerPixel));
+    AppendU32(out, 0);  // BI_RGB
+    AppendU32(out, imageBytes);
+    AppendU32(out, 2835);  // 72 dpi
+    AppendU32(out, 2835);
+    AppendU32(out, 0);  // the whole table is in use
+    AppendU32(out, 0);
     for (uint32_t i = 0; i < tableEntries; ++i) {
         const Rgb c = i < palette.size() ? palette[i] : MakeRgb(0, 0, 0);
         out.push_back(c.b);
