@@ -302,7 +302,8 @@ TEST(LevelSourceInGame, CompiledSourceLoadsIntoTheWorld) {
 // ---------------------------------------------------------------------------
 
 TEST(LevelCheck, ShippedLevelsAreClean) {
-    for (const char* name : {"level1.txt"}) {
+    for (const char* name :
+         {"level1.txt", "level2.txt", "level3.txt", "level4.txt", "level5.txt", "level6.txt"}) {
         const std::string text = ReadText(fs::path(ZARNOK_SOURCE_DIR) / "resources/levels" / name);
         ASSERT_FALSE(text.empty()) << name;
         SourceLines lines;
@@ -450,6 +451,10 @@ TEST_F(LevelToolTest, BadSourceFailsWithItsLineAndWritesNothing) {
     EXPECT_EQ(Run("frobnicate"), 2);
     EXPECT_EQ(Run("--help"), 0);
     EXPECT_NE(Output().find("decompile DATA [OUTDIR]"), std::string::npos);
+}
+
+TEST_F(LevelToolTest, ShippedDataFilePassesTheCheck) {
+    EXPECT_EQ(Run("check \"" + std::string(ZARNOK_BIN_DIR) + "/Data.dat\""), 0) << Output();
 }
 
 TEST_F(LevelToolTest, CheckNamesTheLevelAndSlotInADataFile) {

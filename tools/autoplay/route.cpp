@@ -1,0 +1,76 @@
+// route.cpp -- reads route files, one step a line.
+#include "tools/autoplay/route.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+bool ReadAngle(const std::string& word, float& angle) {
+    char* end = nullptr;
+    angle = std::strtof(word.c_str(), &end);
+    return end != word.c_str() && *end == '\0';
+}
+
+bool ReadFireMode(const std::string& word, RouteStep::FireMode& mode) {
+    if (word == "off") mode = RouteStep::FireOff;
+    else if (word == "auto") mode = RouteStep::FireAuto;
+    else if (word == "on") mode = RouteStep::FireOn;
+    else return false;
+    return true;
+}
+
+// Parses the words of one line after its operation word.
+bool ParseStep(const std::string& op, std::istringstream& words, RouteStep& step) {
+    std::string word;
+    if (op == "right" || op == "left") {
+        step.op = op == "right" ? RouteStep::Right : RouteStep::Left;
+        return bool(words >> step.value);
+    }
+    if (op == "wait") {
+        step.op = RouteStep::Wait;
+        return bool(words >> step.value) && step.value > 0;
+    }
+    if (op == "aim") {
+        if (!(words >> word)) return false;
+        step.op = word == "auto" ? RouteStep::AimAuto : RouteStep::Aim;
+        return step.op == RouteStep::AimAuto || ReadAngle(word, step.angle);
+    }
+    if (op == "fire") {
+        step.op = RouteStep::Fire;
+        return bool(words >> word) && ReadFireMode(word, step.fire);
+    }
+    if (op == "stop") step.op = RouteStep::Stop;
+    else if (op == "jump") step.op = RouteStep::Jump;
+    else if (op == "land") step.op = RouteStep::Land;
+    else if (op == "goal") step.op = RouteStep::Goal;
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+bool LoadRoute(const std::string& path, Route& route, std::string& error) {
+    std::ifstream in(path);
+    if (!in) {
+        error = path + ": cannot read the route";
+        return false;
+    }
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNumber;
+        std::istringstream words(line.substr(0, line.find('#')));
+        std::string op;
+        if (!(words >> op)) continue;
+        RouteStep step;
+        step.line = lineNumber;
+        std::string extra;
+        if (!ParseStep(op, words, step) || (words >> extra)) {
+            error = path + ":" + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+            return false;
+        }
+        route.push_back(step);
+    }
+    return true;
+}
