@@ -12,40 +12,20 @@
 // write the new hash into the file with the command in that header.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/support/sim_process.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int TourTicks = 320;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string Field(const std::string& summary, const std::string& name) {
-    const std::string key = "\n" + name + ": ";
-    const size_t at = ("\n" + summary).find(key);
-    if (at == std::string::npos) return "<missing " + name + ">";
-    const size_t start = at + key.size() - 1;
-    return summary.substr(start, summary.find('\n', start) - start);
-}
 
 class DeterminismTest : public ::testing::Test {
 protected:
@@ -64,16 +44,13 @@ protected:
     // Runs one runner on the tour with two pictures; returns its summary.
     std::string Tour(const std::string& program, const std::string& tag) {
         const fs::path replay = fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/level1_tour.txt";
-        std::string command = Quote(std::string(ZARNOK_BIN_DIR) + "/" + program);
         const std::vector<std::string> args = {
             "--data", dir_.string(), "--ticks", std::to_string(TourTicks), "--replay", replay.string(),
             "--shot", "55:" + (dir_ / (tag + "-55.png")).string(),
             "--shot", "319:" + (dir_ / (tag + "-319.png")).string()};
-        for (const std::string& a : args) command += " " + Quote(a);
-        command += " >" + Quote((dir_ / (tag + ".out")).string()) + " 2>/dev/null";
-        const int raw = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
-        return ReadFile(dir_ / (tag + ".out"));
+        const ProgramRun run = RunProgram(program, args, dir_);
+        EXPECT_EQ(run.status, 0) << program << ": " << run.err;
+        return run.out;
     }
 
     fs::path dir_;
@@ -84,22 +61,22 @@ TEST_F(DeterminismTest, OptimisedAndUnoptimisedRunnersPlayTheTourAlike) {
     const std::string unoptimised = Tour("zarnok-sim-O0", "O0");
 
     // The tour still goes where its header says: alive, past the pit, with points.
-    EXPECT_EQ(Field(optimised, "gameRunning"), "1") << optimised;
-    EXPECT_EQ(Field(optimised, "deathCode"), "0") << optimised;
-    EXPECT_GT(std::stoi(Field(optimised, "player.x")), 2000) << optimised;
-    EXPECT_GT(std::stoi(Field(optimised, "score")), 0) << optimised;
+    EXPECT_EQ(SummaryField(optimised, "gameRunning"), "1") << optimised;
+    EXPECT_EQ(SummaryField(optimised, "deathCode"), "0") << optimised;
+    EXPECT_GT(std::stoi(SummaryField(optimised, "player.x")), 2000) << optimised;
+    EXPECT_GT(std::stoi(SummaryField(optimised, "score")), 0) << optimised;
 
     EXPECT_EQ(unoptimised, optimised);
     for (const char* tick : {"-55.png", "-319.png"}) {
-        const std::string a = ReadFile(dir_ / (std::string("O2") + tick));
+        const std::string a = ReadFileBytes(dir_ / (std::string("O2") + tick));
         EXPECT_FALSE(a.empty()) << tick;
-        EXPECT_TRUE(a == ReadFile(dir_ / (std::string("O0") + tick))) << "pictures differ after tick " << tick;
+        EXPECT_TRUE(a == ReadFileBytes(dir_ / (std::string("O0") + tick))) << "pictures differ after tick " << tick;
     }
 
     // The hash is the first word of the stored file.
-    std::string stored = ReadFile(fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/level1_tour.hash");
+    std::string stored = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/level1_tour.hash");
     stored = stored.substr(0, stored.find_first_of(" \t\r\n"));
-    EXPECT_EQ(Field(optimised, "worldHash"), stored)
+    EXPECT_EQ(SummaryField(optimised, "worldHash"), stored)
         << "the tour's world differs from tests/replays/level1_tour.hash; if a rule changed on "
            "purpose, refresh the file as tests/replays/level1_tour.txt explains";
 }

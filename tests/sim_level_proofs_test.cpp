@@ -9,29 +9,28 @@
 // tests/replays/proofs/record.sh; never ease the checks here.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/level_file.h"
 #include "game/text.h"
 #include "game/world.h"
+#include "tests/support/sim_process.h"
+#include "tools/common/level_rotation.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t LevelRecordBytes = 5190;
-constexpr size_t DataFileBytes = 31164;
-constexpr size_t BestScoreOffset = 31140;
+constexpr size_t DataFileBytes = size_t(DataFileSize);
+constexpr size_t BestScoreBytes = size_t(BestScoreOffset);
 
 const char SponsorMessage[] =
     "Реклама | Спонсор игры - автомат Зарнокова. Автомат Зарнокова - лучшее средство от "
@@ -41,17 +40,6 @@ const char RestartQuestion[] = "Вопрос | Хотите начать игр�
 const char DeathCaption[] = "Zarnok | ";
 
 fs::path ProofDir() { return fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/proofs"; }
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // What a replay's header says about its run.
 struct Proof {
@@ -68,7 +56,7 @@ void PrintTo(const Proof& proof, std::ostream* out) { *out << proof.name; }
 Proof ReadProof(const fs::path& path) {
     Proof proof;
     proof.name = path.stem().string();
-    std::istringstream in(ReadFile(path));
+    std::istringstream in(ReadFileBytes(path));
     for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
         std::string hash, key;
@@ -91,34 +79,6 @@ std::vector<Proof> AllProofs() {
     return proofs;
 }
 
-// The shipped file with `first` moved to the front, the others following it
-// round; the autopilot that recorded the runs built its files the same way.
-std::string RotateLevels(const std::string& data, int first) {
-    std::string out = data;
-    for (size_t slot = 0; slot < size_t(LevelCount); ++slot) {
-        const size_t from = (size_t(first - 1) + slot) % size_t(LevelCount) * LevelRecordBytes;
-        out.replace(slot * LevelRecordBytes, LevelRecordBytes, data, from, LevelRecordBytes);
-    }
-    return out;
-}
-
-std::string Field(const std::string& summary, const std::string& name) {
-    const std::string key = "\n" + name + ": ";
-    const size_t at = ("\n" + summary).find(key);
-    if (at == std::string::npos) return "<missing " + name + ">";
-    const size_t start = at + key.size() - 1;
-    return summary.substr(start, summary.find('\n', start) - start);
-}
-
-std::vector<std::string> Messages(const std::string& summary) {
-    std::vector<std::string> messages;
-    std::istringstream in(summary);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("message: ", 0) == 0) messages.push_back(line.substr(9));
-    }
-    return messages;
-}
-
 class LevelProof : public ::testing::TestWithParam<Proof> {
 protected:
     void SetUp() override {
@@ -132,20 +92,15 @@ protected:
 
     // Plays the replay in the runner; returns its summary.
     std::string Play(const Proof& proof) {
-        const std::string shipped = ReadFile(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
+        const std::string shipped = ReadFileBytes(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
         EXPECT_EQ(shipped.size(), DataFileBytes);
         std::ofstream(dir_ / "Data.dat", std::ios::binary) << RotateLevels(shipped, proof.firstLevel);
         const std::string replay = (ProofDir() / (proof.name + ".txt")).string();
-        std::string command = Quote(std::string(ZARNOK_BIN_DIR) + "/zarnok-sim");
-        for (const std::string& arg : {std::string("--data"), dir_.string(), std::string("--ticks"),
+        const ProgramRun run = RunProgram("zarnok-sim", {std::string("--data"), dir_.string(), std::string("--ticks"),
                                        std::to_string(proof.ticks), std::string("--replay"), replay,
-                                       std::string("--dump-world")}) {
-            command += " " + Quote(arg);
-        }
-        command += " >" + Quote((dir_ / "summary.txt").string()) + " 2>&1";
-        const int raw = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
-        return ReadFile(dir_ / "summary.txt");
+                                       std::string("--dump-world")}, dir_);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
     }
 
     fs::path dir_;
@@ -159,17 +114,17 @@ TEST_P(LevelProof, ReachesItsGoal) {
     ASSERT_TRUE(proof.goal == "advance" || proof.goal == "victory") << proof.name << ": goal " << proof.goal;
 
     const std::string summary = Play(proof);
-    const std::vector<std::string> messages = Messages(summary);
+    const std::vector<std::string> messages = SummaryMessages(summary);
     for (const std::string& m : messages) {
         EXPECT_NE(m.rfind(DeathCaption, 0), 0u) << "the soldier died: " << m;
     }
-    EXPECT_EQ(Field(summary, "deathCode"), "0") << summary;
+    EXPECT_EQ(SummaryField(summary, "deathCode"), "0") << summary;
     const auto sponsors = std::count(messages.begin(), messages.end(), SponsorMessage);
 
     if (proof.goal == "advance") {
         // The goal loads the next level: its sponsor message is the run's last box.
-        EXPECT_EQ(Field(summary, "levelNumber"), "2") << summary;
-        EXPECT_EQ(Field(summary, "gameRunning"), "1") << summary;
+        EXPECT_EQ(SummaryField(summary, "levelNumber"), "2") << summary;
+        EXPECT_EQ(SummaryField(summary, "gameRunning"), "1") << summary;
         EXPECT_EQ(sponsors, 2) << summary;
         ASSERT_FALSE(messages.empty());
         EXPECT_EQ(messages.back(), SponsorMessage);
@@ -178,23 +133,23 @@ TEST_P(LevelProof, ReachesItsGoal) {
 
     // Six levels, the victory, the best-score check with its name dialog, the
     // record written, and No to a new game.
-    EXPECT_EQ(Field(summary, "levelNumber"), "7") << summary;
-    EXPECT_EQ(Field(summary, "gameRunning"), "0") << summary;
+    EXPECT_EQ(SummaryField(summary, "levelNumber"), "7") << summary;
+    EXPECT_EQ(SummaryField(summary, "gameRunning"), "0") << summary;
     EXPECT_EQ(sponsors, LevelCount) << summary;
     ASSERT_GE(messages.size(), 2u);
     EXPECT_EQ(messages[messages.size() - 2], VictoryMessage);
     EXPECT_EQ(messages.back(), RestartQuestion);
     EXPECT_NE(summary.find(" nameDialogs=1 "), std::string::npos) << summary;
 
-    const std::string written = ReadFile(dir_ / "Data.dat");
+    const std::string written = ReadFileBytes(dir_ / "Data.dat");
     ASSERT_EQ(written.size(), DataFileBytes);
     uint32_t bestScore = 0;  // little-endian in the file
-    for (size_t i = 4; i-- > 0;) bestScore = bestScore << 8 | uint8_t(written[BestScoreOffset + i]);
-    EXPECT_EQ(std::to_string(int32_t(bestScore)), Field(summary, "score"));
+    for (size_t i = 4; i-- > 0;) bestScore = bestScore << 8 | uint8_t(written[BestScoreBytes + i]);
+    EXPECT_EQ(std::to_string(int32_t(bestScore)), SummaryField(summary, "score"));
     std::string name;
     ASSERT_TRUE(Utf8ToCp1251(proof.answeredName, name)) << proof.answeredName;
     name.resize(BestNameLength, ' ');
-    EXPECT_EQ(written.substr(BestScoreOffset + 4), name);
+    EXPECT_EQ(written.substr(BestScoreBytes + 4), name);
 }
 
 std::string ProofName(const ::testing::TestParamInfo<Proof>& info) {

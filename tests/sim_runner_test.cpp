@@ -2,39 +2,21 @@
 // pictures, the summary, and runs that must come out the same.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
 #include "tests/support/level_builder.h"
+#include "tests/support/sim_process.h"
 #include "tools/common/replay.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct RunResult {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // A scratch folder per test, removed afterwards.
 class SimTest : public ::testing::Test {
@@ -57,17 +39,7 @@ protected:
         return Path(name);
     }
 
-    RunResult Run(const std::vector<std::string>& args) const {
-        std::string command = Quote(std::string(ZARNOK_BIN_DIR) + "/zarnok-sim");
-        for (const std::string& a : args) command += " " + Quote(a);
-        command += " >" + Quote(Path("stdout.txt")) + " 2>" + Quote(Path("stderr.txt"));
-        RunResult r;
-        int raw = std::system(command.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = ReadFile(Path("stdout.txt"));
-        r.err = ReadFile(Path("stderr.txt"));
-        return r;
-    }
+    ProgramRun Run(const std::vector<std::string>& args) const { return RunProgram("zarnok-sim", args, dir_); }
 
     fs::path dir_;
 };
@@ -83,18 +55,6 @@ std::vector<std::pair<std::string, std::string>> SummaryLines(const std::string&
     return lines;
 }
 
-std::string Field(const std::string& out, const std::string& name) {
-    for (const auto& [key, value] : SummaryLines(out))
-        if (key == name) return value;
-    return "<missing " + name + ">";
-}
-
-std::vector<std::string> Messages(const std::string& out) {
-    std::vector<std::string> messages;
-    for (const auto& [key, value] : SummaryLines(out))
-        if (key == "message") messages.push_back(value);
-    return messages;
-}
 
 // A long row of ledges at y = 400 with the soldier standing on it.
 DataFileSketch GroundLevel() {
@@ -162,7 +122,7 @@ TEST_F(SimTest, RejectsBadArgumentsWithAMessage) {
         {"stray"},
     };
     for (const auto& args : bad) {
-        RunResult r = Run(args);
+        ProgramRun r = Run(args);
         std::string joined;
         for (const auto& a : args) joined += a + " ";
         EXPECT_EQ(r.status, 2) << joined;
@@ -176,7 +136,7 @@ TEST_F(SimTest, RejectsBadArgumentsWithAMessage) {
 }
 
 TEST_F(SimTest, HelpListsEveryOption) {
-    RunResult r = Run({"--help"});
+    ProgramRun r = Run({"--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option : {"--data", "--ticks", "--replay", "--record", "--shot", "--dump-world", "--help"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
@@ -185,7 +145,7 @@ TEST_F(SimTest, HelpListsEveryOption) {
 TEST_F(SimTest, ReplayErrorNamesFileAndLine) {
     std::string replay = WriteText("bad.txt", "# fine\n1 down left\n\n2 jump left\n");
     TempDataFile data(GroundLevel());
-    RunResult r = Run({"--data", DataDir(data), "--ticks", "5", "--replay", replay});
+    ProgramRun r = Run({"--data", DataDir(data), "--ticks", "5", "--replay", replay});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find(replay + ":4:"), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
@@ -193,7 +153,7 @@ TEST_F(SimTest, ReplayErrorNamesFileAndLine) {
 
 TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     TempDataFile data(GroundLevel());
-    RunResult r = Run({"--data", DataDir(data), "--ticks", "4", "--dump-world"});
+    ProgramRun r = Run({"--data", DataDir(data), "--ticks", "4", "--dump-world"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> expected = {
         "tick", "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y",
@@ -204,13 +164,13 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     ASSERT_GE(lines.size(), expected.size()) << r.out;
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i].first, expected[i]) << r.out;
 
-    EXPECT_EQ(Field(r.out, "tick"), "4");
-    EXPECT_EQ(Field(r.out, "levelNumber"), "1");
-    EXPECT_EQ(Field(r.out, "gameRunning"), "1");
-    EXPECT_EQ(Field(r.out, "player.x"), "200");
-    EXPECT_EQ(Field(r.out, "player.spareMagazines"), "10");
-    EXPECT_EQ(Field(r.out, "worldHash").size(), 16u);
-    EXPECT_EQ(Field(r.out, "worldHash").find_first_not_of("0123456789abcdef"), std::string::npos);
+    EXPECT_EQ(SummaryField(r.out, "tick"), "4");
+    EXPECT_EQ(SummaryField(r.out, "levelNumber"), "1");
+    EXPECT_EQ(SummaryField(r.out, "gameRunning"), "1");
+    EXPECT_EQ(SummaryField(r.out, "player.x"), "200");
+    EXPECT_EQ(SummaryField(r.out, "player.spareMagazines"), "10");
+    EXPECT_EQ(SummaryField(r.out, "worldHash").size(), 16u);
+    EXPECT_EQ(SummaryField(r.out, "worldHash").find_first_not_of("0123456789abcdef"), std::string::npos);
     // The dump lists the level's platforms, and only occupied slots.
     EXPECT_NE(r.out.find("platform[19]: type=1 x=2280 y=400\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("platform[20]"), std::string::npos);
@@ -219,51 +179,51 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
 
 TEST_F(SimTest, FirstTickStartsAGameFromTheDataFolder) {
     TempDataFile data(PitLevel());
-    RunResult none = Run({"--data", DataDir(data), "--ticks", "0"});
-    EXPECT_EQ(Field(none.out, "tick"), "0");
-    EXPECT_EQ(Field(none.out, "gameRunning"), "0");  // the fresh start's new-game request
-    EXPECT_EQ(Field(none.out, "player.x"), "0");
-    EXPECT_TRUE(Messages(none.out).empty());
+    ProgramRun none = Run({"--data", DataDir(data), "--ticks", "0"});
+    EXPECT_EQ(SummaryField(none.out, "tick"), "0");
+    EXPECT_EQ(SummaryField(none.out, "gameRunning"), "0");  // the fresh start's new-game request
+    EXPECT_EQ(SummaryField(none.out, "player.x"), "0");
+    EXPECT_TRUE(SummaryMessages(none.out).empty());
 
-    RunResult one = Run({"--data", DataDir(data), "--ticks", "1"});
-    EXPECT_EQ(Field(one.out, "player.x"), "123");
-    EXPECT_EQ(Field(one.out, "player.health"), "100");
+    ProgramRun one = Run({"--data", DataDir(data), "--ticks", "1"});
+    EXPECT_EQ(SummaryField(one.out, "player.x"), "123");
+    EXPECT_EQ(SummaryField(one.out, "player.health"), "100");
 
     // Without Data.dat in the folder the game says so and does not start.
     fs::create_directories(Path("empty"));
-    RunResult missing = Run({"--data", Path("empty"), "--ticks", "2"});
+    ProgramRun missing = Run({"--data", Path("empty"), "--ticks", "2"});
     EXPECT_EQ(missing.status, 0) << missing.err;
-    EXPECT_EQ(Field(missing.out, "gameRunning"), "0");
-    auto messages = Messages(missing.out);
+    EXPECT_EQ(SummaryField(missing.out, "gameRunning"), "0");
+    auto messages = SummaryMessages(missing.out);
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back(), "Ошибка | Не удалось открыть файл \"Data.dat\"");
 }
 
 TEST_F(SimTest, ShotsAreTheTopOfTheClientArea) {
     TempDataFile data(GroundLevel());
-    RunResult r = Run({"--data", DataDir(data), "--ticks", "3", "--shot", "1:" + Path("a.png"), "--shot",
+    ProgramRun r = Run({"--data", DataDir(data), "--ticks", "3", "--shot", "1:" + Path("a.png"), "--shot",
                        "2:" + Path("b.png")});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* name : {"a.png", "b.png"}) {
         uint32_t width = 0, height = 0;
-        ASSERT_TRUE(PngSize(ReadFile(Path(name)), width, height)) << name;
+        ASSERT_TRUE(PngSize(ReadFileBytes(Path(name)), width, height)) << name;
         EXPECT_EQ(width, 800u);
         EXPECT_EQ(height, 540u);
     }
     // The first tick only starts the game; the second presents a frame.
-    EXPECT_NE(ReadFile(Path("a.png")), ReadFile(Path("b.png")));
+    EXPECT_NE(ReadFileBytes(Path("a.png")), ReadFileBytes(Path("b.png")));
 
-    RunResult unwritable = Run({"--data", DataDir(data), "--ticks", "2", "--shot", "1:" + Path("no/dir/c.png")});
+    ProgramRun unwritable = Run({"--data", DataDir(data), "--ticks", "2", "--shot", "1:" + Path("no/dir/c.png")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find(Path("no/dir/c.png")), std::string::npos) << unwritable.err;
-    EXPECT_EQ(Field(unwritable.out, "tick"), "2");
+    EXPECT_EQ(SummaryField(unwritable.out, "tick"), "2");
 }
 
 TEST_F(SimTest, FireReleaseStopsTheSoundOneTickLater) {
     TempDataFile data(GroundLevel());
     std::string replay = WriteText("fire.txt", "2 down control\n4 up control\n");
     auto host = [&](const char* ticks) {
-        RunResult r = Run({"--data", DataDir(data), "--ticks", ticks, "--replay", replay, "--dump-world"});
+        ProgramRun r = Run({"--data", DataDir(data), "--ticks", ticks, "--replay", replay, "--dump-world"});
         size_t at = r.out.find("host: ");
         return at == std::string::npos ? std::string() : r.out.substr(at);
     };
@@ -278,22 +238,22 @@ TEST_F(SimTest, FireReleaseStopsTheSoundOneTickLater) {
 TEST_F(SimTest, SameReplaySameWorld) {
     TempDataFile data(GroundLevel());
     std::string replay = WriteText("walk.txt", WalkAndShoot);
-    RunResult first = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay});
-    RunResult second = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay});
+    ProgramRun first = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay});
+    ProgramRun second = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay});
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(first.out, second.out);
 
     // The hash does see the difference the keys make.
-    RunResult idle = Run({"--data", DataDir(data), "--ticks", "40"});
-    EXPECT_NE(Field(idle.out, "worldHash"), Field(first.out, "worldHash"));
-    EXPECT_NE(Field(idle.out, "player.x"), Field(first.out, "player.x"));
+    ProgramRun idle = Run({"--data", DataDir(data), "--ticks", "40"});
+    EXPECT_NE(SummaryField(idle.out, "worldHash"), SummaryField(first.out, "worldHash"));
+    EXPECT_NE(SummaryField(idle.out, "player.x"), SummaryField(first.out, "player.x"));
 }
 
 TEST_F(SimTest, RecordedRunReplaysIdentically) {
     TempDataFile data(GroundLevel());
     // Events past the end of the run are not part of it.
     std::string replay = WriteText("walk.txt", std::string(WalkAndShoot) + "500 down left\nanswer yes\n");
-    RunResult original =
+    ProgramRun original =
         Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay, "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
 
@@ -301,9 +261,9 @@ TEST_F(SimTest, RecordedRunReplaysIdentically) {
     std::string error;
     ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
     EXPECT_EQ(recorded.keys.size(), 7u);
-    EXPECT_EQ(recorded.answers.size(), Messages(original.out).size());
+    EXPECT_EQ(recorded.answers.size(), SummaryMessages(original.out).size());
 
-    RunResult replayed = Run({"--data", DataDir(data), "--ticks", "40", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run({"--data", DataDir(data), "--ticks", "40", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
 }
 
@@ -313,20 +273,20 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
     std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Тест Тестович\nanswer no\n");
-    RunResult original =
+    ProgramRun original =
         Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay, "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
-    EXPECT_EQ(Field(original.out, "gameRunning"), "0");
-    EXPECT_EQ(Field(original.out, "deathCode"), "3");
-    auto messages = Messages(original.out);
+    EXPECT_EQ(SummaryField(original.out, "gameRunning"), "0");
+    EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
+    auto messages = SummaryMessages(original.out);
     ASSERT_GE(messages.size(), 3u);
     EXPECT_EQ(messages[1], "Zarnok | Вы упали в бездонную яму.");
 
-    std::string recorded = ReadFile(Path("rec.txt"));
+    std::string recorded = ReadFileBytes(Path("rec.txt"));
     EXPECT_NE(recorded.find("answer name Тест Тестович\n"), std::string::npos) << recorded;
     EXPECT_NE(first.StoredBestName(), second.StoredBestName());
 
-    RunResult replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
 }
@@ -337,16 +297,16 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
 TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
-    RunResult original = Run({"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
+    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
-    EXPECT_EQ(Field(original.out, "deathCode"), "3");
+    EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
 
     ReplayJournal recorded;
     std::string error;
     ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
     EXPECT_TRUE(recorded.keys.empty());
     // Every box once, plus the name dialog (its default: the empty name confirmed).
-    ASSERT_EQ(recorded.answers.size(), Messages(original.out).size() + 1) << ReadFile(Path("rec.txt"));
+    ASSERT_EQ(recorded.answers.size(), SummaryMessages(original.out).size() + 1) << ReadFileBytes(Path("rec.txt"));
     size_t names = 0;
     for (const ScriptedAnswer& a : recorded.answers)
         if (a.kind == ScriptedAnswer::Name) {
@@ -356,7 +316,7 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(names, 1u);
     EXPECT_EQ(recorded.answers.back().kind, ScriptedAnswer::No);  // the restart question
 
-    RunResult replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
     EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));

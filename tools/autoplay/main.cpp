@@ -23,6 +23,7 @@
 #include "input/keys.h"
 #include "tools/autoplay/autopilot.h"
 #include "tools/autoplay/route.h"
+#include "tools/common/level_rotation.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
 
@@ -30,8 +31,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t LevelRecordBytes = 5190;
-constexpr size_t DataFileBytes = 31164;
 constexpr uint8_t VictoryLevel = LevelCount + 1;
 
 const char UsageText[] =
@@ -97,17 +96,6 @@ bool ReadFile(const std::string& path, std::string& bytes) {
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
-}
-
-// Data.dat with its level records turned round so that `first` is level 1.
-// The level proofs build their test files the same way.
-std::string RotateLevels(const std::string& data, int first) {
-    std::string out = data;
-    for (size_t slot = 0; slot < size_t(LevelCount); ++slot) {
-        const size_t from = (size_t(first - 1) + slot) % size_t(LevelCount) * LevelRecordBytes;
-        out.replace(slot * LevelRecordBytes, LevelRecordBytes, data, from, LevelRecordBytes);
-    }
-    return out;
 }
 
 struct PlayResult {
@@ -183,7 +171,7 @@ int main(int argc, char** argv) {
         routes.push_back(std::move(route));
     }
     std::string data;
-    if (!ReadFile(options.dataPath, data) || data.size() != DataFileBytes) {
+    if (!ReadFile(options.dataPath, data) || data.size() != size_t(DataFileSize)) {
         std::cerr << "zarnok-autoplay: " << options.dataPath << " is not a complete Data.dat\n";
         return 2;
     }
