@@ -22,6 +22,8 @@ struct ElementEntry {
     uint8_t kind = 0;  // type, or a nest's spawn timer; 0 empty slot
     int32_t x = 0;
     int32_t y = 0;
+
+    bool operator==(const ElementEntry&) const = default;
 };
 
 // One 13-byte mosquito entry.
@@ -30,6 +32,8 @@ struct MosquitoEntry {
     int32_t dir = 0;
     int32_t x = 0;
     int32_t y = 0;
+
+    bool operator==(const MosquitoEntry&) const = default;
 };
 
 struct LevelRecord {
