@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
@@ -18,6 +17,7 @@
 #include "game/tick.h"
 #include "game/world.h"
 #include "tests/support/level_builder.h"
+#include "tests/support/sim_process.h"
 #include "tools/common/scripted_host.h"
 #include "tools/level/level_check.h"
 #include "tools/level/level_source.h"
@@ -99,11 +99,6 @@ std::string FirstBestError(const std::string& text) {
     std::vector<Diagnostic> errors;
     ParseBest(text, "best.txt", best, errors);
     return errors.empty() ? std::string() : errors.front().ToString();
-}
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 const char MinimalLevel[] = "start 60 410 right\ngoal 300 360\nledge 0 400\nledge 120 400\n";
@@ -304,7 +299,7 @@ TEST(LevelSourceInGame, CompiledSourceLoadsIntoTheWorld) {
 TEST(LevelCheck, ShippedLevelsAreClean) {
     for (const char* name :
          {"level1.txt", "level2.txt", "level3.txt", "level4.txt", "level5.txt", "level6.txt"}) {
-        const std::string text = ReadText(fs::path(ZARNOK_SOURCE_DIR) / "resources/levels" / name);
+        const std::string text = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) / "resources/levels" / name);
         ASSERT_FALSE(text.empty()) << name;
         SourceLines lines;
         const LevelRecord level = MustParse(text, &lines);
@@ -368,7 +363,7 @@ TEST(LevelCheck, ShippedFirstLevelCanBeFinished) {
     GameWorld world;
     ScriptedHost host;
     // On a copy: a game over may write the best record.
-    const std::string shipped = ReadText(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
+    const std::string shipped = ReadFileBytes(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
     ASSERT_EQ(shipped.size(), size_t(DataFileSize));
     TempDataFile copy(std::vector<uint8_t>(shipped.begin(), shipped.end()));
     host.dataFilePath = copy.Path();
@@ -415,7 +410,7 @@ struct LevelToolTest : ::testing::Test {
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string Output() { return ReadText(dir / "out.txt"); }
+    std::string Output() { return ReadFileBytes(dir / "out.txt"); }
     std::string Path(const std::string& name) { return "\"" + (dir / name).string() + "\""; }
 };
 
@@ -431,7 +426,7 @@ TEST_F(LevelToolTest, DecompileThenCompileGivesTheSameFile) {
     }
     ASSERT_EQ(Run("compile -o " + Path("out.dat") + sources + " " + Path("src/best.txt")), 0)
         << Output();
-    const std::string rebuilt = ReadText(dir / "out.dat");
+    const std::string rebuilt = ReadFileBytes(dir / "out.dat");
     EXPECT_EQ(std::vector<uint8_t>(rebuilt.begin(), rebuilt.end()), original);
 }
 

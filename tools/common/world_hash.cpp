@@ -63,22 +63,20 @@ void HashPlayer(Fnv1a& h, const PlayerState& p) {
     h.U8(p.damageTint);
 }
 
+// Platforms, decorations and pickups share one shape: position and kind.
+template <typename Table>
+void HashPlacedKinds(Fnv1a& h, const Table& table) {
+    for (const auto& e : table) {
+        h.I32(e.x);
+        h.I32(e.y);
+        h.U8(e.type);
+    }
+}
+
 void HashTables(Fnv1a& h, const GameWorld& w) {
-    for (const Platform& p : w.platforms) {
-        h.I32(p.x);
-        h.I32(p.y);
-        h.U8(p.type);
-    }
-    for (const Decoration& d : w.decorations) {
-        h.I32(d.x);
-        h.I32(d.y);
-        h.U8(d.type);
-    }
-    for (const Pickup& p : w.pickups) {
-        h.I32(p.x);
-        h.I32(p.y);
-        h.U8(p.type);
-    }
+    HashPlacedKinds(h, w.platforms);
+    HashPlacedKinds(h, w.decorations);
+    HashPlacedKinds(h, w.pickups);
     for (const Nest& n : w.nests) {
         h.I32(n.x);
         h.I32(n.y);
