@@ -8,16 +8,22 @@
 #include "game/world.h"
 #include "shell/about_dlg.h"
 #include "shell/controls_dlg.h"
+#include "shell/gamepad_input.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/zarnok_view.h"
 
 CZarnokApp::CZarnokApp()
     : world_(std::make_unique<GameWorld>()),
-      controlsDlg_(std::make_unique<CControlsDlg>(*world_)) {}
+      controlsDlg_(std::make_unique<CControlsDlg>(*world_)),
+      gamepad_(std::make_unique<GamepadInput>(*this)) {}
 
-// The frame goes first: it gives the screen back before the world goes.
-CZarnokApp::~CZarnokApp() { frame_.reset(); }
+// The pads stop first, then the frame gives the screen back before the
+// world goes.
+CZarnokApp::~CZarnokApp() {
+    gamepad_.reset();
+    frame_.reset();
+}
 
 bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Zarnok"));

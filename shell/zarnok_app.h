@@ -10,6 +10,7 @@
 struct GameWorld;
 class CControlsDlg;
 class CMainFrame;
+class GamepadInput;
 
 class CZarnokApp {
 public:
@@ -28,6 +29,7 @@ public:
     CZarnokDoc& Doc() { return doc_; }
     CMainFrame* Frame() { return frame_.get(); }
     CControlsDlg& ControlsDialog() { return *controlsDlg_; }
+    GamepadInput& Gamepad() { return *gamepad_; }
 
     // Menu commands.
     void OnFileNew();
@@ -44,4 +46,5 @@ private:
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
     CZarnokDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<GamepadInput> gamepad_;  // drives the frame and its dialogs
 };
