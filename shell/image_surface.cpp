@@ -37,6 +37,19 @@ void ImageSurface::Resize(int32_t width, int32_t height) {
     image_ = std::move(resized);
 }
 
+void ImageSurface::ResizeMovingBlock(int32_t width, int32_t height, const QRect& block,
+                                     QPoint blockTo) {
+    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    resized.fill(ToQColor(SystemWindowColour));
+    const QRect kept = block.intersected(image_.rect());
+    if (!kept.isEmpty() && !resized.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(blockTo + (kept.topLeft() - block.topLeft()), image_, kept);
+    }
+    image_ = std::move(resized);
+}
+
 void ImageSurface::SetOrigin(int32_t x, int32_t y) {
     originX_ = x;
     originY_ = y;

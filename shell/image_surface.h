@@ -28,6 +28,10 @@ public:
     // A resize of the view: what still fits stays, new area is window colour.
     void Resize(int32_t width, int32_t height);
 
+    // A resize of the window, as its background brush sees it: all is window
+    // colour but the client rectangle `block`, which moves to `blockTo`.
+    void ResizeMovingBlock(int32_t width, int32_t height, const QRect& block, QPoint blockTo);
+
     int32_t OriginX() const { return originX_; }
     int32_t OriginY() const { return originY_; }
 
