@@ -116,25 +116,36 @@ QRect InnerLogicalRect(const QRect& device, double devicePixelRatio) {
     return QRect(left, top, std::max(right - left, 0), std::max(bottom - top, 0));
 }
 
+// The device rectangles the painter may change: its device cut to the
+// region being repainted and to its own clip.
+QRegion DeviceClip(QPainter& painter, const QRect& deviceRect) {
+    QRegion clip(deviceRect);
+    const QRegion system = painter.paintEngine()->systemClip();
+    if (!system.isEmpty()) clip &= system;
+    if (painter.hasClipping())
+        clip &= painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect();
+    return clip;
+}
+
 void BlockScaler::Paint(QPainter& painter, double devicePixelRatio, const QImage& source,
                         const QRect& block, const BlockFit& fit) {
     if (fit.target.isEmpty() || block.isEmpty() || devicePixelRatio <= 0.0) return;
-    const QRectF target(fit.target.x() / devicePixelRatio, fit.target.y() / devicePixelRatio,
-                        fit.target.width() / devicePixelRatio, fit.target.height() / devicePixelRatio);
-    // Straight into the painter's own pixels when it has them and nothing
-    // but a move and the device pixel ratio lies between: one pass, no copy.
-    QImage* direct = fit.wholeFactor > 0 ? PainterImage(painter) : nullptr;
+    if (!block.intersected(source.rect()).contains(block) || !IsPixelFormat32(source)) return;
     const QTransform toDevice = painter.deviceTransform();
+    const QPoint origin = toDevice.map(QPointF(0, 0)).toPoint();  // the painted widget's corner
+
+    // A whole factor straight into the painter's own pixels when it has them
+    // and nothing but a move and the device pixel ratio lies between: one
+    // pass over what is repainted, no copy.
+    QImage* direct = fit.wholeFactor > 0 ? PainterImage(painter) : nullptr;
     if (direct != nullptr && toDevice.type() <= QTransform::TxScale) {
-        const QPoint origin = toDevice.map(QPointF(0, 0)).toPoint();
-        QRect clip = direct->rect();
-        const QRegion system = painter.paintEngine()->systemClip();
-        if (!system.isEmpty()) clip &= system.boundingRect();
-        if (painter.hasClipping()) clip &= toDevice.mapRect(painter.clipBoundingRect()).toAlignedRect();
-        ScaleWhole(source, block, fit.wholeFactor, *direct, origin + fit.target.topLeft(), clip);
+        for (const QRect& clip : DeviceClip(painter, direct->rect()))
+            ScaleWhole(source, block, fit.wholeFactor, *direct, origin + fit.target.topLeft(), clip);
         return;
     }
 
+    const QRectF target(fit.target.x() / devicePixelRatio, fit.target.y() / devicePixelRatio,
+                        fit.target.width() / devicePixelRatio, fit.target.height() / devicePixelRatio);
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (fit.wholeFactor > 0) {
@@ -145,17 +156,26 @@ void BlockScaler::Paint(QPainter& painter, double devicePixelRatio, const QImage
     }
 
     // Nearest neighbour up to the next whole factor, then a smooth reduction:
-    // only the device pixels on a game pixel's edge are blends of two.
+    // only the device pixels on a game pixel's edge are blends of two. Only
+    // the game pixels under the repainted area, and one more around them for
+    // the blend, are spread.
     const int prescale = std::max(1, int(std::ceil(fit.factor)));
     const QSize prescaledSize = block.size() * prescale;
-    if (prescaled_.size() != prescaledSize)
-        prescaled_ = QImage(prescaledSize, QImage::Format_RGB32);
-    {
-        QPainter up(&prescaled_);
-        up.setCompositionMode(QPainter::CompositionMode_Source);
-        up.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        up.drawImage(QRect(QPoint(0, 0), prescaledSize), source, block);
+    if (prescaled_.size() != prescaledSize) prescaled_ = QImage(prescaledSize, QImage::Format_RGB32);
+    const QRect repainted = DeviceClip(painter, QRect(origin + fit.target.topLeft(), fit.target.size()))
+                                .boundingRect()
+                                .translated(-origin - fit.target.topLeft());
+    const int left = int(std::floor(repainted.left() / fit.factor)) - 1;
+    const int top = int(std::floor(repainted.top() / fit.factor)) - 1;
+    const int right = int(std::ceil((repainted.left() + repainted.width()) / fit.factor)) + 1;
+    const int bottom = int(std::ceil((repainted.top() + repainted.height()) / fit.factor)) + 1;
+    const QRect spread = QRect(left, top, right - left, bottom - top).intersected(QRect(QPoint(0, 0), block.size()));
+    if (spread.isEmpty()) {
+        painter.restore();
+        return;
     }
+    ScaleWhole(source, spread.translated(block.topLeft()), prescale, prescaled_, spread.topLeft() * prescale,
+               prescaled_.rect());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(target, prescaled_);
     painter.restore();

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 class QPainter;
@@ -28,8 +29,10 @@ BlockFit FitBlock(QSize client, QSize block);
 
 class BlockScaler {
 public:
-    // Paints the `block` of `source` to fit.target. The painter's device has
-    // `devicePixelRatio` device pixels per logical unit. Buffers are kept
+    // Paints the `block` of `source` to fit.target, as far as the painter's
+    // clip and the region being repainted reach. The painter's device has
+    // `devicePixelRatio` device pixels per logical unit; fit.target is in
+    // device pixels from the painted widget's corner. The buffer is kept
     // between calls and made anew only when the factor changes.
     void Paint(QPainter& painter, double devicePixelRatio, const QImage& source, const QRect& block,
                const BlockFit& fit);

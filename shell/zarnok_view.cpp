@@ -39,6 +39,7 @@ int32_t PresentableBitsPerPixel(int screenDepth) { return screenDepth > 0 ? 32 :
 
 CZarnokView::CZarnokView(GameWorld& world, ModalRunner& modal, QWidget* parent)
     : QWidget(parent), world_(world), modal_(modal) {
+    surface_.TrackChanges(true);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the surface image: no background erase needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -157,6 +158,37 @@ BlockFit CZarnokView::ScaledFit() const {
     return FitBlock(device, kPictureBlock);
 }
 
+// The picture and HUD block in the surface's pixels.
+QRect CZarnokView::SurfaceBlock() const {
+    return virtualDisplay_ ? QRect(QPoint(0, 0), kPictureBlock) : FaithfulBlock(width(), height());
+}
+
+// Logical pixels of the view that show the part `inBlock` of the block. A
+// smooth reduction blends each game pixel into its neighbours' edges.
+QRect CZarnokView::ShownRect(const QRect& inBlock, const BlockFit& fit) const {
+    if (!virtualDisplay_) return inBlock.translated(SurfaceBlock().topLeft());
+    const double f = fit.factor;
+    const int blend = fit.wholeFactor > 0 ? 0 : 1;
+    const int left = int(std::floor(inBlock.left() * f)) - blend;
+    const int top = int(std::floor(inBlock.top() * f)) - blend;
+    const int right = int(std::ceil((inBlock.left() + inBlock.width()) * f)) + blend;
+    const int bottom = int(std::ceil((inBlock.top() + inBlock.height()) * f)) + blend;
+    const QRect device = QRect(left, top, right - left, bottom - top).translated(fit.target.topLeft());
+    return OuterLogicalRect(device.intersected(fit.target), devicePixelRatioF());
+}
+
+// Only what a tick changed goes to the screen: on a still camera that is the
+// soldier, the mosquitoes and a digit or two of the HUD.
+void CZarnokView::UpdateChangedBlock() {
+    const QRect block = SurfaceBlock();
+    const QRegion changed = surface_.TakeChanges() & block;
+    if (changed.isEmpty()) return;
+    const BlockFit fit = virtualDisplay_ ? ScaledFit() : BlockFit{};
+    QRegion shown;
+    for (const QRect& part : changed) shown += ShownRect(part.translated(-block.topLeft()), fit);
+    update(shown);
+}
+
 QRect CZarnokView::ShownBlock() const {
     if (!virtualDisplay_) return FaithfulBlock(width(), height());
     return OuterLogicalRect(ScaledFit().target, devicePixelRatioF());
@@ -206,8 +238,7 @@ void CZarnokView::EndDrawing() {
         surface_.SetOrigin(openOrigins_.back().first, openOrigins_.back().second);
         openOrigins_.pop_back();
     }
-    // Only the picture and HUD change in a tick.
-    update(ShownBlock());
+    if (openOrigins_.empty()) UpdateChangedBlock();
 }
 
 // ---------------------------------------------------------------------------

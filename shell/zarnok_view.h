@@ -77,6 +77,9 @@ private:
     void OnTickTimer();
     int32_t KeyCode(const QKeyEvent& event) const;
     QRect FaithfulBlock(int width, int height) const;
+    QRect SurfaceBlock() const;
+    QRect ShownRect(const QRect& inBlock, const BlockFit& fit) const;
+    void UpdateChangedBlock();
 
     GameWorld& world_;
     ModalRunner& modal_;
