@@ -19,8 +19,9 @@
 #include <vector>
 
 #include "game/host.h"
-#include "game/player.h"
+#include "game/rules.h"
 #include "game/text.h"
+#include "input/keys.h"
 
 namespace {
 
@@ -39,8 +40,6 @@ constexpr char SponsorText[] =
 constexpr char SponsorCaption[] = "Реклама";
 constexpr char BestPlayerCaption[] = "Лучший игрок";
 constexpr char ScoredText[] = " набрал(а) ";
-
-constexpr int32_t DeathPlaneMargin = 100;  // px below the lowest platform slot
 
 enum class ReadResult { Ok, CannotOpen, TooShort };
 

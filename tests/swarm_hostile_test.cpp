@@ -8,6 +8,7 @@
 #include "game/bullets.h"
 #include "game/mosquitoes.h"
 #include "game/pickups.h"
+#include "game/raptor.h"
 #include "game/score.h"
 #include "game/world.h"
 #include "tools/common/scripted_host.h"

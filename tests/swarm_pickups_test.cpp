@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "game/pickups.h"
+#include "game/raptor.h"
 #include "game/tick.h"
 #include "game/world.h"
 #include "render/sprites.h"
