@@ -112,10 +112,12 @@ void GameTick(GameWorld& world, Host& host) {
     if (world.gameRunning != 0) {
         RunWorldStep(world, host);
     }
-    // 7, 8. Presentation, then the HUD and the score texts over the view.
+    // 7, 8. Presentation, then the HUD and the score texts over the view;
+    // the texts climb once they are drawn.
     PresentFrame(world, surface);
     DrawHud(world, surface);
     DrawScorePopups(world, surface);
+    AgeScorePopups(world);
     // 9. A death ends the game with its message and the game-over sequence.
     EndGameOnDeath(world, host);
     // 10. The drawing context goes back to the view.

@@ -48,6 +48,7 @@ TEST(SwarmHostile, ExtremeCoordinatesWrap) {
         UpdateBullets(world);
         SpawnBullet(world);
         DrawScorePopups(world, host.Surface());
+        AgeScorePopups(world);
         ++world.tickCounter;
     }
     UpdateRaptorItem(world, host, -1);
