@@ -81,6 +81,17 @@ private:
     QString path_;
 };
 
+// Puts the game's two sounds into its folder, where the player reads them.
+inline bool CopyGameSounds(const QString& folder) {
+    for (const char* name : {"ZARNOKF.wav", "collect.wav"}) {
+        const QString file = QString::fromLatin1(name);
+        if (!QFile::copy(QStringLiteral(ZARNOK_SOURCE_DIR "/resources/sounds/") + file,
+                         folder + QLatin1Char('/') + file))
+            return false;
+    }
+    return true;
+}
+
 // The samples of a 16-bit mono WAV file, as SDL reads it.
 inline std::vector<int16_t> WavSamples(const char* path) {
     SDL_AudioSpec spec;
@@ -94,6 +105,10 @@ inline std::vector<int16_t> WavSamples(const char* path) {
     }
     SDL_FreeWAV(data);
     return samples;
+}
+
+inline std::vector<int16_t> GameSound(const char* name) {
+    return WavSamples((std::string(ZARNOK_SOURCE_DIR "/resources/sounds/") + name).c_str());
 }
 
 inline bool Sounding(int16_t sample) { return std::abs(int(sample)) > SilenceLevel; }

@@ -18,8 +18,8 @@ using namespace disk_audio;
 
 const QString kSoundFolder = QStringLiteral(ZARNOK_SOURCE_DIR "/resources/sounds");
 
-std::vector<int16_t> LoopSamples() { return WavSamples(ZARNOK_SOURCE_DIR "/resources/sounds/ZARNOKF.wav"); }
-std::vector<int16_t> ChimeSamples() { return WavSamples(ZARNOK_SOURCE_DIR "/resources/sounds/collect.wav"); }
+std::vector<int16_t> LoopSamples() { return GameSound("ZARNOKF.wav"); }
+std::vector<int16_t> ChimeSamples() { return GameSound("collect.wav"); }
 
 bool WaitOpen(const SoundPlayer& sound) {
     return WaitUntil([&] { return sound.DeviceState() == SoundPlayer::Device::Open; }, 3000);
@@ -292,4 +292,75 @@ TEST(SoundPlayerTest, ASoundServerThatNeverAnswersHoldsUpNothing) {
     QTest::qWait(300);
     unsetenv("PULSE_SERVER");
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+}
+
+// ---------------------------------------------------------------------------
+// In the game: the "Звуки" command
+// ---------------------------------------------------------------------------
+
+namespace {
+
+void SendFireKey(QWidget* view, QEvent::Type type) {
+    QKeyEvent event(type, Qt::Key_Control, type == QEvent::KeyPress ? Qt::ControlModifier : Qt::NoModifier);
+    QApplication::sendEvent(view, &event);
+}
+
+}  // namespace
+
+class GameSoundTest : public GameWindowTest {
+protected:
+    void SetUp() override {
+        GameWindowTest::SetUp();
+        ASSERT_TRUE(CopyGameSounds(folder_.path()));
+        ASSERT_TRUE(WaitTicks(2));
+        ASSERT_EQ(World().gameRunning, 1);
+    }
+
+    // A pickup under the soldier's feet, taken on the next tick.
+    bool TakePickup() {
+        for (Pickup& pickup : World().pickups) {
+            if (pickup.type != 0) continue;
+            pickup = {World().player.x - 10, World().player.y - 10, 1};
+            return WaitUntil([&] { return pickup.type == 0; });
+        }
+        return false;
+    }
+};
+
+TEST_F(GameSoundTest, WithSoundsOffNothingNewStartsButARunningLoopEndsOnTheRelease) {
+    const std::vector<int16_t> loop = LoopSamples(), chime = ChimeSamples();
+    const Capture capture(folder_.filePath(QStringLiteral("out.raw")));
+    SoundPlayer& sound = view_->Sound();
+    ASSERT_TRUE(TakePickup());
+    ASSERT_TRUE(WaitOpen(sound));
+    ASSERT_TRUE(capture.WaitPlayed(Frames(400)));  // the chime rings out
+
+    World().player.rounds = 30;
+    SendFireKey(view_, QEvent::KeyPress);
+    ASSERT_TRUE(capture.WaitPlayed(Frames(200)));
+    frame_->Command(ID_SOUNDS)->trigger();
+    ASSERT_EQ(World().soundOn, 0);
+    ASSERT_TRUE(capture.WaitPlayed(Frames(200)));
+    const int64_t released = capture.Played();
+    SendFireKey(view_, QEvent::KeyRelease);
+    ASSERT_TRUE(WaitUntil([this] { return !view_->SoundStopTimerActive(); }, 1000));
+    ASSERT_TRUE(capture.WaitPlayed(Frames(200)));
+
+    // Silent now: fire, a pickup, and the idle weapon's stop all start nothing.
+    World().player.rounds = 30;
+    SendFireKey(view_, QEvent::KeyPress);
+    ASSERT_TRUE(capture.WaitPlayed(Frames(200)));
+    SendFireKey(view_, QEvent::KeyRelease);
+    ASSERT_TRUE(TakePickup());
+    ASSERT_TRUE(capture.WaitPlayed(Frames(300)));
+    EXPECT_EQ(sound.FiringLoopStarts(), 1);
+    EXPECT_EQ(sound.ChimeRestarts(), 1);
+
+    const std::vector<int16_t> out = capture.Left();
+    const std::vector<Sound> sounds = Sounds(out);
+    ASSERT_EQ(sounds.size(), 2u) << "the chime, then the loop, and nothing after";
+    EXPECT_EQ(Starts(out, chime), std::vector<int64_t>{sounds[0].begin - LeadIn(chime)});
+    const int64_t begin = sounds[1].begin - LeadIn(loop);
+    EXPECT_TRUE(PlaysFrom(out, begin, loop, 0, released - begin)) << "the toggle cut the loop";
+    EXPECT_LT(Ms(sounds[1].end - released), 150.0);
 }
