@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/host.h"
+#include "game/texts.h"
 #include "game/world.h"
 #include "render/sprites.h"
 
@@ -52,7 +53,7 @@ void DrawHud(const GameWorld& world, ClientSurface& surface) {
     style.opaqueBackground = true;
     style.background = SystemWindowColour;
     style.clip = false;
-    surface.DrawText(250, HudBottom, "Жизнь:", style);
+    surface.DrawText(250, HudBottom, HudHealthLabel, style);
     surface.DrawText(700, HudBottom, std::to_string(world.score), style);
-    surface.DrawText(650, HudBottom, "Очки:", style);
+    surface.DrawText(650, HudBottom, HudScoreLabel, style);
 }
