@@ -18,11 +18,11 @@ CZarnokApp::CZarnokApp()
       controlsDlg_(std::make_unique<CControlsDlg>(*world_)),
       gamepad_(std::make_unique<GamepadInput>(*this)) {}
 
-// The pads stop first, then the frame gives the screen back before the
-// world goes.
+// The frame goes first: it gives the screen back before the world goes, and
+// its sound is done with SDL before the pads let go of SDL's events.
 CZarnokApp::~CZarnokApp() {
-    gamepad_.reset();
     frame_.reset();
+    gamepad_.reset();
 }
 
 bool CZarnokApp::InitInstance() {
