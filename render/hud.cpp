@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int32_t HudTop = 530;       // picture row of the icons and bars
-constexpr int32_t HudBottom = 537;    // rectangles end here (excluded); text baseline
 constexpr int32_t MagazineSlots = 10; // boxes are drawn up to the tenth slot
 constexpr int32_t HealthLeft = 300;
 constexpr int32_t HealthRight = 400;
