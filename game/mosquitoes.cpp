@@ -35,7 +35,6 @@ constexpr uint8_t NestReleasePeriod = 100;  // ticks between two releases of a n
 constexpr uint8_t SpawnAlive = 100;
 constexpr float SpawnHeading = -0.000001f;  // just off straight down
 constexpr double SpriteHeadingOffset = 1.570795;  // the bitmap faces right: heading pi/2
-constexpr int32_t MosquitoWidth = 50, MosquitoHeight = 25;  // px
 constexpr int32_t NestSize = 50;                            // px
 
 // Distance of an offset. The squares are taken in double: exact for any
@@ -152,7 +151,7 @@ void UpdateMosquito(GameWorld& world, int i) {
 
     SpriteId frame = world.tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
     float angle = float(double(m.heading) - SpriteHeadingOffset);
-    BlitSpriteRotated(world, m.x, m.y, frame, MosquitoWidth, MosquitoHeight, angle, m.dir);
+    BlitSpriteRotated(WorldCanvas(world), m.x, m.y, frame, angle, m.dir);
 }
 
 }  // namespace
@@ -269,7 +268,7 @@ void UpdateNests(GameWorld& world) {
     PlayerState& p = world.player;
     for (Nest& nest : world.nests) {
         if (nest.spawnTimer == 0) continue;
-        BlitSprite(world, nest.x, nest.y, SpriteNest, NestSize, NestSize);
+        BlitSprite(WorldCanvas(world), nest.x, nest.y, SpriteNest);
 
         if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize), AddWrap(nest.y, NestSize)) &&
             p.invulnerableTicks == 0)

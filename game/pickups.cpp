@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int32_t PickupSize = 20;                        // px, square sprite
-constexpr int32_t RaptorWidth = 50, RaptorHeight = 40;    // px, sprite
+constexpr int32_t RaptorWidth = 50;                       // px, sprite
 constexpr int32_t RaptorSwitchHeight = 30;                // px, the switch box is the top 30 rows
 constexpr int32_t RaptorReach = 30;                       // px above the feet: the hand
 constexpr uint8_t RepellentProtection = 255;              // ticks of invulnerability
@@ -59,7 +59,7 @@ void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup) {
     uint8_t type = pickup.type;
     const PickupKind& kind = PickupKinds[type - 1];
     // Drawn once more in the tick it is taken.
-    BlitSprite(world, pickup.x, pickup.y, kind.sprite, PickupSize, PickupSize);
+    BlitSprite(WorldCanvas(world), pickup.x, pickup.y, kind.sprite);
     if (!touched) return;
     pickup.type = 0;
     AddScore(world, pickup.x, pickup.y, kind.points);
@@ -93,9 +93,9 @@ void UpdateRaptorItem(GameWorld& world, Host& host, int slot) {
             host.ShowMessage(RaptorAdvert, AdvertCaption, MessageButtons::Ok, MessageIcon::None);
             ResetInput(world);
         }
-        BlitSprite(world, item.x, item.y, SpriteRaptorOff, RaptorWidth, RaptorHeight);
+        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOff);
     } else if (item.type == PlatformRaptorOn) {
-        BlitSprite(world, item.x, item.y, SpriteRaptorOn, RaptorWidth, RaptorHeight);
+        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOn);
         if (OnScreenStrict(world, item.x, item.y)) world.raptorOnScreen = 1;
     }
 }

@@ -207,11 +207,11 @@ void UpdatePlatforms(GameWorld& world, Host& host) {
         switch (platform.type) {
         case PlatformLedge:
             TestContacts(world.player, platform, LedgeContact);
-            DrawPlatform(world, slot);
+            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteLedge);
             break;
         case PlatformBlock:
             TestContacts(world.player, platform, BlockContact);
-            DrawPlatform(world, slot);
+            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteBlock);
             break;
         case PlatformRaptorOff:
         case PlatformRaptorOn:
@@ -241,7 +241,7 @@ void UpdatePlayer(GameWorld& world, Host& host) {
     p.onGround = 0;
     p.blocked = 0;
     p.headBump = 0;
-    DrawPlayer(world, p.x, p.y, p.aimAngle, p.walkFrame, p.fireState, p.facing);
+    DrawPlayer(WorldCanvas(world), p.x, p.y, p.aimAngle, p.walkFrame, p.fireState, p.facing);
 }
 
 // The magazine leaves 20 px along the rifle and 45 px above the soles. The
@@ -264,7 +264,7 @@ void UpdateFallingMagazine(GameWorld& world) {
         return;
     }
     m.y = AddWrap(m.y, MagazineFall);
-    BlitSprite(world, m.x, m.y, SpriteMagazine, 7, 7);
+    BlitSprite(WorldCanvas(world), m.x, m.y, SpriteMagazine);
     if (m.y == MagazineStopY) {
         m.active = 0;
     }
