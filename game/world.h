@@ -158,3 +158,11 @@ struct GameWorld {
 inline Canvas WorldCanvas(GameWorld& world) {
     return {world.frameBuffer, world.cameraLeft, world.cameraTop};
 }
+
+// True when (x, y) lies strictly inside the view of the current camera: the
+// frame's edge rows and columns do not count. Wraps like the blitters do.
+inline bool OnScreenStrict(const GameWorld& world, int32_t x, int32_t y) {
+    const int32_t sx = SubWrap(x, world.cameraLeft);
+    const int32_t sy = SubWrap(y, world.cameraTop);
+    return 0 < sx && sx < FrameWidth && 0 < sy && sy < FrameHeight;
+}

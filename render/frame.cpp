@@ -33,13 +33,13 @@ void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft) {
 
 // Centred horizontally; vertically centred and then raised 50 px, which
 // leaves the HUD room below the picture. The divisions truncate toward zero.
-PictureOrigin PictureOriginIn(int32_t clientWidth, int32_t clientHeight) {
+PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight) {
     constexpr int32_t HudRoom = 50;  // px the picture is raised by
     return {clientWidth / 2 - FrameWidth / 2, clientHeight / 2 - FrameHeight / 2 - HudRoom};
 }
 
 void MapPicture(ClientSurface& surface) {
-    const PictureOrigin origin = PictureOriginIn(surface.ClientWidth(), surface.ClientHeight());
+    const PictureOrigin origin = PictureOriginFor(surface.ClientWidth(), surface.ClientHeight());
     surface.SetOrigin(origin.x, origin.y);
 }
 

@@ -12,16 +12,16 @@ void FillBackground(FrameBuffer& frame);
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength);
 void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft);
 
-// Client pixel at which the picture's top-left corner lies.
+// Client pixel at which picture coordinate (0, 0) lies.
 struct PictureOrigin {
     int32_t x = 0, y = 0;
 };
 
 // The 800 x 500 picture centred in a client area of the given size, raised
 // by 50 px to leave the HUD room below it.
-PictureOrigin PictureOriginIn(int32_t clientWidth, int32_t clientHeight);
+PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight);
 
-// Sets the surface's origin to PictureOriginIn its client size.
+// Sets the surface's origin to PictureOriginFor its client size.
 void MapPicture(ClientSurface& surface);
 
 // Copies the frame buffer to picture position (0, 0).

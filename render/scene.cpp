@@ -2,14 +2,11 @@
 #include "render/scene.h"
 
 #include "game/numeric.h"
+#include "game/weapon.h"
 #include "render/blit.h"
 #include "render/sprites.h"
 
 namespace {
-
-// The platform kinds this file draws (the values of the level file's type byte).
-constexpr uint8_t LedgeType = 1;
-constexpr uint8_t BlockType = 2;
 
 bool DecorationSprite(uint8_t type, SpriteId& id) {
     switch (type) {
@@ -27,8 +24,11 @@ bool DecorationSprite(uint8_t type, SpriteId& id) {
 // The rifle shows what the weapon is doing: the flash while firing, the
 // empty well while the magazine is out, the full rifle otherwise.
 SpriteId RifleSprite(uint8_t fireState) {
-    if (fireState >= 1 && fireState <= 3) return SpriteRifleFlash;
-    if (fireState >= 4 && fireState <= 10) return SpriteRifleEmpty;
+    switch (RifleLookFor(fireState)) {
+    case RifleLook::Flash: return SpriteRifleFlash;
+    case RifleLook::MagazineOut: return SpriteRifleEmpty;
+    case RifleLook::Loaded: break;
+    }
     return SpriteRifle;
 }
 
@@ -41,13 +41,6 @@ void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type) {
 
 void DrawGoal(Canvas canvas, int32_t x, int32_t y) {
     BlitSprite(canvas, x, y, SpriteGoal);
-}
-
-// Ledges and blocks only: the repellent devices share the table but are
-// drawn by their own rules, which decide between the lit and unlit picture.
-void DrawPlatform(Canvas canvas, int32_t x, int32_t y, uint8_t type) {
-    if (type == LedgeType) BlitSprite(canvas, x, y, SpriteLedge);
-    else if (type == BlockType) BlitSprite(canvas, x, y, SpriteBlock);
 }
 
 // (x, y) is the point between the feet. Each piece covers the ones before;

@@ -9,10 +9,6 @@
 void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type);
 void DrawGoal(Canvas canvas, int32_t x, int32_t y);
 
-// Draws a ledge or a block (platform types 1 and 2); other types are not
-// drawn here.
-void DrawPlatform(Canvas canvas, int32_t x, int32_t y, uint8_t type);
-
 // The soldier from his five pieces: legs, torso, arm with rifle, head.
 void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame,
                 uint8_t fireState, int32_t facing);

@@ -132,9 +132,11 @@ void CMainFrame::UpdateSoundCheck() {
 
 // The question comes before the frame is on screen and before the game's
 // timer runs; a failed switch is told in words and the game goes on.
-bool CMainFrame::Create() {
+bool CMainFrame::Create(bool allowModeSwitch) {
     CDisplayModeDlg dialog;
     const int choice = modal_.Run(dialog);
+    view_->SetVirtualDisplay(choice == Resolution800x600);
+    display_.AllowModeChange(allowModeSwitch);
     const QString failure = display_.Apply(choice);
     if (!failure.isEmpty()) {
         GameMessageBox box(failure, failure, MessageButtons::Ok, MessageIcon::Stop);

@@ -38,8 +38,9 @@ public:
     ~CMainFrame() override;
 
     // The rest of the frame's creation: asks for the resolution and takes
-    // the screen. Returns false when the frame cannot be made.
-    bool Create();
+    // the screen (only when `allowModeSwitch`). Returns false when the frame
+    // cannot be made.
+    bool Create(bool allowModeSwitch);
 
     // Shows the frame maximised (over the whole screen when it was taken)
     // and gives the view the keyboard.

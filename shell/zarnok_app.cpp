@@ -28,7 +28,7 @@ bool CZarnokApp::InitInstance() {
 
     frame_ = std::make_unique<CMainFrame>(*world_, modal_);
     ConnectCommands();
-    if (!frame_->Create()) return false;
+    if (!frame_->Create(allowModeSwitch_)) return false;
     OnFileNew();
     frame_->ShowMaximised();
     return true;

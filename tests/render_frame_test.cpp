@@ -75,7 +75,7 @@ TEST(MapPicture, CentresThePictureAndRaisesIt50) {
         MapPicture(surface);
         EXPECT_EQ(surface.OriginX(), c.ox) << c.cx;
         EXPECT_EQ(surface.OriginY(), c.oy) << c.cy;
-        const PictureOrigin origin = PictureOriginIn(c.cx, c.cy);
+        const PictureOrigin origin = PictureOriginFor(c.cx, c.cy);
         EXPECT_EQ(origin.x, c.ox) << c.cx;
         EXPECT_EQ(origin.y, c.oy) << c.cy;
     }
