@@ -47,6 +47,8 @@ public:
     void OnAppAbout();
 
 private:
+    void ConnectCommands();
+
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
