@@ -2,6 +2,7 @@
 #include "game/posix_file.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +20,20 @@ bool KindAccepted(const struct stat& info, FileKinds kinds) {
 }
 
 // O_NONBLOCK lets the open of a FIFO return at once instead of waiting for
-// a writer; once the kind is known, a pipe that was asked for is read the
+// a writer. A blocking read on a FIFO nobody has opened for writing yet
+// would see its end at once, so a pipe that was asked for first waits until
+// a writer has sent something or gone (the kernel holds back the hang-up of
+// a non-blocking reader until a writer has been seen), and is then read the
 // ordinary, blocking way.
+bool WaitForWriter(int fd) {
+    pollfd waiting{fd, POLLIN, 0};
+    int ready = 0;
+    do {
+        ready = poll(&waiting, 1, -1);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
 bool MakeBlocking(int fd) {
     const int flags = fcntl(fd, F_GETFL);
     return flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
@@ -29,19 +42,30 @@ bool MakeBlocking(int fd) {
 }  // namespace
 
 std::optional<PosixFile> PosixFile::Open(const std::string& path, FileAccess access,
-                                         FileKinds kinds) {
+                                         FileKinds kinds, OpenProblem* problem) {
+    OpenProblem ignored;
+    OpenProblem& why = problem ? *problem : ignored;
+    why = OpenProblem{};
     const int mode = access == FileAccess::Read ? O_RDONLY : O_RDWR;
     const int fd = open(path.c_str(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
+        why.systemError = errno;
         return std::nullopt;
     }
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !KindAccepted(info, kinds)) {
+    if (fstat(fd, &info) != 0) {
+        why.systemError = errno;
+        close(fd);
+        return std::nullopt;
+    }
+    if (!KindAccepted(info, kinds)) {
+        why.wrongKind = true;
         close(fd);
         return std::nullopt;
     }
     const bool isPipe = S_ISFIFO(info.st_mode);
-    if (isPipe && !MakeBlocking(fd)) {
+    if (isPipe && (!WaitForWriter(fd) || !MakeBlocking(fd))) {
+        why.systemError = errno;
         close(fd);
         return std::nullopt;
     }

@@ -2,7 +2,8 @@
 //
 // Every other part of the engine reaches files through these few calls, so
 // the rules about what may be opened live here and nowhere else: an open
-// never blocks, never creates and never truncates, and anything that is not
+// never blocks (except on a pipe a tool asked for, which waits for its
+// writer as any reader of a pipe does), never creates and never truncates, and anything that is not
 // of an accepted kind (a FIFO, a socket, a device, a directory, or a link to
 // one) is closed again before a single byte has been read.
 #pragma once
@@ -20,11 +21,18 @@ enum class FileAccess { Read, ReadWrite };
 // the tools also take a pipe (a shell's process substitution or stdin).
 enum class FileKinds { RegularOnly, RegularOrPipe };
 
+// Why an open gave nothing, for callers that explain it in words.
+struct OpenProblem {
+    bool wrongKind = false;  // opened, but not a kind that was accepted
+    int systemError = 0;     // errno of the failed call otherwise
+};
+
 class PosixFile {
 public:
     // Nothing when the path cannot be opened or names a file of another kind.
     static std::optional<PosixFile> Open(const std::string& path, FileAccess access,
-                                         FileKinds kinds = FileKinds::RegularOnly);
+                                         FileKinds kinds = FileKinds::RegularOnly,
+                                         OpenProblem* problem = nullptr);
 
     PosixFile(PosixFile&& other) noexcept;
     PosixFile& operator=(PosixFile&& other) noexcept;

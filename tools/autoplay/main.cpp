@@ -23,6 +23,7 @@
 #include "input/keys.h"
 #include "tools/autoplay/autopilot.h"
 #include "tools/autoplay/route.h"
+#include "tools/common/input_file.h"
 #include "tools/common/level_rotation.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
@@ -40,7 +41,9 @@ const char UsageText[] =
     "  so that N comes first), and writes what it pressed as a replay. With six\n"
     "  routes from level 1 it plays through to the victory, enters NAME as the new\n"
     "  best player and declines a new game. Exits 1 when the soldier dies or the\n"
-    "  routes end before the goal. Route steps are described in tools/autoplay/route.h.\n";
+    "  routes end before the goal. Route steps are described in tools/autoplay/route.h.\n"
+    "  DATA.dat and every ROUTE must be a regular file or a pipe of at most 64 MiB;\n"
+    "  anything else stops the run with status 2.\n";
 
 struct Options {
     std::string dataPath;
@@ -90,13 +93,6 @@ public:
 private:
     std::string playerName_;
 };
-
-bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
 
 struct PlayResult {
     uint64_t ticks = 0;
@@ -171,7 +167,12 @@ int main(int argc, char** argv) {
         routes.push_back(std::move(route));
     }
     std::string data;
-    if (!ReadFile(options.dataPath, data) || data.size() != size_t(DataFileSize)) {
+    std::string readError;
+    if (!ReadInputFile(options.dataPath, data, readError)) {
+        std::cerr << "zarnok-autoplay: " << readError << "\n";
+        return 2;
+    }
+    if (data.size() != size_t(DataFileSize)) {
         std::cerr << "zarnok-autoplay: " << options.dataPath << " is not a complete Data.dat\n";
         return 2;
     }

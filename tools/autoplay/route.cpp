@@ -2,8 +2,9 @@
 #include "tools/autoplay/route.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "tools/common/input_file.h"
 
 namespace {
 
@@ -52,11 +53,11 @@ bool ParseStep(const std::string& op, std::istringstream& words, RouteStep& step
 }  // namespace
 
 bool LoadRoute(const std::string& path, Route& route, std::string& error) {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot read the route";
+    std::string text;
+    if (!ReadInputFile(path, text, error)) {
         return false;
     }
+    std::istringstream in(text);
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;

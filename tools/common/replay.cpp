@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "input/key_bindings.h"
+#include "tools/common/input_file.h"
 
 namespace {
 
@@ -189,19 +190,12 @@ bool ParseReplay(std::string_view text, ReplayJournal& journal, std::string& err
 }
 
 bool LoadReplayFile(const std::string& path, ReplayJournal& journal, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": cannot read the replay (" + std::strerror(errno) + ")";
-        return false;
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": cannot read the replay";
+    std::string content;
+    if (!ReadInputFile(path, content, error)) {
         return false;
     }
     std::string what;
-    if (!ParseReplay(content.str(), journal, what)) {
+    if (!ParseReplay(content, journal, what)) {
         // "line N: ..." becomes "PATH:N: ..."
         error = path + ":" + what.substr(5);
         return false;

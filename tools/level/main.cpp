@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tools/common/input_file.h"
 #include "tools/level/level_check.h"
 #include "tools/level/level_source.h"
 
@@ -31,7 +31,8 @@ const char UsageText[] =
     "      looks for likely mistakes in level sources (*.txt) or in a Data.dat (*.dat)\n"
     "  zarnok-level --help\n"
     "\n"
-    "The source format is described in resources/levels/README.md.\n";
+    "Every input must be a regular file or a pipe of at most 64 MiB; anything else is\n"
+    "refused with status 2. The source format is described in resources/levels/README.md.\n";
 
 int Usage(const std::string& problem) {
     std::cerr << "zarnok-level: " << problem << "\n\n" << UsageText;
@@ -39,14 +40,9 @@ int Usage(const std::string& problem) {
 }
 
 bool ReadFile(const std::string& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << path << ": cannot open for reading\n";
-        return false;
-    }
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        std::cerr << path << ": read error\n";
+    std::string error;
+    if (!ReadInputFile(path, contents, error)) {
+        std::cerr << error << "\n";
         return false;
     }
     return true;

@@ -39,6 +39,7 @@ const char* SimUsage() {
            "                         number, 0x-hex, or left right up down control shift)\n"
            "                       answer ok|yes|no|cancel | answer name TEXT\n"
            "                       # comment\n"
+           "                     a regular file or a pipe of at most 64 MiB\n"
            "  --record FILE      write the events this run was given, as a replay\n"
            "  --shot T:FILE.png  after tick T save the picture and the HUD, 800 x 540\n"
            "                     (repeatable)\n"
