@@ -38,7 +38,8 @@ struct InputLimitsTest : ::testing::Test {
 
 TEST_F(InputLimitsTest, TheRunnerRefusesAnEndlessOrOversizedReplay) {
     const std::string data = ZARNOK_BIN_DIR;
-    ExpectRefused("zarnok-sim", {"--data", data, "--ticks", "1", "--replay", "/dev/zero"}, NotAFile);
+    ExpectRefused("zarnok-sim", {"--data", data, "--ticks", "1", "--replay", "/dev/zero"},
+                  NotAFile);
     ExpectRefused("zarnok-sim", {"--data", data, "--ticks", "1", "--replay", huge},
                   huge + ": larger than 64 MiB");
 }

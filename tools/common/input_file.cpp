@@ -25,8 +25,8 @@ bool ReadInputFile(const std::string& path, std::string& contents, std::string& 
                    size_t limit) {
     contents.clear();
     OpenProblem problem;
-    std::optional<PosixFile> file =
-        PosixFile::Open(path, FileAccess::Read, FileKinds::RegularOrPipe, &problem);
+    std::optional<PosixFile> file = PosixFile::Open(path, FileAccess::Read,
+                                                    FileKinds::RegularOrPipe, &problem);
     if (!file) {
         error = problem.wrongKind
                     ? path + ": not a regular file or a pipe; refusing to read it"
