@@ -5,7 +5,7 @@ zarnok_packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
   libgl-dev libxkbcommon-dev libx11-dev libxrandr-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libsdl2-dev
   fonts-dejavu-core
 )
 
