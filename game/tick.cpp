@@ -64,12 +64,9 @@ void RunWorldStep(GameWorld& world, Host& host) {
     if (GoalReached(world)) {
         AdvanceLevel(world, host);
     }
-    if (world.player.damageTint != 0) {
-        ApplyDamageTint(world);
-    }
-    if (world.player.invulnerableTicks != 0) {
-        ApplyProtectionTint(world);
-    }
+    // The red tint of a nonzero damageTint and the green one of the
+    // protection, together.
+    ApplyTints(world);
 }
 
 const char* DeathMessage(uint8_t deathCode) {

@@ -7,6 +7,8 @@ class ClientSurface;
 void FillBackground(GameWorld& world);
 void ApplyDamageTint(GameWorld& world);
 void ApplyProtectionTint(GameWorld& world);
+// Both tints whose strength is not zero, in one pass over the frame.
+void ApplyTints(GameWorld& world);
 
 // Centres the 800 x 500 picture in the client area, raised by 50 px.
 void MapPicture(ClientSurface& surface);

@@ -15,6 +15,19 @@ constexpr uint32_t OpaqueAlpha = 0xFF000000u;
 
 QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb | OpaqueAlpha); }
 
+// dst[k] = src[k] | OpaqueAlpha, in blocks of a fixed size so that the
+// compiler turns each block into vector operations.
+void CopyOpaque(QRgb* dst, const uint32_t* src, int count) {
+    constexpr int Block = 16;  // pixels
+    int k = 0;
+    for (; k + Block <= count; k += Block) {
+        uint32_t block[Block];
+        for (int b = 0; b < Block; ++b) block[b] = src[k + b] | OpaqueAlpha;
+        for (int b = 0; b < Block; ++b) dst[k + b] = block[b];
+    }
+    for (; k < count; ++k) dst[k] = src[k] | OpaqueAlpha;
+}
+
 int64_t Clamp64(int64_t v, int64_t lo, int64_t hi) { return std::min(std::max(v, lo), hi); }
 
 }  // namespace
@@ -77,7 +90,7 @@ void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int3
     for (int row = 0; row < target.height(); ++row) {
         const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
         auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) + target.left();
-        for (int col = 0; col < target.width(); ++col) dst[col] = src[col] | OpaqueAlpha;
+        CopyOpaque(dst, src, target.width());
     }
 }
 
