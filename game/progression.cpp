@@ -8,18 +8,17 @@
 
 #include "game/host.h"
 #include "game/level_file.h"
-#include "game/player.h"
+#include "game/rules.h"
 #include "game/text.h"
+#include "game/texts.h"
 #include "game/world.h"
+#include "input/keys.h"
 #include "render/frame.h"
 
 namespace {
 
 constexpr uint8_t FirstLevel = 1;
 constexpr uint8_t VictoryLevel = LevelCount + 1;  // stepping past the last level
-constexpr uint8_t FullHealth = 100;
-constexpr uint8_t FullMagazine = 30;
-constexpr uint8_t SpareMagazinesAtStart = 10;
 
 // Without a level to play the game simply stops; "Новая" can try again.
 void StopGame(GameWorld& world) {
@@ -77,7 +76,7 @@ void StartNewGame(GameWorld& world, Host& host) {
     p.health = FullHealth;
     p.invulnerableTicks = 0;
     p.spareMagazines = SpareMagazinesAtStart;
-    p.rounds = FullMagazine;
+    p.rounds = MagazineRounds;
     p.damageTint = 0;
     world.score = 0;
     ResetInput(world);
@@ -89,8 +88,7 @@ void StartNewGame(GameWorld& world, Host& host) {
 void AdvanceLevel(GameWorld& world, Host& host) {
     ++world.levelNumber;
     if (world.levelNumber >= VictoryLevel) {
-        host.ShowMessage("Поздравляю победителя!", "Победа", MessageButtons::Ok,
-                         MessageIcon::None);
+        host.ShowMessage(VictoryText, VictoryCaption, MessageButtons::Ok, MessageIcon::None);
         GameOver(world, host);
         return;
     }
@@ -99,7 +97,7 @@ void AdvanceLevel(GameWorld& world, Host& host) {
         return;
     }
     PlayerState& p = world.player;
-    p.rounds = FullMagazine;
+    p.rounds = MagazineRounds;
     p.spareMagazines = SpareMagazinesAtStart;
     p.health = FullHealth;
 }
@@ -111,8 +109,8 @@ void GameOver(GameWorld& world, Host& host) {
         AskRecordHolderName(world, host);
         WriteBestRecord(world, host);  // also when the dialog was cancelled
     }
-    const MessageAnswer again = host.ShowMessage(
-        "Хотите начать игру заново?", "Вопрос", MessageButtons::YesNo, MessageIcon::None);
+    const MessageAnswer again = host.ShowMessage(PlayAgainText, PlayAgainCaption,
+                                                 MessageButtons::YesNo, MessageIcon::None);
     if (again == MessageAnswer::Yes) {
         StartNewGame(world, host);
     } else {

@@ -13,7 +13,10 @@
 #include "game/pickups.h"
 #include "game/player.h"
 #include "game/progression.h"
+#include "game/rules.h"
 #include "game/score.h"
+#include "game/texts.h"
+#include "game/weapon.h"
 #include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
@@ -22,8 +25,6 @@
 namespace {
 
 constexpr int32_t RequiredBitsPerPixel = 32;
-constexpr int32_t GoalSize = 50;     // px, the exit's square
-constexpr int32_t GoalProbeRise = 30;  // px above the soles
 
 // The frame buffer goes to the screen byte for byte, so anything but 32-bit
 // colour would show garbage. Returns false when the player chose to quit.
@@ -31,12 +32,8 @@ bool ColourDepthAccepted(Host& host) {
     if (host.DisplayBitsPerPixel() == RequiredBitsPerPixel) {
         return true;
     }
-    const MessageAnswer answer = host.ShowMessage(
-        "Игре необходимо качество цветопередачи 32 бита. У вас установлено иное качество "
-        "цветопередачи. Более подробно об этом читайте в файле \"ReadMe.txt\". Чтобы "
-        "продолжить игру установите качество цветопередачи в 32 бита и нажмите \"Да\". Для "
-        "выхода из игры нажмите \"Нет\".",
-        "ВНИМАНИЕ!!!", MessageButtons::YesNo, MessageIcon::Stop);
+    const MessageAnswer answer = host.ShowMessage(ColourDepthText, ColourDepthCaption,
+                                                  MessageButtons::YesNo, MessageIcon::Stop);
     return answer != MessageAnswer::No;
 }
 
@@ -44,8 +41,9 @@ bool ColourDepthAccepted(Host& host) {
 bool GoalReached(const GameWorld& world) {
     const PlayerState& p = world.player;
     const Goal& g = world.goal;
-    return PointInRect(p.x, SubWrap(p.y, GoalProbeRise), g.x, g.y, AddWrap(g.x, GoalSize),
-                       AddWrap(g.y, GoalSize));
+    return PointInRect(p.x, SubWrap(p.y, GoalProbeRise), AddWrap(g.x, GoalBox.left),
+                       AddWrap(g.y, GoalBox.top), AddWrap(g.x, GoalBox.right),
+                       AddWrap(g.y, GoalBox.bottom));
 }
 
 // Everything drawn before the soldier uses the previous tick's camera; the
@@ -71,9 +69,9 @@ void RunWorldStep(GameWorld& world, Host& host) {
 
 const char* DeathMessage(uint8_t deathCode) {
     switch (deathCode) {
-    case DeathAtNest: return "Осторожно, в болотах очень много комаров!";
-    case DeathBitten: return "Вас насмерть закусали комары.";
-    case DeathFell: return "Вы упали в бездонную яму.";
+    case DeathAtNest: return DeathAtNestText;
+    case DeathBitten: return DeathBittenText;
+    case DeathFell: return DeathFellText;
     default: return nullptr;
     }
 }
@@ -83,7 +81,7 @@ void EndGameOnDeath(GameWorld& world, Host& host) {
         return;
     }
     if (const char* text = DeathMessage(world.deathCode)) {
-        host.ShowMessage(text, "Zarnok", MessageButtons::Ok, MessageIcon::None);
+        host.ShowMessage(text, GameTitle, MessageButtons::Ok, MessageIcon::None);
     }
     GameOver(world, host);  // may start the next game within this tick
 }
@@ -111,10 +109,12 @@ void GameTick(GameWorld& world, Host& host) {
     if (world.gameRunning != 0) {
         RunWorldStep(world, host);
     }
-    // 7, 8. Presentation, then the HUD and the score texts over the view.
+    // 7, 8. Presentation, then the HUD and the score texts over the view;
+    // the texts climb once they are drawn.
     PresentFrame(world, surface);
     DrawHud(world, surface);
     DrawScorePopups(world, surface);
+    AgeScorePopups(world);
     // 9. A death ends the game with its message and the game-over sequence.
     EndGameOnDeath(world, host);
     // 10. The drawing context goes back to the view.

@@ -181,3 +181,11 @@ inline int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_
 inline int32_t AddWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) + b); }
 inline int32_t SubWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) - b); }
 inline int32_t MulWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) * b); }
+
+// True when (x, y) lies strictly inside the view of the current camera: the
+// frame's edge rows and columns do not count. Wraps like the blitters do.
+inline bool OnScreenStrict(const GameWorld& world, int32_t x, int32_t y) {
+    const int32_t sx = SubWrap(x, world.cameraLeft);
+    const int32_t sy = SubWrap(y, world.cameraTop);
+    return 0 < sx && sx < FrameWidth && 0 < sy && sy < FrameHeight;
+}

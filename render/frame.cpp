@@ -67,10 +67,13 @@ void ApplyTints(GameWorld& world) {
 
 // Centred horizontally; vertically centred and then raised 50 px, which
 // leaves the HUD room below the picture. The divisions truncate toward zero.
+PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight) {
+    return {clientWidth / 2 - FrameWidth / 2, clientHeight / 2 - FrameHeight / 2 - 50};
+}
+
 void MapPicture(ClientSurface& surface) {
-    const int32_t ox = surface.ClientWidth() / 2 - FrameWidth / 2;
-    const int32_t oy = surface.ClientHeight() / 2 - FrameHeight / 2 - 50;
-    surface.SetOrigin(ox, oy);
+    const PictureOrigin origin = PictureOriginFor(surface.ClientWidth(), surface.ClientHeight());
+    surface.SetOrigin(origin.x, origin.y);
 }
 
 void PresentFrame(const GameWorld& world, ClientSurface& surface) {

@@ -6,13 +6,12 @@
 #include <string>
 
 #include "game/host.h"
+#include "game/texts.h"
 #include "game/world.h"
 #include "render/sprites.h"
 
 namespace {
 
-constexpr int32_t HudTop = 530;       // picture row of the icons and bars
-constexpr int32_t HudBottom = 537;    // rectangles end here (excluded); text baseline
 constexpr int32_t MagazineSlots = 10; // boxes are drawn up to the tenth slot
 constexpr int32_t HealthLeft = 300;
 constexpr int32_t HealthRight = 400;
@@ -54,7 +53,7 @@ void DrawHud(const GameWorld& world, ClientSurface& surface) {
     style.opaqueBackground = true;
     style.background = SystemWindowColour;
     style.clip = false;
-    surface.DrawText(250, HudBottom, "Жизнь:", style);
+    surface.DrawText(250, HudBottom, HudHealthLabel, style);
     surface.DrawText(700, HudBottom, std::to_string(world.score), style);
-    surface.DrawText(650, HudBottom, "Очки:", style);
+    surface.DrawText(650, HudBottom, HudScoreLabel, style);
 }

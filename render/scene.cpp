@@ -1,6 +1,7 @@
 // scene.cpp -- what stands for each level element, and the soldier's five pieces.
 #include "render/scene.h"
 
+#include "game/weapon.h"
 #include "game/world.h"
 #include "render/blit.h"
 #include "render/sprites.h"
@@ -29,8 +30,11 @@ bool DecorationSprite(uint8_t type, SpriteId& id) {
 // The rifle shows what the weapon is doing: the flash while firing, the
 // empty well while the magazine is out, the full rifle otherwise.
 SpriteId RifleSprite(uint8_t fireState) {
-    if (fireState >= 1 && fireState <= 3) return SpriteRifleFlash;
-    if (fireState >= 4 && fireState <= 10) return SpriteRifleEmpty;
+    switch (RifleLookFor(fireState)) {
+    case RifleLook::Flash: return SpriteRifleFlash;
+    case RifleLook::MagazineOut: return SpriteRifleEmpty;
+    case RifleLook::Loaded: break;
+    }
     return SpriteRifle;
 }
 

@@ -144,6 +144,8 @@ void CMainFrame::UpdateSoundCheck() {
 bool CMainFrame::Create() {
     CDisplayModeDlg dialog;
     const int choice = app_.Modal().Run(dialog);
+    view_->SetVirtualDisplay(choice == Resolution800x600);
+    display_.AllowModeChange(app_.DisplayModeSwitchAllowed());
     const QString failure = display_.Apply(choice);
     if (!failure.isEmpty()) {
         GameMessageBox box(failure, failure, MessageButtons::Ok, MessageIcon::Stop);

@@ -11,6 +11,7 @@
 #include "render/blit.h"
 #include "render/hud.h"
 #include "render/scene.h"
+#include "tests/support/expected_texts.h"
 #include "tools/common/recording_surface.h"
 
 namespace {
@@ -197,12 +198,12 @@ TEST(DrawHud, LabelsAndSignedScoreInOrder) {
         RecordingSurface s = HudOf(3, 40, score);
         const auto texts = CallsOf(s, SurfaceCall::Text);
         ASSERT_EQ(texts.size(), 3u);
-        const struct { int32_t x; std::string text; } expected[] = {
-            {250, "Жизнь:"}, {700, std::to_string(score)}, {650, "Очки:"}};
+        const struct { int32_t x; std::string text; } wanted[] = {
+            {250, expected::HudHealthLabel}, {700, std::to_string(score)}, {650, expected::HudScoreLabel}};
         for (size_t k = 0; k < 3; ++k) {
-            EXPECT_EQ(texts[k].x, expected[k].x);
+            EXPECT_EQ(texts[k].x, wanted[k].x);
             EXPECT_EQ(texts[k].y, 537);
-            EXPECT_EQ(texts[k].text, expected[k].text);
+            EXPECT_EQ(texts[k].text, wanted[k].text);
             EXPECT_EQ(texts[k].style.colour, SystemWindowTextColour);
             EXPECT_TRUE(texts[k].style.opaqueBackground);
             EXPECT_EQ(texts[k].style.background, SystemWindowColour);

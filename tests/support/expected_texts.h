@@ -1,0 +1,40 @@
+// expected_texts.h -- the tests' own copy of every text the engine shows.
+//
+// Written out here once, independently of the game's table, so a text
+// changed by mistake in the game fails the tests that show it.
+#pragma once
+
+namespace expected {
+
+constexpr char GameTitle[] = "Zarnok";
+
+constexpr char ColourDepthCaption[] = "ВНИМАНИЕ!!!";
+constexpr char ColourDepthText[] =
+    "Игре необходимо качество цветопередачи 32 бита. У вас установлено иное качество "
+    "цветопередачи. Более подробно об этом читайте в файле \"ReadMe.txt\". Чтобы продолжить "
+    "игру установите качество цветопередачи в 32 бита и нажмите \"Да\". Для выхода из игры "
+    "нажмите \"Нет\".";
+
+constexpr char DeathAtNestText[] = "Осторожно, в болотах очень много комаров!";
+constexpr char DeathBittenText[] = "Вас насмерть закусали комары.";
+constexpr char DeathFellText[] = "Вы упали в бездонную яму.";
+
+constexpr char AdvertCaption[] = "Реклама";
+constexpr char RepellentAdvertText[] = "Москитол. Потому и не кусают.";
+constexpr char RaptorAdvertText[] = "Раптор. Проверено. Насекомых нет.";
+
+constexpr char VictoryCaption[] = "Победа";
+constexpr char VictoryText[] = "Поздравляю победителя!";
+constexpr char PlayAgainCaption[] = "Вопрос";
+constexpr char PlayAgainText[] = "Хотите начать игру заново?";
+
+constexpr char SponsorText[] =
+    "Спонсор игры - автомат Зарнокова. Автомат Зарнокова - лучшее средство от "
+    "современных комаров.";
+constexpr char ErrorCaption[] = "Ошибка";
+constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
+
+constexpr char HudHealthLabel[] = "Жизнь:";
+constexpr char HudScoreLabel[] = "Очки:";
+
+}  // namespace expected
