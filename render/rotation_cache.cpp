@@ -5,7 +5,8 @@
 #include <bit>
 #include <cmath>
 
-#include "game/world.h"
+#include "game/numeric.h"
+#include "render/canvas.h"
 
 namespace {
 

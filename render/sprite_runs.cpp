@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/world.h"
+#include "game/numeric.h"
+#include "render/canvas.h"
 
 SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h) {
     SpriteRuns out;

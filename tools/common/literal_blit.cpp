@@ -3,7 +3,8 @@
 
 #include <cmath>
 
-#include "game/world.h"
+#include "game/numeric.h"
+#include "render/canvas.h"
 
 void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
                         int32_t w, int32_t h, float angle, int32_t facing) {
