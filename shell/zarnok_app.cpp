@@ -12,8 +12,9 @@
 #include "shell/message_box.h"
 #include "shell/zarnok_view.h"
 
-CZarnokApp::CZarnokApp()
-    : world_(std::make_unique<GameWorld>()),
+CZarnokApp::CZarnokApp(const CommandLineOptions& options)
+    : options_(options),
+      world_(std::make_unique<GameWorld>()),
       controlsDlg_(std::make_unique<CControlsDlg>(*world_)) {}
 
 // The frame goes first: it gives the screen back before the world goes.

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "shell/command_line.h"
 #include "shell/modal.h"
 #include "shell/zarnok_doc.h"
 
@@ -14,7 +15,7 @@ class CMainFrame;
 class CZarnokApp {
 public:
     // Needs a QApplication; owns a world with its initial values.
-    CZarnokApp();
+    explicit CZarnokApp(const CommandLineOptions& options = {});
     ~CZarnokApp();
     CZarnokApp(const CZarnokApp&) = delete;
     CZarnokApp& operator=(const CZarnokApp&) = delete;
@@ -28,6 +29,7 @@ public:
     CZarnokDoc& Doc() { return doc_; }
     CMainFrame* Frame() { return frame_.get(); }
     CControlsDlg& ControlsDialog() { return *controlsDlg_; }
+    const CommandLineOptions& Options() const { return options_; }
 
     // Menu commands.
     void OnFileNew();
@@ -39,6 +41,7 @@ public:
     void OnAppAbout();
 
 private:
+    CommandLineOptions options_;
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
