@@ -2,32 +2,36 @@
 //
 // Data.dat is read into memory in one go and its fields are taken from
 // there, little-endian, in the order the file stores them. The file is
-// opened and closed inside every operation. Only a complete file
-// (31164 bytes or more) is ever used: a cut-short file loads nothing and
-// is never written, so a damaged file cannot become a half-loaded level
-// or grow a record in the wrong place. Of a longer file only the first
-// 31164 bytes count; the best record is still bytes 31140..31163.
+// opened and closed inside every operation, and only if it is a regular
+// file: a FIFO or a device in its place must not hang the game.
+//
+// A short file plays what it holds. Level k needs records 1..k whole; when
+// the file ends before the end of record k the load is refused and nothing
+// of it is taken, so a cut file never becomes a half-loaded level. A file
+// that ends before the best score reads as a score of 0 and no name; a cut
+// name is what is left of it. Only a complete file (31164 bytes or more) is
+// ever written, so the record never grows a file or lands in a wrong place.
+// Of a longer file only the first 31164 bytes count.
 #include "game/level_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "game/host.h"
 #include "game/player.h"
+#include "game/posix_file.h"
 #include "game/text.h"
 
 namespace {
 
 constexpr char ErrorCaption[] = "Ошибка";
 constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
-constexpr char ShortFileText[] = "Файл \"Data.dat\" повреждён или неполон.";
+constexpr char LevelCutTextStart[] = "Файл \"Data.dat\" повреждён или неполон: в нём нет уровня ";
+constexpr char LevelCutTextEnd[] = " целиком.";
 constexpr char BestUnreadableText[] = "Не удалось прочитать рекорд из файла \"Data.dat\".";
+constexpr char NoBestRecordText[] = "В файле \"Data.dat\" нет рекорда.";
 constexpr char WriteOpenFailedText[] = "Не удалось открыть файл \"Data.dat\" для записи.";
 constexpr char WriteShortFileText[] =
     "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.";
@@ -42,37 +46,23 @@ constexpr char ScoredText[] = " набрал(а) ";
 
 constexpr int32_t DeathPlaneMargin = 100;  // px below the lowest platform slot
 
-enum class ReadResult { Ok, CannotOpen, TooShort };
+// The first DataFileSize bytes of the file, or fewer when it ends sooner.
+// Anything after them is not part of the game's data and is left unread.
+std::optional<std::vector<uint8_t>> ReadDataFile(const std::string& path) {
+    std::optional<PosixFile> file = PosixFile::Open(path, FileAccess::Read);
+    if (!file) {
+        return std::nullopt;  // missing, unreadable, or not a regular file
+    }
+    std::vector<uint8_t> bytes;
+    if (!file->ReadUpTo(size_t(DataFileSize), bytes)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
 
-// Reads the first DataFileSize bytes of the file. Anything after them is
-// not part of the game's data and is left unread.
-ReadResult ReadDataFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    bytes.assign(size_t(DataFileSize), 0);
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return ReadResult::CannotOpen;
-    }
-    size_t got = 0;
-    bool failed = false;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            failed = true;  // a directory, a device gone away...
-            break;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += size_t(n);
-    }
-    close(fd);
-    if (failed) {
-        return ReadResult::CannotOpen;
-    }
-    return got == bytes.size() ? ReadResult::Ok : ReadResult::TooShort;
+// Level k reads records 1..k, so all of them must be there whole.
+bool HoldsLevel(const std::vector<uint8_t>& file, uint8_t level) {
+    return file.size() >= size_t(level) * size_t(LevelRecordSize);
 }
 
 // Sequential little-endian reader over one level record.
@@ -146,6 +136,26 @@ int32_t ReadInt32At(const std::vector<uint8_t>& bytes, int32_t offset) {
     return static_cast<int32_t>(v);
 }
 
+// The best record as far as the file holds it: no score without all four
+// of its bytes, and as many name bytes as there are.
+struct BestRecord {
+    bool present = false;
+    int32_t score = 0;
+    std::string name;  // Windows-1251 bytes
+};
+
+BestRecord TakeBestRecord(const std::vector<uint8_t>& file) {
+    BestRecord best;
+    if (file.size() < size_t(BestNameOffset)) {
+        return best;
+    }
+    best.present = true;
+    best.score = ReadInt32At(file, BestScoreOffset);
+    const size_t nameEnd = std::min(file.size(), size_t(DataFileSize));
+    best.name.assign(file.begin() + BestNameOffset, file.begin() + std::ptrdiff_t(nameEnd));
+    return best;
+}
+
 void ShowError(Host& host, const char* text, MessageIcon icon) {
     host.ShowMessage(text, ErrorCaption, MessageButtons::Ok, icon);
 }
@@ -158,41 +168,26 @@ void DisarmBeforeLoad(GameWorld& world) {
     }
 }
 
-bool WriteAll(int fd, const uint8_t* data, size_t size, off_t offset) {
-    while (size > 0) {
-        const ssize_t n = pwrite(fd, data, size, offset);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        data += n;
-        size -= size_t(n);
-        offset += n;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
     host.ShowMessage(SponsorText, SponsorCaption, MessageButtons::Ok, MessageIcon::None);
 
-    std::vector<uint8_t> file;
-    const ReadResult result = ReadDataFile(host.DataFilePath(), file);
-    if (result == ReadResult::CannotOpen) {
+    const std::optional<std::vector<uint8_t>> file = ReadDataFile(host.DataFilePath());
+    const bool known = level >= 1 && level <= LevelCount;
+    if (!file) {
         ShowError(host, OpenFailedText, MessageIcon::Stop);
-    } else if (result == ReadResult::TooShort) {
-        ShowError(host, ShortFileText, MessageIcon::Stop);
+    } else if (known && !HoldsLevel(*file, level)) {
+        const std::string text = LevelCutTextStart + std::to_string(level) + LevelCutTextEnd;
+        ShowError(host, text.c_str(), MessageIcon::Stop);
     }
     DisarmBeforeLoad(world);
-    if (result != ReadResult::Ok || level < 1 || level > LevelCount) {
+    if (!file || !known || !HoldsLevel(*file, level)) {
         return false;
     }
 
     const size_t recordStart = size_t(level - 1) * size_t(LevelRecordSize);
-    ReadLevelRecord(world, std::span<const uint8_t>(file).subspan(recordStart, LevelRecordSize));
+    ReadLevelRecord(world, std::span<const uint8_t>(*file).subspan(recordStart, LevelRecordSize));
 
     world.deathCode = DeathNone;
     world.deathPlaneY = ComputeDeathPlane(world);
@@ -201,38 +196,39 @@ bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
 }
 
 bool ShowBestPlayer(GameWorld&, Host& host) {
-    std::vector<uint8_t> file;
-    if (ReadDataFile(host.DataFilePath(), file) != ReadResult::Ok) {
+    const std::optional<std::vector<uint8_t>> file = ReadDataFile(host.DataFilePath());
+    if (!file) {
         ShowError(host, BestUnreadableText, MessageIcon::Stop);
         return false;
     }
-    // All 20 name bytes, padding included, as the record holds them.
-    const std::string_view name(reinterpret_cast<const char*>(file.data()) + BestNameOffset,
-                                size_t(BestNameLength));
-    const std::string text =
-        Cp1251ToUtf8(name) + ScoredText + std::to_string(ReadInt32At(file, BestScoreOffset));
+    const BestRecord best = TakeBestRecord(*file);
+    if (!best.present) {
+        host.ShowMessage(NoBestRecordText, BestPlayerCaption, MessageButtons::Ok,
+                         MessageIcon::None);
+        return true;
+    }
+    // All the name bytes, padding included, as the record holds them.
+    const std::string text = Cp1251ToUtf8(best.name) + ScoredText + std::to_string(best.score);
     host.ShowMessage(text, BestPlayerCaption, MessageButtons::Ok, MessageIcon::None);
     return true;
 }
 
 std::optional<int32_t> ReadBestScore(Host& host) {
-    std::vector<uint8_t> file;
-    if (ReadDataFile(host.DataFilePath(), file) != ReadResult::Ok) {
+    const std::optional<std::vector<uint8_t>> file = ReadDataFile(host.DataFilePath());
+    if (!file) {
         return std::nullopt;
     }
-    return ReadInt32At(file, BestScoreOffset);
+    return TakeBestRecord(*file).score;
 }
 
 bool WriteBestRecord(GameWorld& world, Host& host) {
     // Read and write, never create, never truncate.
-    const int fd = open(host.DataFilePath().c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
+    std::optional<PosixFile> file = PosixFile::Open(host.DataFilePath(), FileAccess::ReadWrite);
+    if (!file) {
         ShowError(host, WriteOpenFailedText, MessageIcon::Warning);
         return false;
     }
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < DataFileSize) {
-        close(fd);
+    if (file->SizeAtOpen() < DataFileSize) {
         ShowError(host, WriteShortFileText, MessageIcon::Warning);
         return false;
     }
@@ -245,8 +241,8 @@ bool WriteBestRecord(GameWorld& world, Host& host) {
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {
         record[4 + i] = i < world.playerName.size() ? uint8_t(world.playerName[i]) : uint8_t(' ');
     }
-    const bool written = WriteAll(fd, record, sizeof(record), off_t(BestScoreOffset));
-    const bool closed = close(fd) == 0;
+    const bool written = file->WriteAt(BestScoreOffset, record);
+    const bool closed = file->Close();
     if (!written || !closed) {
         ShowError(host, WriteFailedText, MessageIcon::Warning);
         return false;

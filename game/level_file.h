@@ -30,15 +30,19 @@ constexpr int32_t GoalOffset = MosquitoesOffset + MaxMosquitoes * MosquitoEntryS
 static_assert(GoalOffset + 8 == LevelRecordSize);
 
 // Shows the sponsor message and loads level `level` (1..6) into the world.
-// Returns false, after telling the player, when Data.dat is missing or too
-// short; the world then holds no half-loaded level.
+// Returns false, after telling the player, when Data.dat is missing, is not
+// a regular file, or ends before the end of the level's record; the world
+// then holds no half-loaded level.
 bool LoadLevel(GameWorld& world, Host& host, uint8_t level);
 
-// The "Лучший игрок" command: shows the stored name and score.
+// The "Лучший игрок" command: shows the stored name and score, or says that
+// the file holds no record. False when the file cannot be read at all.
 bool ShowBestPlayer(GameWorld& world, Host& host);
 
-// The stored best score, or nothing when the record cannot be read.
+// The stored best score: 0 when the file ends before it, nothing when the
+// file cannot be read at all.
 std::optional<int32_t> ReadBestScore(Host& host);
 
-// Writes the current score and player name into a complete Data.dat.
+// Writes the current score and player name into a complete Data.dat; a
+// shorter file is left as it is and the player is told.
 bool WriteBestRecord(GameWorld& world, Host& host);

@@ -302,12 +302,31 @@ TEST_F(ProgressionTest, AdvanceWithoutALevelFileStopsCleanly) {
 
 TEST_F(ProgressionTest, ShortFileLoadsNothingAndStops) {
     std::vector<uint8_t> bytes = BuildDataFile(SixLevels());
-    bytes.resize(30000);
+    bytes.resize(5000);  // inside level 1's record
     TempDataFile shortFile(bytes);
     host.dataFilePath = shortFile.Path();
     StartNewGame(world, host);
     EXPECT_EQ(world.gameRunning, 0);
     EXPECT_EQ(world.player.x, 0);
+}
+
+TEST_F(ProgressionTest, ShortFilePlaysItsWholeLevelsAndStopsAtTheFirstCutOne) {
+    std::vector<uint8_t> bytes = BuildDataFile(SixLevels());
+    bytes.resize(30000);  // levels 1 to 5 whole, level 6 cut
+    TempDataFile shortFile(bytes);
+    host.dataFilePath = shortFile.Path();
+    StartNewGame(world, host);
+    EXPECT_EQ(world.gameRunning, 1);
+    EXPECT_EQ(world.player.x, 1000);
+
+    world.levelNumber = 4;
+    AdvanceLevel(world, host);
+    EXPECT_EQ(world.gameRunning, 1);
+    EXPECT_EQ(world.player.x, 5000);
+    AdvanceLevel(world, host);
+    EXPECT_EQ(world.gameRunning, 0);
+    EXPECT_EQ(world.player.x, 5000);
+    EXPECT_EQ(CountMessages(host, "Ошибка"), 1);
 }
 
 TEST_F(ProgressionTest, UnreadableBestScoreSkipsTheRecordButStillAsks) {
