@@ -1,24 +1,35 @@
-// sound_player.h -- the game's two sounds on Qt Multimedia.
+// sound_player.h -- the game's two sounds on SDL_mixer.
 //
 // "ZARNOKF.wav" is the rifle's loop, "collect.wav" the pickup chime; both
-// are read from the current directory when first needed. A missing file,
-// no audio device or no sound server leave the game silent, never stuck.
+// are read from the game's folder when the audio device is opened, on the
+// first sound the game asks for. Each sound has a mixer channel of its own,
+// so the loop and the chime never cut each other off. The device is opened
+// on a worker thread: a slow or hung sound server never holds up the
+// window. No device, no server, a missing or broken file: silence, no
+// message. SDL_mixer has one device per process, so there is one player.
 #pragma once
 
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
-class QSoundEffect;
+struct AudioOpening;
+struct Mix_Chunk;
 
 class SoundPlayer {
 public:
+    // What became of the audio device.
+    enum class Device { NotOpened, Opening, Open, Unavailable };
+
     explicit SoundPlayer(QString directory = QString());
     ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Starts the firing loop; a loop already running is left alone.
     void PlayFiringLoop();
-    // Ends the firing loop (the chime plays on).
+    // Ends the firing loop at once (the chime plays on).
     void StopSound();
     // Plays the chime from its beginning, cutting a chime still sounding.
     void RestartChime();
@@ -27,20 +38,29 @@ public:
     bool FiringLoopRequested() const { return firingLoop_; }
     int FiringLoopStarts() const { return firingStarts_; }
     int ChimeRestarts() const { return chimeRestarts_; }
-    // Whether the file of each sound was found and handed to the player.
+    // Whether the file of each sound was read into the open device.
     bool FiringLoopLoaded() const { return firing_ != nullptr; }
     bool ChimeLoaded() const { return chime_ != nullptr; }
+    Device DeviceState() const { return device_; }
 
 private:
-    // The effect for `fileName`, created on first use; null when the file is
-    // not there (looked for again next time).
-    QSoundEffect* Effect(std::unique_ptr<QSoundEffect>& effect, const QString& fileName,
-                         bool looping);
+    void OpenDeviceInBackground();
+    // Takes over the device once the worker is done and starts what was
+    // asked for meanwhile; true if the device is open.
+    bool CollectOpenedDevice();
+    void TakeOpenedDevice();
+    void StartLoopChannel();
+    void StartChimeChannel();
+    void CloseDevice();
 
     QString directory_;
-    std::unique_ptr<QSoundEffect> firing_;
-    std::unique_ptr<QSoundEffect> chime_;
+    Device device_ = Device::NotOpened;
+    std::shared_ptr<AudioOpening> opening_;  // shared with the worker thread
+    QTimer openingPoll_;                     // looks for the worker's result
+    Mix_Chunk* firing_ = nullptr;
+    Mix_Chunk* chime_ = nullptr;
     bool firingLoop_ = false;
+    bool chimePending_ = false;  // asked for while the device was opening
     int firingStarts_ = 0;
     int chimeRestarts_ = 0;
 };

@@ -3,7 +3,8 @@
 
 zarnok_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
+  qt6-base-dev qt6-base-dev-tools
+  libsdl2-dev libsdl2-mixer-dev libasound2-dev
   libgl-dev libxkbcommon-dev libx11-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core

@@ -48,6 +48,8 @@ class QtEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The game's sounds go nowhere unless a test listens to them.
+        if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
         static int argc = 1;
         static char name[] = "zarnok-gui-test";
         static char* argv[] = {name, nullptr};

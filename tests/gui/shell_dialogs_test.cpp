@@ -1,6 +1,6 @@
 // The dialogs run for real, with a nested event loop as on screen: rebinding
 // a key, the record holder's name, the resolution question and its switch;
-// then the two sounds and the key codes.
+// then the key codes.
 #include "tests/gui/gui_support.h"
 
 #include <QKeyEvent>
@@ -9,7 +9,6 @@
 
 #include <csignal>
 
-#include "shell/sound_player.h"
 #include "shell/virtual_keys.h"
 
 namespace {
@@ -367,52 +366,6 @@ TEST_F(GameWindowTest, ATerminationSignalEndsTheProgramEvenUnderAModalBox) {
     EXPECT_TRUE(questionAnswered);
     EXPECT_TRUE(app_->Modal().Closing());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-// ---------------------------------------------------------------------------
-// Sound: silence rather than trouble, and the loop is never restarted
-// ---------------------------------------------------------------------------
-
-TEST(SoundPlayerTest, MissingFilesAreSilentAndNothingWaits) {
-    QTemporaryDir empty;
-    QElapsedTimer clock;
-    clock.start();
-    {
-        SoundPlayer sound(empty.path());
-        sound.PlayFiringLoop();
-        sound.RestartChime();
-        sound.StopSound();
-        EXPECT_FALSE(sound.FiringLoopLoaded());
-        EXPECT_FALSE(sound.ChimeLoaded());
-        EXPECT_EQ(sound.ChimeRestarts(), 1);
-    }
-    EXPECT_LT(clock.elapsed(), 1000);
-}
-
-TEST(SoundPlayerTest, TheLoopPlaysOnThroughRepeatedStartsAndTheChimeRestartsEachTime) {
-    QElapsedTimer clock;
-    clock.start();
-    {
-        SoundPlayer sound(QStringLiteral(ZARNOK_SOURCE_DIR "/resources/sounds"));
-        sound.PlayFiringLoop();
-        ASSERT_TRUE(sound.FiringLoopLoaded());
-        QTest::qWait(50);  // whatever the audio device (or its absence) does meanwhile
-        sound.PlayFiringLoop();
-        sound.PlayFiringLoop();
-        EXPECT_EQ(sound.FiringLoopStarts(), 1);
-        EXPECT_TRUE(sound.FiringLoopRequested());
-        sound.StopSound();
-        EXPECT_FALSE(sound.FiringLoopRequested());
-        sound.PlayFiringLoop();
-        EXPECT_EQ(sound.FiringLoopStarts(), 2) << "a stopped loop starts again";
-
-        sound.RestartChime();
-        sound.RestartChime();
-        EXPECT_TRUE(sound.ChimeLoaded());
-        EXPECT_EQ(sound.ChimeRestarts(), 2);
-        QTest::qWait(50);
-    }
-    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 // ---------------------------------------------------------------------------

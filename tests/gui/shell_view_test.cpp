@@ -2,6 +2,7 @@
 // the game, keys reach the soldier as virtual-key codes, and the picture
 // lands on the view.
 #include "tests/gui/gui_support.h"
+#include "tests/gui/disk_audio.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -222,6 +223,9 @@ TEST_F(GameKeysTest, AHeldKeyRepeatsItsPressAndIsReleasedOnlyOnce) {
 }
 
 TEST_F(GameKeysTest, FireStartsTheLoopOnceAndItsReleaseStopsItFiftyMillisecondsLater) {
+    using namespace disk_audio;
+    ASSERT_TRUE(CopyGameSounds(folder_.path()));
+    const Capture capture(folder_.filePath(QStringLiteral("out.raw")));
     World().player.rounds = 30;
     SendKey(view_, QEvent::KeyPress, Qt::Key_Control, false, Qt::ControlModifier);
     EXPECT_EQ(World().player.fireState, 1);
@@ -230,13 +234,32 @@ TEST_F(GameKeysTest, FireStartsTheLoopOnceAndItsReleaseStopsItFiftyMillisecondsL
     SendKey(view_, QEvent::KeyPress, Qt::Key_Control, true, Qt::ControlModifier);
     EXPECT_EQ(view_->Sound().FiringLoopStarts(), 1) << "a running loop was restarted";
     EXPECT_TRUE(view_->Sound().FiringLoopRequested());
+    // Held on: the key repeats every 30 ms, through more than one round of the loop.
+    ASSERT_TRUE(WaitUntil([this] { return view_->Sound().DeviceState() == SoundPlayer::Device::Open; }));
+    for (int i = 0; i < 20; ++i) {
+        QTest::qWait(30);
+        SendKey(view_, QEvent::KeyPress, Qt::Key_Control, true, Qt::ControlModifier);
+    }
+    EXPECT_EQ(view_->Sound().FiringLoopStarts(), 1) << "a running loop was restarted";
 
+    const int64_t released = capture.Played();
     SendKey(view_, QEvent::KeyRelease, Qt::Key_Control, false);
     EXPECT_EQ(World().player.fireState, 0);
     EXPECT_TRUE(view_->SoundStopTimerActive());
     EXPECT_TRUE(view_->Sound().FiringLoopRequested());  // not yet: 50 ms later
     EXPECT_TRUE(WaitUntil([this] { return !view_->SoundStopTimerActive(); }, 1000));
     EXPECT_FALSE(view_->Sound().FiringLoopRequested());
+
+    // What came out: the loop, unbroken from the press to the release, then
+    // silence within the stop's 50 ms and the device's latency.
+    ASSERT_TRUE(capture.WaitPlayed(Frames(300)));
+    const std::vector<int16_t> out = capture.Left(), loop = GameSound("ZARNOKF.wav");
+    const std::vector<Sound> sounds = Sounds(out);
+    ASSERT_EQ(sounds.size(), 1u);
+    const int64_t begin = sounds.front().begin - LeadIn(loop);
+    EXPECT_GT(Ms(released - begin), 500.0);
+    EXPECT_TRUE(PlaysFrom(out, begin, loop, 0, released - begin));
+    EXPECT_LT(Ms(sounds.front().end - released), 150.0);
 }
 
 TEST_F(GameKeysTest, BothShiftKeysJumpAndAltNeverReachesTheGame) {
