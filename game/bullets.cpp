@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "game/rules.h"
 #include "game/score.h"
 #include "game/world.h"
 
@@ -10,15 +11,12 @@ namespace {
 
 constexpr int32_t MuzzleHeight = 35;     // px above the feet where a shot starts
 constexpr double BulletSpeed = 30.0;     // px per tick
-constexpr int32_t MosquitoHitWidth = 50, MosquitoHitHeight = 25;  // px, the unrotated sprite
-constexpr int32_t PlatformHitWidth = 120, PlatformHitHeight = 30; // px, for every platform kind
-constexpr int32_t MosquitoKillPoints = 500;
 
 // The hit box follows the sprite as mirrored by its sense, not its rotation.
 bool HitsMosquito(const Mosquito& m, int32_t x, int32_t y) {
-    if (m.dir == 1)
-        return PointInRect(x, y, m.x, m.y, AddWrap(m.x, MosquitoHitWidth), AddWrap(m.y, MosquitoHitHeight));
-    return PointInRect(x, y, SubWrap(m.x, MosquitoHitWidth), m.y, m.x, AddWrap(m.y, MosquitoHitHeight));
+    const int32_t w = MosquitoHitSize.width, h = MosquitoHitSize.height;
+    if (m.dir == 1) return PointInRect(x, y, m.x, m.y, AddWrap(m.x, w), AddWrap(m.y, h));
+    return PointInRect(x, y, SubWrap(m.x, w), m.y, m.x, AddWrap(m.y, h));
 }
 
 // A bullet kills every mosquito whose box holds its point, each for 500.
@@ -32,12 +30,13 @@ void StrikeMosquitoes(GameWorld& world, Bullet& b) {
     }
 }
 
-// Every platform kind stops bullets in the same 120 x 30 box at its top-left
-// corner: a block's lower part lets them through, the devices do not.
+// Every platform kind stops bullets in the same box at its top-left corner.
 void StrikePlatforms(const GameWorld& world, Bullet& b) {
+    const Box& box = BulletStopBox;
     for (const Platform& pl : world.platforms) {
         if (pl.type != PlatformNone &&
-            PointInRect(b.x, b.y, pl.x, pl.y, AddWrap(pl.x, PlatformHitWidth), AddWrap(pl.y, PlatformHitHeight)))
+            PointInRect(b.x, b.y, AddWrap(pl.x, box.left), AddWrap(pl.y, box.top),
+                        AddWrap(pl.x, box.right), AddWrap(pl.y, box.bottom)))
             b.active = 0;
     }
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/rules.h"
 #include "game/score.h"
 #include "game/world.h"
 #include "render/blit.h"
@@ -35,13 +36,17 @@ constexpr uint8_t NestReleasePeriod = 100;  // ticks between two releases of a n
 constexpr uint8_t SpawnAlive = 100;
 constexpr float SpawnHeading = -0.000001f;  // just off straight down
 constexpr double SpriteHeadingOffset = 1.570795;  // the bitmap faces right: heading pi/2
-constexpr int32_t MosquitoWidth = 50, MosquitoHeight = 25;  // px
-constexpr int32_t NestSize = 50;                            // px
 
 // Distance of an offset. The squares are taken in double: exact for any
 // distance a level can hold, and no overflow for hostile coordinates.
 double Length(int32_t dx, int32_t dy) {
     return std::sqrt(double(dx) * double(dx) + double(dy) * double(dy));
+}
+
+// True when (x, y) lies in `box` placed at (ox, oy), edges included.
+bool InBox(int32_t x, int32_t y, int32_t ox, int32_t oy, const Box& box) {
+    return PointInRect(x, y, AddWrap(ox, box.left), AddWrap(oy, box.top), AddWrap(ox, box.right),
+                       AddWrap(oy, box.bottom));
 }
 
 int32_t SignOf(int32_t v) { return v > 0 ? 1 : -1; }
@@ -63,12 +68,6 @@ bool WithinTolerance(int32_t a, int32_t b) {
 
 bool InSoldierBox(const PlayerState& p, int32_t x, int32_t y) {
     return PointInRect(x, y, SubWrap(p.x, 20), SubWrap(p.y, AimAboveFeet), AddWrap(p.x, 20), p.y);
-}
-
-bool OnScreenStrict(const GameWorld& world, int32_t x, int32_t y) {
-    int32_t sx = SubWrap(x, world.cameraLeft);
-    int32_t sy = SubWrap(y, world.cameraTop);
-    return 0 < sx && sx < FrameWidth && 0 < sy && sy < FrameHeight;
 }
 
 // A bite: -10 health (never below 0), +10 red tint (saturating at 255).
@@ -107,7 +106,7 @@ bool Replan(GameWorld& world, int i) {
     m.heading = HeadingFor(dy, dist);
     if (dx != 0) m.dir = SignOf(dx);
 
-    m.chasing = CanChase(world, i) ? 1 : 0;
+    m.chasing = SteerChase(world, i) ? 1 : 0;
     if (m.chasing) {
         int32_t nx = NextMosquitoX(world, i);
         int32_t ny = NextMosquitoY(world, i);
@@ -139,7 +138,7 @@ void UpdateMosquito(GameWorld& world, int i) {
     // victim still bites and is drawn once more in this tick.
     if (world.raptorOnScreen && OnScreenStrict(world, m.x, m.y)) {
         m.alive = 0;
-        AddScore(world, m.x, m.y, 500);
+        AddScore(world, m.x, m.y, MosquitoKillPoints);
     }
 
     bool mayBite = i % ReplanPeriod == world.tickCounter % ReplanPeriod ? Replan(world, i)
@@ -152,7 +151,7 @@ void UpdateMosquito(GameWorld& world, int i) {
 
     SpriteId frame = world.tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
     float angle = float(double(m.heading) - SpriteHeadingOffset);
-    BlitSpriteRotated(world, m.x, m.y, frame, MosquitoWidth, MosquitoHeight, angle, m.dir);
+    BlitSpriteRotated(WorldCanvas(world), m.x, m.y, frame, angle, m.dir);
 }
 
 }  // namespace
@@ -173,9 +172,9 @@ bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y) {
     bool hit = false;
     for (const Platform& pl : world.platforms) {
         if (pl.type == PlatformLedge)
-            hit |= PointInRect(x, y, pl.x, pl.y, AddWrap(pl.x, 120), AddWrap(pl.y, 30));
+            hit |= InBox(x, y, pl.x, pl.y, MosquitoLedgeBox);
         else if (pl.type == PlatformBlock)
-            hit |= PointInRect(x, y, pl.x, pl.y, AddWrap(pl.x, 100), AddWrap(pl.y, 100));
+            hit |= InBox(x, y, pl.x, pl.y, MosquitoBlockBox);
     }
     return hit;
 }
@@ -187,8 +186,9 @@ bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y) {
 
 // Casts a ray along the current heading. A free ray (or one that meets the
 // soldier) lets the mosquito fly on; a blocked one makes a chasing mosquito
-// look for a detour and re-aim at it.
-bool CanChase(GameWorld& world, int slot) {
+// look for a detour and turn its heading and sense towards it. Returns
+// whether the chase goes on.
+bool SteerChase(GameWorld& world, int slot) {
     Mosquito& m = world.mosquitoes[size_t(slot)];
     const PlayerState& p = world.player;
 
@@ -269,9 +269,10 @@ void UpdateNests(GameWorld& world) {
     PlayerState& p = world.player;
     for (Nest& nest : world.nests) {
         if (nest.spawnTimer == 0) continue;
-        BlitSprite(world, nest.x, nest.y, SpriteNest, NestSize, NestSize);
+        BlitSprite(WorldCanvas(world), nest.x, nest.y, SpriteNest);
 
-        if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize), AddWrap(nest.y, NestSize)) &&
+        if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize.width),
+                        AddWrap(nest.y, NestSize.height)) &&
             p.invulnerableTicks == 0)
             NestSting(world);
 
@@ -282,7 +283,8 @@ void UpdateNests(GameWorld& world) {
                                       AddWrap(world.cameraLeft, FrameWidth),
                                       AddWrap(world.cameraTop, FrameHeight));
             if (inView && world.raptorOnScreen == 0)
-                SpawnMosquito(world, AddWrap(nest.x, NestSize / 2), SubWrap(nest.y, NestSize / 2));
+                SpawnMosquito(world, AddWrap(nest.x, NestSize.width / 2),
+                              SubWrap(nest.y, NestSize.height / 2));
             nest.spawnTimer = 1;
         }
     }

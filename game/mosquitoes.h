@@ -14,6 +14,7 @@ int32_t NextMosquitoX(const GameWorld& world, int slot);
 int32_t NextMosquitoY(const GameWorld& world, int slot);
 bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y);
 bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y);
-bool CanChase(GameWorld& world, int slot);
+// Casts the chase ray; may turn the heading and sense towards a detour.
+bool SteerChase(GameWorld& world, int slot);
 bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot);
 bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by);

@@ -10,10 +10,3 @@ void UpdatePlatforms(GameWorld& world, Host& host);
 
 // Player step: move, aim, jump, weapon, fall, camera, then draw the soldier.
 void UpdatePlayer(GameWorld& world, Host& host);
-
-// The empty magazine that drops from the rifle at a reload.
-void EjectMagazine(GameWorld& world);
-void UpdateFallingMagazine(GameWorld& world);
-
-// Clears the move, aim and fire requests.
-void ResetInput(GameWorld& world);

@@ -8,18 +8,17 @@
 
 #include "game/host.h"
 #include "game/level_file.h"
-#include "game/player.h"
+#include "game/rules.h"
 #include "game/text.h"
+#include "game/texts.h"
 #include "game/world.h"
+#include "input/keys.h"
 #include "render/frame.h"
 
 namespace {
 
 constexpr uint8_t FirstLevel = 1;
 constexpr uint8_t VictoryLevel = LevelCount + 1;  // stepping past the last level
-constexpr uint8_t FullHealth = 100;
-constexpr uint8_t FullMagazine = 30;
-constexpr uint8_t SpareMagazinesAtStart = 10;
 
 // Without a level to play the game simply stops; "Новая" can try again.
 void StopGame(GameWorld& world) {
@@ -29,8 +28,7 @@ void StopGame(GameWorld& world) {
 
 // Clears the whole view, the strip below the picture included, so that no
 // longer score of the previous game stays on screen.
-void BlankView(Host& host) {
-    ClientSurface& surface = host.BeginDrawing();
+void BlankView(ClientSurface& surface) {
     MapPicture(surface);
     surface.FillRect(0, 0, FrameWidth, FrameHeight + 200, SystemWindowColour);
 }
@@ -62,14 +60,15 @@ void RequestNewGame(GameWorld& world) {
 }
 
 // Aim, jump, walk phase, bullets, score texts, the falling magazine and the
-// camera carry over from the previous game on purpose.
+// camera carry over from the previous game on purpose. The view stays in
+// drawing until the new game is set up or has failed.
 void StartNewGame(GameWorld& world, Host& host) {
-    BlankView(host);
+    const DrawingScope drawing(host);
+    BlankView(drawing.Surface());
     world.newGameRequested = 0;
     world.levelNumber = FirstLevel;
     if (!LoadLevel(world, host, FirstLevel)) {
         StopGame(world);
-        host.EndDrawing();
         return;
     }
     PlayerState& p = world.player;
@@ -77,20 +76,18 @@ void StartNewGame(GameWorld& world, Host& host) {
     p.health = FullHealth;
     p.invulnerableTicks = 0;
     p.spareMagazines = SpareMagazinesAtStart;
-    p.rounds = FullMagazine;
+    p.rounds = MagazineRounds;
     p.damageTint = 0;
     world.score = 0;
     ResetInput(world);
     world.raptorOnScreen = 0;
-    host.EndDrawing();
 }
 
 // Score, protection and the damage tint carry over into the next level.
 void AdvanceLevel(GameWorld& world, Host& host) {
     ++world.levelNumber;
     if (world.levelNumber >= VictoryLevel) {
-        host.ShowMessage("Поздравляю победителя!", "Победа", MessageButtons::Ok,
-                         MessageIcon::None);
+        host.ShowMessage(VictoryText, VictoryCaption, MessageButtons::Ok, MessageIcon::None);
         GameOver(world, host);
         return;
     }
@@ -99,7 +96,7 @@ void AdvanceLevel(GameWorld& world, Host& host) {
         return;
     }
     PlayerState& p = world.player;
-    p.rounds = FullMagazine;
+    p.rounds = MagazineRounds;
     p.spareMagazines = SpareMagazinesAtStart;
     p.health = FullHealth;
 }
@@ -111,8 +108,8 @@ void GameOver(GameWorld& world, Host& host) {
         AskRecordHolderName(world, host);
         WriteBestRecord(world, host);  // also when the dialog was cancelled
     }
-    const MessageAnswer again = host.ShowMessage(
-        "Хотите начать игру заново?", "Вопрос", MessageButtons::YesNo, MessageIcon::None);
+    const MessageAnswer again = host.ShowMessage(PlayAgainText, PlayAgainCaption,
+                                                 MessageButtons::YesNo, MessageIcon::None);
     if (again == MessageAnswer::Yes) {
         StartNewGame(world, host);
     } else {

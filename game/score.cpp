@@ -29,8 +29,8 @@ void AddScore(GameWorld& world, int32_t x, int32_t y, int32_t points) {
 }
 
 // Drawn over the presented picture, after the HUD, with the camera of the
-// end of the tick; each text climbs 10 px a tick for its ten ticks.
-void DrawScorePopups(GameWorld& world, ClientSurface& surface) {
+// end of the tick.
+void DrawScorePopups(const GameWorld& world, ClientSurface& surface) {
     TextStyle style;
     style.colour = PopupColour;
     style.opaqueBackground = false;
@@ -40,12 +40,19 @@ void DrawScorePopups(GameWorld& world, ClientSurface& surface) {
     style.clipRight = FrameWidth;
     style.clipBottom = FrameHeight;
 
-    for (ScorePopup& popup : world.scorePopups) {
+    for (const ScorePopup& popup : world.scorePopups) {
         if (popup.ttl == 0) continue;
         std::string text = std::to_string(popup.value);
         int32_t x = AddWrap(SubWrap(popup.x, world.cameraLeft), PopupShiftX);
         int32_t y = SubWrap(popup.y, world.cameraTop);
         surface.DrawText(x, y, text, style);
+    }
+}
+
+// Each text climbs 10 px a tick for its ten ticks.
+void AgeScorePopups(GameWorld& world) {
+    for (ScorePopup& popup : world.scorePopups) {
+        if (popup.ttl == 0) continue;
         --popup.ttl;
         popup.y = SubWrap(popup.y, PopupRise);
     }

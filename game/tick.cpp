@@ -13,7 +13,10 @@
 #include "game/pickups.h"
 #include "game/player.h"
 #include "game/progression.h"
+#include "game/rules.h"
 #include "game/score.h"
+#include "game/texts.h"
+#include "game/weapon.h"
 #include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
@@ -22,8 +25,6 @@
 namespace {
 
 constexpr int32_t RequiredBitsPerPixel = 32;
-constexpr int32_t GoalSize = 50;     // px, the exit's square
-constexpr int32_t GoalProbeRise = 30;  // px above the soles
 
 // The frame buffer goes to the screen byte for byte, so anything but 32-bit
 // colour would show garbage. Returns false when the player chose to quit.
@@ -31,12 +32,8 @@ bool ColourDepthAccepted(Host& host) {
     if (host.DisplayBitsPerPixel() == RequiredBitsPerPixel) {
         return true;
     }
-    const MessageAnswer answer = host.ShowMessage(
-        "Игре необходимо качество цветопередачи 32 бита. У вас установлено иное качество "
-        "цветопередачи. Более подробно об этом читайте в файле \"ReadMe.txt\". Чтобы "
-        "продолжить игру установите качество цветопередачи в 32 бита и нажмите \"Да\". Для "
-        "выхода из игры нажмите \"Нет\".",
-        "ВНИМАНИЕ!!!", MessageButtons::YesNo, MessageIcon::Stop);
+    const MessageAnswer answer = host.ShowMessage(ColourDepthText, ColourDepthCaption,
+                                                  MessageButtons::YesNo, MessageIcon::Stop);
     return answer != MessageAnswer::No;
 }
 
@@ -44,15 +41,15 @@ bool ColourDepthAccepted(Host& host) {
 bool GoalReached(const GameWorld& world) {
     const PlayerState& p = world.player;
     const Goal& g = world.goal;
-    return PointInRect(p.x, SubWrap(p.y, GoalProbeRise), g.x, g.y, AddWrap(g.x, GoalSize),
-                       AddWrap(g.y, GoalSize));
+    return PointInRect(p.x, SubWrap(p.y, GoalProbeRise), AddWrap(g.x, GoalBox.left),
+                       AddWrap(g.y, GoalBox.top), AddWrap(g.x, GoalBox.right),
+                       AddWrap(g.y, GoalBox.bottom));
 }
 
 // Everything drawn before the soldier uses the previous tick's camera; the
 // player step moves it.
 void RunWorldStep(GameWorld& world, Host& host) {
-    DrawDecorations(world);
-    DrawGoal(world);
+    DrawScenery(world);
     UpdateMosquitoes(world);
     UpdatePlatforms(world, host);
     UpdateNests(world);
@@ -65,18 +62,18 @@ void RunWorldStep(GameWorld& world, Host& host) {
         AdvanceLevel(world, host);
     }
     if (world.player.damageTint != 0) {
-        ApplyDamageTint(world);
+        ApplyDamageTint(world.frameBuffer, world.player.damageTint);
     }
     if (world.player.invulnerableTicks != 0) {
-        ApplyProtectionTint(world);
+        ApplyProtectionTint(world.frameBuffer, world.player.invulnerableTicks);
     }
 }
 
 const char* DeathMessage(uint8_t deathCode) {
     switch (deathCode) {
-    case DeathAtNest: return "Осторожно, в болотах очень много комаров!";
-    case DeathBitten: return "Вас насмерть закусали комары.";
-    case DeathFell: return "Вы упали в бездонную яму.";
+    case DeathAtNest: return DeathAtNestText;
+    case DeathBitten: return DeathBittenText;
+    case DeathFell: return DeathFellText;
     default: return nullptr;
     }
 }
@@ -86,12 +83,48 @@ void EndGameOnDeath(GameWorld& world, Host& host) {
         return;
     }
     if (const char* text = DeathMessage(world.deathCode)) {
-        host.ShowMessage(text, "Zarnok", MessageButtons::Ok, MessageIcon::None);
+        host.ShowMessage(text, GameTitle, MessageButtons::Ok, MessageIcon::None);
     }
     GameOver(world, host);  // may start the next game within this tick
 }
 
+// Steps 2 to 10 of a tick. Returns false when the player chose to quit; the
+// drawing context is back with the view by then.
+bool RunDrawnTick(GameWorld& world, Host& host) {
+    // 2. The view's drawing context for the rest of the tick; 10. it goes
+    // back to the view when the scope ends.
+    const DrawingScope drawing(host);
+    ClientSurface& surface = drawing.Surface();
+    // 3. Without 32-bit colour the game asks every tick; No quits.
+    if (!ColourDepthAccepted(host)) {
+        return false;
+    }
+    // 4, 5. The picture centred in the view, the frame filled with the swamp.
+    MapPicture(surface);
+    FillBackground(world.frameBuffer);
+    // 6. The world moves only while a game runs.
+    if (world.gameRunning != 0) {
+        RunWorldStep(world, host);
+    }
+    // 7, 8. Presentation, then the HUD and the score texts over the view;
+    // the texts climb once they are drawn.
+    const PlayerState& p = world.player;
+    PresentFrame(world.frameBuffer, surface);
+    DrawHud(surface, {.spareMagazines = p.spareMagazines, .health = p.health, .score = world.score});
+    DrawScorePopups(world, surface);
+    AgeScorePopups(world);
+    // 9. A death ends the game with its message and the game-over sequence.
+    EndGameOnDeath(world, host);
+    return true;
+}
+
 }  // namespace
+
+void DrawScenery(GameWorld& world) {
+    const Canvas canvas = WorldCanvas(world);
+    for (const Decoration& d : world.decorations) DrawDecoration(canvas, d.x, d.y, d.type);
+    DrawGoal(canvas, world.goal.x, world.goal.y);
+}
 
 void GameTick(GameWorld& world, Host& host) {
     // 1. A requested game starts, and that is all this tick does.
@@ -99,29 +132,9 @@ void GameTick(GameWorld& world, Host& host) {
         StartNewGame(world, host);
         return;
     }
-    // 2. The view's drawing context for the rest of the tick.
-    ClientSurface& surface = host.BeginDrawing();
-    // 3. Without 32-bit colour the game asks every tick; No quits.
-    if (!ColourDepthAccepted(host)) {
-        host.EndDrawing();
+    if (!RunDrawnTick(world, host)) {
         host.CloseApplication();
-        return;
     }
-    // 4, 5. The picture centred in the view, the frame filled with the swamp.
-    MapPicture(surface);
-    FillBackground(world);
-    // 6. The world moves only while a game runs.
-    if (world.gameRunning != 0) {
-        RunWorldStep(world, host);
-    }
-    // 7, 8. Presentation, then the HUD and the score texts over the view.
-    PresentFrame(world, surface);
-    DrawHud(world, surface);
-    DrawScorePopups(world, surface);
-    // 9. A death ends the game with its message and the game-over sequence.
-    EndGameOnDeath(world, host);
-    // 10. The drawing context goes back to the view.
-    host.EndDrawing();
 }
 
 void RunTimerTick(GameWorld& world, Host& host) {

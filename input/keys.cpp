@@ -4,7 +4,7 @@
 // of the soldier (move, aim, fire, jump); the player step acts on them.
 #include "input/keys.h"
 
-#include "game/sound.h"
+#include "game/weapon.h"
 #include "game/world.h"
 
 namespace {
@@ -42,19 +42,6 @@ void CountKeyPress(GameWorld& world) {
     if (world.keyPressCounter < 255) {
         ++world.keyPressCounter;
     }
-}
-
-void PressFire(GameWorld& world, Host& host) {
-    PlayerState& p = world.player;
-    if (p.rounds == 0) {
-        p.fireState = 3;  // empty magazine: straight into a reload
-        return;
-    }
-    p.fireState = 1;
-    if (world.soundOn != 0) {
-        StartFiringLoop(world, host);
-    }
-    p.fireSoundCountdown = 1;
 }
 
 void PressJump(PlayerState& p) {
@@ -111,8 +98,7 @@ void DispatchKeyUp(GameWorld& world, Host& host, int32_t key) {
         p.moveDir = 0;
     }
     if (key == keys.fire) {
-        p.fireState = 0;
-        ScheduleFiringStop(world, host);  // even with the sound off
+        ReleaseFire(world, host);
     }
 }
 
@@ -127,4 +113,11 @@ void StoreCapturedKey(GameWorld& world, int32_t key) {
     case ActionFire: keys.fire = key; break;
     default: break;  // no such action: nothing is stored
     }
+}
+
+void ResetInput(GameWorld& world) {
+    PlayerState& p = world.player;
+    p.moveDir = 0;
+    ClearFireRequest(p);
+    p.aimDir = 0;
 }

@@ -11,3 +11,7 @@ void DispatchKeyUp(GameWorld& world, Host& host, int32_t key);
 
 // The key-capture dialog: stores `key` in the slot named by selectedAction.
 void StoreCapturedKey(GameWorld& world, int32_t key);
+
+// Clears the move, aim and fire requests: keys held while a message box was
+// open are forgotten.
+void ResetInput(GameWorld& world);

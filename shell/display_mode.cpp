@@ -179,7 +179,9 @@ QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformNa
 QString DisplayModeSwitch::Apply(int choice) {
     // Whatever was chosen, even nothing, the game window takes the screen.
     fullScreen_ = true;
-    if (choice != Resolution800x600) return QString();  // the current size is kept
+    // The current size is kept; without a switch "800x600" is the view's
+    // virtual display.
+    if (choice != Resolution800x600 || !modeChangeAllowed_) return QString();
     const ScreenSizeResult result = setter_(800, 600, saved_);
     return ScreenSizeFailureText(result, QGuiApplication::platformName());
 }

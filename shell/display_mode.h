@@ -40,9 +40,13 @@ public:
     DisplayModeSwitch(const DisplayModeSwitch&) = delete;
     DisplayModeSwitch& operator=(const DisplayModeSwitch&) = delete;
 
-    // Takes the screen for the game window and switches the resolution the
-    // dialog asked for. Returns an empty text on success, or what to tell
-    // the player when the resolution could not be switched.
+    // Whether "800x600" switches the real screen mode too; off unless the
+    // player asked for it on the command line.
+    void AllowModeChange(bool allow) { modeChangeAllowed_ = allow; }
+
+    // Takes the screen for the game window and, where allowed, switches the
+    // resolution the dialog asked for. Returns an empty text on success, or
+    // what to tell the player when the resolution could not be switched.
     QString Apply(int choice);
 
     // Whether the game window is to cover the whole screen.
@@ -63,6 +67,7 @@ private:
     SizeRestorer restorer_ = &RestoreScreenSize;
     SavedScreenSize saved_;
     bool fullScreen_ = false;
+    bool modeChangeAllowed_ = false;
 };
 
 // The player's words for a failed switch to width x height.

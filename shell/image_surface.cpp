@@ -17,6 +17,35 @@ QColor ToQColor(uint32_t rgb) { return QColor::fromRgb(rgb | OpaqueAlpha); }
 
 int64_t Clamp64(int64_t v, int64_t lo, int64_t hi) { return std::min(std::max(v, lo), hi); }
 
+// Rows of the frame looked at as one band for the changed region: one
+// rectangle per band keeps the region small.
+constexpr int ChangeBandRows = 8;
+
+// The frame's pixels are compared and copied eight at a time: a loop of a
+// fixed count the compiler turns into vector instructions.
+constexpr int Chunk = 8;
+
+bool ChunkDiffers(const uint32_t* src, const QRgb* dst) {
+    uint32_t differs = 0;
+    for (int i = 0; i < Chunk; ++i) differs |= (src[i] | OpaqueAlpha) ^ dst[i];
+    return differs != 0;
+}
+
+// Copies the part of a row that differs; returns the first and last column
+// copied, or first > last when the row was already the same.
+std::pair<int, int> CopyChangedSpan(const uint32_t* src, QRgb* dst, int width) {
+    int first = 0;
+    while (first + Chunk <= width && !ChunkDiffers(src + first, dst + first)) first += Chunk;
+    while (first < width && (src[first] | OpaqueAlpha) == dst[first]) ++first;
+    if (first == width) return {width, -1};
+    int last = width - 1;
+    while (last - Chunk + 1 > first && !ChunkDiffers(src + last - Chunk + 1, dst + last - Chunk + 1))
+        last -= Chunk;
+    while ((src[last] | OpaqueAlpha) == dst[last]) --last;
+    for (int col = first; col <= last; ++col) dst[col] = src[col] | OpaqueAlpha;
+    return {first, last};
+}
+
 }  // namespace
 
 ImageSurface::ImageSurface(int32_t width, int32_t height) : font_(QStringLiteral("DejaVu Sans")) {
@@ -35,6 +64,31 @@ void ImageSurface::Resize(int32_t width, int32_t height) {
         painter.drawImage(0, 0, image_);
     }
     image_ = std::move(resized);
+    changed_ = QRegion();  // the window repaints all of itself
+}
+
+void ImageSurface::MarkChanged(const QRect& rect) {
+    if (tracking_) changed_ += rect;
+}
+
+QRegion ImageSurface::TakeChanges() {
+    QRegion changes;
+    changes.swap(changed_);
+    return changes;
+}
+
+void ImageSurface::ResizeMovingBlock(int32_t width, int32_t height, const QRect& block,
+                                     QPoint blockTo) {
+    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    resized.fill(ToQColor(SystemWindowColour));
+    const QRect kept = block.intersected(image_.rect());
+    if (!kept.isEmpty() && !resized.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(blockTo + (kept.topLeft() - block.topLeft()), image_, kept);
+    }
+    image_ = std::move(resized);
+    changed_ = QRegion();  // the window repaints all of itself
 }
 
 void ImageSurface::SetOrigin(int32_t x, int32_t y) {
@@ -67,17 +121,27 @@ void ImageSurface::BeginPainter(QPainter& painter) {
 }
 
 // The frame arrives as 0x00RRGGBB rows; QImage wants the alpha byte set, so
-// the rows are copied straight into the image with it, cut to the client area.
+// the rows are copied straight into the image with it, cut to the client
+// area. Most of a frame is what the last tick showed: only what differs is
+// written, and noted as changed.
 void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) {
     if (pixels == nullptr || w <= 0 || h <= 0) return;
     QRect target;
     if (!ClientRect(x, y, int64_t(x) + w, int64_t(y) + h, target)) return;
     const int64_t firstCol = int64_t(target.left()) - (int64_t(x) + originX_);
     const int64_t firstRow = int64_t(target.top()) - (int64_t(y) + originY_);
-    for (int row = 0; row < target.height(); ++row) {
-        const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
-        auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) + target.left();
-        for (int col = 0; col < target.width(); ++col) dst[col] = src[col] | OpaqueAlpha;
+    for (int bandTop = 0; bandTop < target.height(); bandTop += ChangeBandRows) {
+        const int bandRows = std::min(ChangeBandRows, target.height() - bandTop);
+        int first = target.width(), last = -1;
+        for (int row = bandTop; row < bandTop + bandRows; ++row) {
+            const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
+            auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) + target.left();
+            const auto [from, to] = CopyChangedSpan(src, dst, target.width());
+            first = std::min(first, from);
+            last = std::max(last, to);
+        }
+        if (last >= first)
+            MarkChanged(QRect(target.left() + first, target.top() + bandTop, last - first + 1, bandRows));
     }
 }
 
@@ -85,6 +149,7 @@ void ImageSurface::FillRect(int32_t left, int32_t top, int32_t right, int32_t bo
                             uint32_t colour) {
     QRect target;
     if (!ClientRect(left, top, right, bottom, target)) return;
+    MarkChanged(target);
     QPainter painter;
     BeginPainter(painter);
     painter.fillRect(target, ToQColor(colour));
@@ -94,6 +159,7 @@ void ImageSurface::FillRect(int32_t left, int32_t top, int32_t right, int32_t bo
 void ImageSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     QRect outline;
     if (!ClientRect(left, top, right, bottom, outline)) return;
+    MarkChanged(outline);
     QPainter painter;
     BeginPainter(painter);
     painter.fillRect(outline, ToQColor(0x000000));
@@ -123,6 +189,8 @@ void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
     const int clientX = int(int64_t(x) + originX_);
     const int clientBaseline = int(int64_t(baselineY) + originY_);
 
+    // A glyph may reach a pixel or two past its advance.
+    MarkChanged(cell.adjusted(-2, 0, 2, 0).intersected(clip));
     QPainter painter;
     BeginPainter(painter);
     painter.setClipRect(clip);

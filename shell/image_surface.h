@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRegion>
 
 #include "game/host.h"
 
@@ -28,6 +29,16 @@ public:
     // A resize of the view: what still fits stays, new area is window colour.
     void Resize(int32_t width, int32_t height);
 
+    // A resize of the window, as its background brush sees it: all is window
+    // colour but the client rectangle `block`, which moves to `blockTo`.
+    void ResizeMovingBlock(int32_t width, int32_t height, const QRect& block, QPoint blockTo);
+
+    // With tracking on, every client pixel a drawing changes is collected
+    // (the frame's pixels only where they differ from what was there), so
+    // that the window repaints just that; TakeChanges hands it over.
+    void TrackChanges(bool on) { tracking_ = on; }
+    QRegion TakeChanges();
+
     int32_t OriginX() const { return originX_; }
     int32_t OriginY() const { return originY_; }
 
@@ -45,8 +56,11 @@ private:
     // and cut to the image; false when nothing of it is left.
     bool ClientRect(int64_t left, int64_t top, int64_t right, int64_t bottom, QRect& out) const;
     void BeginPainter(QPainter& painter);
+    void MarkChanged(const QRect& rect);
 
     QImage image_;
     QFont font_;
     int32_t originX_ = 0, originY_ = 0;
+    bool tracking_ = false;
+    QRegion changed_;
 };

@@ -1,7 +1,10 @@
 // zarnok_app.cpp -- start-up and the menu's commands.
 #include "shell/zarnok_app.h"
 
+#include <QAction>
 #include <QApplication>
+
+#include <utility>
 
 #include "game/level_file.h"
 #include "game/sound.h"
@@ -24,11 +27,29 @@ bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Zarnok"));
     QApplication::setWindowIcon(ApplicationIcon());
 
-    frame_ = std::make_unique<CMainFrame>(*this);
-    if (!frame_->Create()) return false;
+    frame_ = std::make_unique<CMainFrame>(*world_, modal_);
+    ConnectCommands();
+    if (!frame_->Create(allowModeSwitch_)) return false;
     OnFileNew();
     frame_->ShowMaximised();
     return true;
+}
+
+// The menu's command map: each item's id and the handler it runs.
+void CZarnokApp::ConnectCommands() {
+    using Handler = void (CZarnokApp::*)();
+    const std::pair<int, Handler> commands[] = {
+        {ID_FILE_NEW, &CZarnokApp::OnFileNew},
+        {ID_GAME_PAUSE, &CZarnokApp::OnPause},
+        {ID_BEST_PLAYER, &CZarnokApp::OnBestPlayer},
+        {ID_APP_EXIT, &CZarnokApp::OnAppExit},
+        {ID_CONTROLS, &CZarnokApp::OnControls},
+        {ID_SOUNDS, &CZarnokApp::OnSounds},
+        {ID_APP_ABOUT, &CZarnokApp::OnAppAbout},
+    };
+    for (const auto& [id, handler] : commands)
+        QObject::connect(frame_->Command(id), &QAction::triggered, frame_.get(),
+                         [this, handler = handler] { (this->*handler)(); });
 }
 
 void CZarnokApp::OnFileNew() {

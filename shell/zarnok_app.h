@@ -24,6 +24,12 @@ public:
     // document, and the maximised window. False when start-up failed.
     bool InitInstance();
 
+    // Whether "800x600" may also switch the real screen to that mode
+    // (--switch-display-mode); set before InitInstance. Without it the
+    // screen is never touched and the game shows a virtual 800 x 600 display.
+    void AllowDisplayModeSwitch(bool allow) { allowModeSwitch_ = allow; }
+    bool DisplayModeSwitchAllowed() const { return allowModeSwitch_; }
+
     GameWorld& World() { return *world_; }
     ModalRunner& Modal() { return modal_; }
     CZarnokDoc& Doc() { return doc_; }
@@ -41,10 +47,13 @@ public:
     void OnAppAbout();
 
 private:
+    void ConnectCommands();
+
     CommandLineOptions options_;
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
     CZarnokDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
+    bool allowModeSwitch_ = false;
 };

@@ -7,10 +7,14 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <cmath>
+
 #include "game/sound.h"
 #include "game/tick.h"
 #include "game/world.h"
 #include "input/keys.h"
+#include "render/frame.h"
+#include "render/hud.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
 #include "shell/name_dlg.h"
@@ -22,12 +26,20 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// The screen the virtual display pretends to be.
+constexpr int VirtualWidth = 800, VirtualHeight = 600;  // game px
+
+const QSize kPictureBlock(PictureBlockWidth, PictureBlockHeight);
+
+QColor WindowColour() { return QColor::fromRgb(SystemWindowColour | 0xFF000000u); }
+
 }  // namespace
 
 int32_t PresentableBitsPerPixel(int screenDepth) { return screenDepth > 0 ? 32 : 0; }
 
 CZarnokView::CZarnokView(GameWorld& world, ModalRunner& modal, QWidget* parent)
     : QWidget(parent), world_(world), modal_(modal) {
+    surface_.TrackChanges(true);
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel comes from the surface image: no background erase needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -122,14 +134,97 @@ bool CZarnokView::focusNextPrevChild(bool) { return false; }
 // ---------------------------------------------------------------------------
 // Drawing: the tick paints into the surface image; painting shows it.
 // ---------------------------------------------------------------------------
-void CZarnokView::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    surface_.Resize(width(), height());
+void CZarnokView::SetVirtualDisplay(bool on) {
+    if (on == virtualDisplay_) return;
+    const QRect before = ShownBlock();
+    virtualDisplay_ = on;
+    // The virtual screen keeps its picture at its own origin, which is
+    // (0, 0); the real view's picture sits wherever its size puts it.
+    const QRect block = virtualDisplay_ ? before : QRect(QPoint(0, 0), kPictureBlock);
+    const QPoint blockTo = virtualDisplay_ ? QPoint(0, 0) : FaithfulBlock(width(), height()).topLeft();
+    const QSize size = virtualDisplay_ ? QSize(VirtualWidth, VirtualHeight) : this->size();
+    surface_.ResizeMovingBlock(size.width(), size.height(), block, blockTo);
+    update();
 }
 
+QRect CZarnokView::FaithfulBlock(int w, int h) const {
+    const PictureOrigin origin = PictureOriginFor(w, h);
+    return QRect(QPoint(origin.x, origin.y), kPictureBlock);
+}
+
+BlockFit CZarnokView::ScaledFit() const {
+    const double ratio = devicePixelRatioF();
+    const QSize device(int(std::lround(width() * ratio)), int(std::lround(height() * ratio)));
+    return FitBlock(device, kPictureBlock);
+}
+
+// The picture and HUD block in the surface's pixels.
+QRect CZarnokView::SurfaceBlock() const {
+    return virtualDisplay_ ? QRect(QPoint(0, 0), kPictureBlock) : FaithfulBlock(width(), height());
+}
+
+// Logical pixels of the view that show the part `inBlock` of the block. A
+// smooth reduction blends each game pixel into its neighbours' edges.
+QRect CZarnokView::ShownRect(const QRect& inBlock, const BlockFit& fit) const {
+    if (!virtualDisplay_) return inBlock.translated(SurfaceBlock().topLeft());
+    const double f = fit.factor;
+    const int blend = fit.wholeFactor > 0 ? 0 : 1;
+    const int left = int(std::floor(inBlock.left() * f)) - blend;
+    const int top = int(std::floor(inBlock.top() * f)) - blend;
+    const int right = int(std::ceil((inBlock.left() + inBlock.width()) * f)) + blend;
+    const int bottom = int(std::ceil((inBlock.top() + inBlock.height()) * f)) + blend;
+    const QRect device = QRect(left, top, right - left, bottom - top).translated(fit.target.topLeft());
+    return OuterLogicalRect(device.intersected(fit.target), devicePixelRatioF());
+}
+
+// Only what a tick changed goes to the screen: on a still camera that is the
+// soldier, the mosquitoes and a digit or two of the HUD.
+void CZarnokView::UpdateChangedBlock() {
+    const QRect block = SurfaceBlock();
+    const QRegion changed = surface_.TakeChanges() & block;
+    if (changed.isEmpty()) return;
+    const BlockFit fit = virtualDisplay_ ? ScaledFit() : BlockFit{};
+    QRegion shown;
+    for (const QRect& part : changed) shown += ShownRect(part.translated(-block.topLeft()), fit);
+    update(shown);
+}
+
+QRect CZarnokView::ShownBlock() const {
+    if (!virtualDisplay_) return FaithfulBlock(width(), height());
+    return OuterLogicalRect(ScaledFit().target, devicePixelRatioF());
+}
+
+// Like the window's background brush: what a resize uncovers is window
+// colour; the picture and HUD move to their new place at once, so that a
+// paused game shows them there too, and the next tick draws them anew.
+void CZarnokView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!virtualDisplay_) {
+        const QSize old = event->oldSize().isValid() ? event->oldSize() : QSize(0, 0);
+        surface_.ResizeMovingBlock(width(), height(), FaithfulBlock(old.width(), old.height()),
+                                   FaithfulBlock(width(), height()).topLeft());
+    }
+    update();
+}
+
+// Everything outside the picture and HUD block is window colour; the block
+// comes from the surface, one game pixel per logical pixel or scaled.
 void CZarnokView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), surface_.Image(), event->rect());
+    const double ratio = devicePixelRatioF();
+    const BlockFit fit = virtualDisplay_ ? ScaledFit() : BlockFit{};
+    const QRect shown = ShownBlock();
+    const QRect inside = virtualDisplay_ ? InnerLogicalRect(fit.target, ratio) : shown;
+    for (const QRect& margin : event->region() - QRegion(inside)) painter.fillRect(margin, WindowColour());
+    if (!event->region().intersects(shown)) return;
+    if (virtualDisplay_) {
+        scaler_.Paint(painter, ratio, surface_.Image(), QRect(QPoint(0, 0), kPictureBlock), fit);
+    } else {
+        // Crisp at any device pixel ratio: Qt scales by nearest neighbour
+        // unless asked to smooth.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(shown, surface_.Image(), shown);
+    }
 }
 
 ClientSurface& CZarnokView::BeginDrawing() {
@@ -143,7 +238,7 @@ void CZarnokView::EndDrawing() {
         surface_.SetOrigin(openOrigins_.back().first, openOrigins_.back().second);
         openOrigins_.pop_back();
     }
-    update();
+    if (openOrigins_.empty()) UpdateChangedBlock();
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/host.h"
+#include "shell/block_scaler.h"
 #include "shell/image_surface.h"
 #include "shell/sound_player.h"
 
@@ -29,6 +30,17 @@ public:
     // timer stops before it opens and starts again after it closes if the
     // view has the focus then.
     int RunModal(QDialog& dialog);
+
+    // "800x600": the game draws on an 800 x 600 surface of game pixels and
+    // its picture and HUD block is scaled to fill the view. Off: one game
+    // pixel per logical pixel of the view, as the screen is.
+    void SetVirtualDisplay(bool on);
+    bool VirtualDisplay() const { return virtualDisplay_; }
+
+    // Where the picture and HUD block is shown, in logical pixels of the
+    // view, and with the virtual display how it is scaled.
+    QRect ShownBlock() const;
+    BlockFit ScaledFit() const;
 
     bool TickTimerActive() const { return tickTimer_.isActive(); }
     bool SoundStopTimerActive() const { return soundStopTimer_.isActive(); }
@@ -64,10 +76,16 @@ private:
     void StartTickTimer();
     void OnTickTimer();
     int32_t KeyCode(const QKeyEvent& event) const;
+    QRect FaithfulBlock(int width, int height) const;
+    QRect SurfaceBlock() const;
+    QRect ShownRect(const QRect& inBlock, const BlockFit& fit) const;
+    void UpdateChangedBlock();
 
     GameWorld& world_;
     ModalRunner& modal_;
     ImageSurface surface_;
+    BlockScaler scaler_;
+    bool virtualDisplay_ = false;
     SoundPlayer sound_;
     QBasicTimer tickTimer_;
     QBasicTimer soundStopTimer_;

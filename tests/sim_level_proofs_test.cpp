@@ -22,6 +22,7 @@
 #include "game/level_file.h"
 #include "game/text.h"
 #include "game/world.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/sim_process.h"
 #include "tools/common/level_rotation.h"
 
@@ -32,12 +33,11 @@ namespace {
 constexpr size_t DataFileBytes = size_t(DataFileSize);
 constexpr size_t BestScoreBytes = size_t(BestScoreOffset);
 
-const char SponsorMessage[] =
-    "Реклама | Спонсор игры - автомат Зарнокова. Автомат Зарнокова - лучшее средство от "
-    "современных комаров.";
-const char VictoryMessage[] = "Победа | Поздравляю победителя!";
-const char RestartQuestion[] = "Вопрос | Хотите начать игру заново?";
-const char DeathCaption[] = "Zarnok | ";
+const std::string SponsorMessage = std::string(expected::AdvertCaption) + " | " + expected::SponsorText;
+const std::string VictoryMessage = std::string(expected::VictoryCaption) + " | " + expected::VictoryText;
+const std::string RestartQuestion =
+    std::string(expected::PlayAgainCaption) + " | " + expected::PlayAgainText;
+const std::string DeathCaption = std::string(expected::GameTitle) + " | ";
 
 fs::path ProofDir() { return fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/proofs"; }
 

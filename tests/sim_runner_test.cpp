@@ -10,6 +10,7 @@
 #include <map>
 #include <sstream>
 
+#include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/sim_process.h"
 #include "tools/common/replay.h"
@@ -172,9 +173,9 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     EXPECT_EQ(SummaryField(r.out, "worldHash").size(), 16u);
     EXPECT_EQ(SummaryField(r.out, "worldHash").find_first_not_of("0123456789abcdef"), std::string::npos);
     // The dump lists the level's platforms, and only occupied slots.
-    EXPECT_NE(r.out.find("platform[19]: type=1 x=2280 y=400\n"), std::string::npos) << r.out;
-    EXPECT_EQ(r.out.find("platform[20]"), std::string::npos);
-    EXPECT_EQ(r.out.find("mosquito["), std::string::npos);
+    EXPECT_NE(r.out.find("platforms[19]: x=2280 y=400 type=1\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("platforms[20]"), std::string::npos);
+    EXPECT_EQ(r.out.find("mosquitoes["), std::string::npos);
 }
 
 TEST_F(SimTest, FirstTickStartsAGameFromTheDataFolder) {
@@ -196,7 +197,7 @@ TEST_F(SimTest, FirstTickStartsAGameFromTheDataFolder) {
     EXPECT_EQ(SummaryField(missing.out, "gameRunning"), "0");
     auto messages = SummaryMessages(missing.out);
     ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), "Ошибка | Не удалось открыть файл \"Data.dat\"");
+    EXPECT_EQ(messages.back(), std::string(expected::ErrorCaption) + " | " + expected::OpenFailedText);
 }
 
 TEST_F(SimTest, ShotsAreTheTopOfTheClientArea) {
@@ -280,7 +281,7 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
     auto messages = SummaryMessages(original.out);
     ASSERT_GE(messages.size(), 3u);
-    EXPECT_EQ(messages[1], "Zarnok | Вы упали в бездонную яму.");
+    EXPECT_EQ(messages[1], std::string(expected::GameTitle) + " | " + expected::DeathFellText);
 
     std::string recorded = ReadFileBytes(Path("rec.txt"));
     EXPECT_NE(recorded.find("answer name Тест Тестович\n"), std::string::npos) << recorded;

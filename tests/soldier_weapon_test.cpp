@@ -7,6 +7,7 @@
 
 #include "game/player.h"
 #include "game/sound.h"
+#include "game/weapon.h"
 #include "game/world.h"
 #include "input/keys.h"
 #include "tools/common/scripted_host.h"

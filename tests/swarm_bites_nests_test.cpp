@@ -169,6 +169,26 @@ TEST(Nest, ContactHurtsTintsAndKills) {
     EXPECT_EQ(shielded.player.health, 100);
 }
 
+// The ceiling lies between 244 and 245, for a sting and for a bite alike.
+TEST(Nest, TintCeilingLiesBetween244And245) {
+    struct Case {
+        uint8_t before, afterSting, afterBite;
+    };
+    for (const Case c : {Case{244, 255, 254}, Case{245, 245, 255}}) {
+        GameWorld stung = WorldWithSoldierAt(120, 220);
+        stung.nests[0] = {100, 200, 5};
+        stung.player.damageTint = c.before;
+        UpdateNests(stung);
+        EXPECT_EQ(stung.player.damageTint, c.afterSting) << int(c.before);
+
+        GameWorld bitten = WorldWithSoldierAt(500, 400);
+        PutBiterAt(bitten, 3);
+        bitten.player.damageTint = c.before;
+        UpdateMosquitoes(bitten);
+        EXPECT_EQ(bitten.player.damageTint, c.afterBite) << int(c.before);
+    }
+}
+
 TEST(Nest, DeathAtTheNestOutranksTheBiteInTheSameTick) {
     GameWorld world = WorldWithSoldierAt(120, 220);
     world.nests[3] = {100, 200, 5};

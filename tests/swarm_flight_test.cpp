@@ -124,7 +124,7 @@ TEST(MosquitoReplan, VerticalDetourLeavesTheSenseForTheFacingFix) {
     world.mosquitoes[0] = MosquitoAt(1000, 0, 0.0f, 1, 1);
 
     GameWorld probe = world;
-    EXPECT_TRUE(CanChase(probe, 0));
+    EXPECT_TRUE(SteerChase(probe, 0));
     EXPECT_EQ(probe.mosquitoes[0].dir, 0);  // detour (1000, 90) straight below
     EXPECT_EQ(probe.mosquitoes[0].heading, 0.0f);
 
@@ -181,23 +181,23 @@ TEST(MosquitoChase, RayReachSoldierBoxAndNearDetours) {
     GameWorld world = WorldWithSoldierAt(5000, 5000);
     world.mosquitoes[0] = MosquitoAt(0, 0, 0.0f, 1, 0);
     world.platforms[0] = {-50, 795, PlatformLedge};
-    EXPECT_FALSE(CanChase(world, 0));
+    EXPECT_FALSE(SteerChase(world, 0));
     world.platforms[0].y = 800;
-    EXPECT_TRUE(CanChase(world, 0));
+    EXPECT_TRUE(SteerChase(world, 0));
 
     // The soldier's box in front of a platform wins; behind it, it does not.
     world.platforms[0].y = 400;
     world.player = {};
     world.player.x = 0;
     world.player.y = 300;
-    EXPECT_TRUE(CanChase(world, 0));
+    EXPECT_TRUE(SteerChase(world, 0));
     world.player.y = 600;
-    EXPECT_FALSE(CanChase(world, 0));
+    EXPECT_FALSE(SteerChase(world, 0));
 
     // A detour within 11 px is refused, and nothing is re-aimed.
     world.platforms[0] = {-50, 5, PlatformLedge};
     world.mosquitoes[0].chasing = 1;
-    EXPECT_FALSE(CanChase(world, 0));
+    EXPECT_FALSE(SteerChase(world, 0));
     EXPECT_EQ(world.mosquitoes[0].heading, 0.0f);
     EXPECT_EQ(world.mosquitoes[0].dir, 1);
 }

@@ -8,6 +8,7 @@
 #include "game/bullets.h"
 #include "game/mosquitoes.h"
 #include "game/pickups.h"
+#include "game/raptor.h"
 #include "game/score.h"
 #include "game/world.h"
 #include "tools/common/scripted_host.h"
@@ -47,6 +48,7 @@ TEST(SwarmHostile, ExtremeCoordinatesWrap) {
         UpdateBullets(world);
         SpawnBullet(world);
         DrawScorePopups(world, host.Surface());
+        AgeScorePopups(world);
         ++world.tickCounter;
     }
     UpdateRaptorItem(world, host, -1);

@@ -48,6 +48,7 @@ TEST(ScorePopups, DrawnTenTicksRisingAndFollowingTheCamera) {
         surface.ClearCalls();
         if (tick == 5) world.cameraLeft = 1100;  // the camera moved
         DrawScorePopups(world, surface);
+        AgeScorePopups(world);
         if (tick >= 10) {
             EXPECT_TRUE(surface.calls.empty()) << tick;
             continue;

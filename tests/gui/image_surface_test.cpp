@@ -177,4 +177,51 @@ TEST_F(ImageSurfaceTest, ResizeKeepsWhatFits) {
     s.FillRect(0, 0, 10, 10, 0);  // nothing to paint on, nothing breaks
 }
 
+// The window repaints only what a drawing changed: a frame only where it
+// differs from what is there, in bands of eight rows.
+TEST_F(ImageSurfaceTest, TracksWhatTheDrawingsChanged) {
+    ImageSurface s(200, 100);
+    std::vector<uint32_t> frame(size_t(100) * 50, 0x336699u);
+    s.DrawPixels(10, 10, frame.data(), 100, 50);
+    EXPECT_TRUE(s.TakeChanges().isEmpty()) << "tracked while off";
+
+    s.TrackChanges(true);
+    s.SetOrigin(10, 10);
+    s.DrawPixels(0, 0, frame.data(), 100, 50);
+    EXPECT_TRUE(s.TakeChanges().isEmpty()) << "the same frame again changed something";
+
+    frame[size_t(20) * 100 + 30] = 0x000001u;  // one pixel, row 20, column 30
+    frame[size_t(21) * 100 + 95] = 0x000001u;
+    s.DrawPixels(0, 0, frame.data(), 100, 50);
+    // Rows 16..23 of the frame (its third band), columns 30..95, at the origin.
+    EXPECT_EQ(s.TakeChanges(), QRegion(40, 26, 66, 8));
+    EXPECT_EQ(s.ClientPixel(40, 30), 0x000001u);
+    EXPECT_EQ(s.ClientPixel(105, 31), 0x000001u);
+    EXPECT_EQ(s.ClientPixel(41, 30), 0x336699u);
+    EXPECT_TRUE(s.TakeChanges().isEmpty()) << "taken twice";
+
+    // A pixel in the last column of a frame that is no multiple of the chunk wide.
+    std::vector<uint32_t> narrow(size_t(13) * 3, 0x010203u);
+    s.DrawPixels(0, 0, narrow.data(), 13, 3);
+    s.TakeChanges();
+    narrow[size_t(2) * 13 + 12] = 0x040506u;
+    s.DrawPixels(0, 0, narrow.data(), 13, 3);
+    EXPECT_EQ(s.TakeChanges(), QRegion(22, 10, 1, 3));
+    EXPECT_EQ(s.ClientPixel(22, 12), 0x040506u);
+
+    // Fills, boxes and texts count as changed wherever they paint.
+    s.FillRect(0, 0, 5, 5, 0x00AA00);
+    s.DrawOutlinedBox(100, 0, 110, 5);
+    EXPECT_EQ(s.TakeChanges(), QRegion(10, 10, 5, 5) + QRegion(110, 10, 10, 5));
+    TextStyle style;
+    s.DrawText(20, 40, "12", style);
+    const QRegion text = s.TakeChanges();
+    EXPECT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.boundingRect().contains(QPoint(32, 45)));
+    // A resize is repainted whole by the window; nothing is left to take.
+    s.FillRect(0, 0, 5, 5, 0x0000AA);
+    s.Resize(150, 80);
+    EXPECT_TRUE(s.TakeChanges().isEmpty());
+}
+
 }  // namespace

@@ -283,6 +283,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
         DisplayModeSwitch display;
         display.SetSizeSetter(&FakeScreen::Set);
         display.SetSizeRestorer(&FakeScreen::Restore);
+        display.AllowModeChange(true);
         EXPECT_TRUE(display.Apply(Resolution800x600).isEmpty());
         EXPECT_TRUE(display.FullScreen());
         EXPECT_EQ(FakeScreen::sets, 1);
@@ -303,6 +304,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
             DisplayModeSwitch display;
             display.SetSizeSetter(&FakeScreen::Set);
             display.SetSizeRestorer(&FakeScreen::Restore);
+            display.AllowModeChange(true);
             EXPECT_TRUE(display.Apply(choice).isEmpty());
             EXPECT_TRUE(display.FullScreen());
         }
@@ -316,6 +318,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
         DisplayModeSwitch display;
         display.SetSizeSetter(&FakeScreen::Set);
         display.SetSizeRestorer(&FakeScreen::Restore);
+        display.AllowModeChange(true);
         const QString told = display.Apply(Resolution800x600);
         EXPECT_TRUE(told.contains(QStringLiteral("отказался"))) << told.toStdString();
     }
@@ -324,10 +327,12 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
                     .contains(QStringLiteral("Wayland")));
 }
 
-// On the offscreen platform, as on Wayland, no program may change the screen.
+// On the offscreen platform, as on Wayland, no program may change the screen;
+// only a player who asked for a real switch hears about it.
 class DisplaySwitchRefusedTest : public GameWindowTest {
 protected:
     void BeforeStart() override {
+        app_->AllowDisplayModeSwitch(true);
         script_.Then([](QDialog&) { return int(Resolution800x600); });
     }
 };

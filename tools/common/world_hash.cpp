@@ -6,8 +6,10 @@
 
 #include <bit>
 #include <cstdio>
+#include <type_traits>
+#include <vector>
 
-#include "game/world.h"
+#include "game/world_fields.h"
 
 namespace {
 
@@ -33,109 +35,40 @@ private:
     uint64_t hash_ = 0xCBF29CE484222325ull;
 };
 
-void HashBindings(Fnv1a& h, const KeyBindings& k) {
-    h.I32(k.up);
-    h.I32(k.down);
-    h.I32(k.left);
-    h.I32(k.right);
-    h.I32(k.fire);
-    h.I32(k.jump);
-}
+// Integers little-endian at their own width, floats by their bit pattern,
+// texts and pixel rows by their length and then their contents; records
+// and tables field by field through the one list of the world's fields.
+class HashVisitor {
+public:
+    explicit HashVisitor(Fnv1a& h) : h_(h) {}
 
-void HashPlayer(Fnv1a& h, const PlayerState& p) {
-    h.I32(p.x);
-    h.I32(p.y);
-    h.I32(p.facing);
-    h.I32(p.moveDir);
-    h.I32(p.aimDir);
-    h.F32(p.aimAngle);
-    h.U8(p.walkFrame);
-    h.U8(p.jumpTicksLeft);
-    h.U8(p.onGround);
-    h.U8(p.blocked);
-    h.U8(p.headBump);
-    h.U8(p.fireState);
-    h.U8(p.rounds);
-    h.U8(p.spareMagazines);
-    h.U8(p.fireSoundCountdown);
-    h.U8(p.health);
-    h.U8(p.invulnerableTicks);
-    h.U8(p.damageTint);
-}
+    void operator()(const char*, const uint8_t& v) { h_.U8(v); }
+    void operator()(const char*, const int32_t& v) { h_.I32(v); }
+    void operator()(const char*, const float& v) { h_.F32(v); }
+    void operator()(const char*, const std::string& s) { h_.Bytes(s); }
+    void operator()(const char*, const std::vector<uint32_t>& pixels) {
+        h_.U32(uint32_t(pixels.size()));
+        for (uint32_t pixel : pixels) h_.U32(pixel);
+    }
+    template <typename Record, size_t N>
+    void operator()(const char*, const std::array<Record, N>& table) {
+        for (const Record& slot : table) VisitFields(slot, *this);
+    }
+    template <typename Record>
+        requires std::is_class_v<Record>
+    void operator()(const char*, const Record& record) {
+        VisitFields(record, *this);
+    }
 
-// Platforms, decorations and pickups share one shape: position and kind.
-template <typename Table>
-void HashPlacedKinds(Fnv1a& h, const Table& table) {
-    for (const auto& e : table) {
-        h.I32(e.x);
-        h.I32(e.y);
-        h.U8(e.type);
-    }
-}
-
-void HashTables(Fnv1a& h, const GameWorld& w) {
-    HashPlacedKinds(h, w.platforms);
-    HashPlacedKinds(h, w.decorations);
-    HashPlacedKinds(h, w.pickups);
-    for (const Nest& n : w.nests) {
-        h.I32(n.x);
-        h.I32(n.y);
-        h.U8(n.spawnTimer);
-    }
-    for (const Mosquito& m : w.mosquitoes) {
-        h.I32(m.x);
-        h.I32(m.y);
-        h.U8(m.alive);
-        h.I32(m.dir);
-        h.F32(m.heading);
-        h.U8(m.chasing);
-    }
-    for (const Bullet& b : w.bullets) {
-        h.I32(b.x);
-        h.I32(b.y);
-        h.F32(b.angle);
-        h.U8(b.active);
-        h.I32(b.facing);
-    }
-    for (const ScorePopup& s : w.scorePopups) {
-        h.I32(s.x);
-        h.I32(s.y);
-        h.U8(s.ttl);
-        h.I32(s.value);
-    }
-}
+private:
+    Fnv1a& h_;
+};
 
 }  // namespace
 
 uint64_t WorldHash(const GameWorld& w) {
     Fnv1a h;
-    h.U8(w.soundOn);
-    HashBindings(h, w.keyBindings);
-    h.U8(w.levelNumber);
-    h.U8(w.gameRunning);
-    h.U8(w.newGameRequested);
-    h.U8(w.tickCounter);
-    h.I32(w.cameraLeft);
-    h.I32(w.cameraTop);
-    h.U8(w.raptorOnScreen);
-    h.I32(w.score);
-    h.U8(w.deathCode);
-    h.I32(w.deathPlaneY);
-    h.Bytes(w.playerName);
-    h.U8(w.stopPending);
-    h.U8(w.keyPressCounter);
-    h.U8(w.selectedAction);
-
-    HashTables(h, w);
-    h.I32(w.goal.x);
-    h.I32(w.goal.y);
-    h.I32(w.fallingMagazine.x);
-    h.I32(w.fallingMagazine.y);
-    h.U8(w.fallingMagazine.active);
-    HashPlayer(h, w.player);
-
-    h.U32(uint32_t(w.frameBuffer.pixels.size()));
-    for (uint32_t pixel : w.frameBuffer.pixels) h.U32(pixel);
+    VisitFields(w, HashVisitor(h));
     return h.Value();
 }
 

@@ -10,9 +10,9 @@
 
 struct GameWorld;
 
-// 64-bit FNV-1a over every field of the world in declaration order (integers
-// little-endian at their own width, floats by their bit pattern, the name by
-// its length and bytes) and then the frame buffer's pixels.
+// 64-bit FNV-1a over every field of the world in the order VisitFields
+// lists them (integers little-endian at their own width, floats by their bit
+// pattern, the name by its length and bytes), the frame buffer's pixels last.
 uint64_t WorldHash(const GameWorld& world);
 
 // The hash as 16 lowercase hex digits.

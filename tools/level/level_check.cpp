@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "game/rules.h"
+
 namespace levelsource {
 
 namespace {
@@ -17,14 +19,20 @@ constexpr int PlatformKinds = 4;    // ledge, block, raptor off, raptor on
 constexpr int DecorationKinds = 7;
 constexpr int PickupKinds = 6;
 
-constexpr int64_t LedgeWidth = 120, LedgeRestDepth = 10, LedgeFeetDepth = 30;
-constexpr int64_t BlockWidth = 100, BlockHeight = 100;
-constexpr int64_t StepPx = 10;              // every move of the soldier
-constexpr int64_t DeathPlaneMargin = 100;   // below the lowest platform slot
-constexpr int64_t GoalProbeHeight = 30;     // the goal tests the point 30 px above the soles
+// Where the soldier's soles stand on each kind, from the contact boxes.
+constexpr Box LedgeFeet = LedgeContact.feet;
+constexpr Box BlockFeet = BlockContact.feet;
+constexpr int64_t StepPx = WalkStep;        // every move of the soldier
 constexpr int64_t FarX = FrameWidth;        // "far outside": a whole view away
 constexpr int64_t FarY = FrameHeight;
 constexpr uint8_t WrappingTimer = 255;      // +1 gives 0: the nest disappears
+
+// The soles at (x, y) inside `feet` placed at the platform: standing. In
+// 64 bits, so a level near the edge of the coordinates is judged exactly.
+bool InFeetBox(int64_t x, int64_t y, const ElementEntry& p, const Box& feet) {
+    return x >= p.x + feet.left && x <= p.x + feet.right && y >= p.y + feet.top &&
+           y <= p.y + feet.bottom;
+}
 
 bool IsSolid(uint8_t kind) { return kind == PlatformLedge || kind == PlatformBlock; }
 
@@ -106,15 +114,13 @@ private:
         bool atRest = false;
         for (size_t i = 0; i < level_.platforms.size(); ++i) {
             const ElementEntry& p = level_.platforms[i];
-            if (p.kind == PlatformLedge && x >= p.x && x <= p.x + LedgeWidth &&
-                y >= p.y + LedgeRestDepth && y <= p.y + LedgeFeetDepth) {
+            if (p.kind == PlatformLedge && InFeetBox(x, y, p, LedgeFeet)) {
                 standing = true;
-                atRest = atRest || y == p.y + LedgeRestDepth;
+                atRest = atRest || y == p.y + LedgeFeet.top;
             }
-            if (p.kind == PlatformBlock && x >= p.x && x <= p.x + BlockWidth && y >= p.y &&
-                y <= p.y + BlockHeight) {
+            if (p.kind == PlatformBlock && InFeetBox(x, y, p, BlockFeet)) {
                 standing = true;
-                atRest = atRest || y == p.y;
+                atRest = atRest || y == p.y + BlockFeet.top;
             }
             CheckGrid(i, p);
         }
@@ -136,7 +142,7 @@ private:
         if (!IsSolid(p.kind)) {
             return;
         }
-        const int64_t rest = p.kind == PlatformLedge ? p.y + LedgeRestDepth : p.y;
+        const int64_t rest = p.y + (p.kind == PlatformLedge ? LedgeFeet.top : BlockFeet.top);
         const int64_t off = ((rest - level_.startY) % StepPx + StepPx) % StepPx;
         if (off != 0) {
             ReportSlot(Table::Platforms, slot,
@@ -213,7 +219,7 @@ private:
                 lowestReal = std::max<int64_t>(lowestReal, p.y);
             }
         }
-        const int64_t deathPlane = int64_t(AddWrap(int32_t(lowestAll), int32_t(DeathPlaneMargin)));
+        const int64_t deathPlane = int64_t(AddWrap(int32_t(lowestAll), DeathPlaneMargin));
         if (lowestReal != INT64_MIN) {
             for (size_t i = 0; i < level_.platforms.size(); ++i) {
                 const ElementEntry& p = level_.platforms[i];
@@ -233,7 +239,7 @@ private:
                        " is so large that the death plane wraps round to " +
                        std::to_string(deathPlane) + ": the soldier dies at once");
         }
-        if (int64_t(level_.goalY) > deathPlane - GoalProbeHeight) {
+        if (int64_t(level_.goalY) > deathPlane - GoalProbeRise) {
             Report("goal", GoalLine(),
                    "the goal at y " + std::to_string(level_.goalY) +
                        " lies below the death plane (" + std::to_string(deathPlane) +

@@ -6,15 +6,21 @@
 #include <QRect>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "game/progression.h"
 #include "game/sound.h"
 #include "game/tick.h"
-#include "game/world.h"
+#include "game/world_fields.h"
 #include "input/keys.h"
+#include "render/frame.h"
 #include "shell/image_surface.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
@@ -26,6 +32,13 @@ constexpr int32_t ClientWidth = 800;   // the view's client area in the runner
 constexpr int32_t ClientHeight = 600;
 constexpr int32_t ShotWidth = 800;     // picture plus the HUD rows below it
 constexpr int32_t ShotHeight = 540;
+
+// The fields the summary shows, by their path in the world's field list.
+constexpr const char* SummaryFields[] = {
+    "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y", "player.facing",
+    "player.health", "player.rounds", "player.spareMagazines", "player.fireState", "player.aimAngle",
+    "player.jumpTicksLeft", "player.invulnerableTicks", "player.damageTint", "cameraLeft", "cameraTop",
+};
 
 std::string FloatText(float v) {
     char text[32];
@@ -44,58 +57,83 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
-void Line(std::string& out, const char* name, long long value) {
-    out += name;
-    out += ": ";
-    out += std::to_string(value);
-    out += '\n';
+// The name's bytes as they are, but nothing that would break the line.
+std::string NameText(const std::string& bytes) {
+    std::string out = "\"";
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || c == '"' || c == '\\') {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", unsigned(b));
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
-void DumpTables(std::string& out, const GameWorld& w) {
-    auto slot = [&out](const char* table, size_t i, const std::string& fields) {
-        out += std::string(table) + "[" + std::to_string(i) + "]: " + fields + "\n";
-    };
-    auto n = [](long long v) { return std::to_string(v); };
+// Every field of the world the one list names, as (path, value text):
+// "score", "player.x", "platforms[3].type". A table gives only its slots in
+// use; the frame's pixels are left out, the hash stands for them.
+class FieldTexts {
+public:
+    void operator()(const char* name, const uint8_t& v) { Add(name, std::to_string(v)); }
+    void operator()(const char* name, const int32_t& v) { Add(name, std::to_string(v)); }
+    void operator()(const char* name, const float& v) { Add(name, FloatText(v)); }
+    void operator()(const char* name, const std::string& v) { Add(name, NameText(v)); }
+    void operator()(const char*, const std::vector<uint32_t>&) {}
+    template <typename Record, size_t N>
+    void operator()(const char* name, const std::array<Record, N>& table) {
+        for (size_t i = 0; i < N; ++i)
+            if (InUse(table[i])) Nested(std::string(name) + "[" + std::to_string(i) + "]", table[i]);
+    }
+    template <typename Record>
+        requires std::is_class_v<Record>
+    void operator()(const char* name, const Record& record) {
+        Nested(name, record);
+    }
 
-    for (size_t i = 0; i < w.platforms.size(); ++i) {
-        const Platform& p = w.platforms[i];
-        if (p.type) slot("platform", i, "type=" + n(p.type) + " x=" + n(p.x) + " y=" + n(p.y));
+    std::vector<std::pair<std::string, std::string>> fields;
+
+private:
+    template <typename Record>
+    void Nested(const std::string& name, const Record& record) {
+        const std::string outer = prefix_;
+        prefix_ += name + ".";
+        VisitFields(record, *this);
+        prefix_ = outer;
     }
-    for (size_t i = 0; i < w.decorations.size(); ++i) {
-        const Decoration& d = w.decorations[i];
-        if (d.type) slot("decoration", i, "type=" + n(d.type) + " x=" + n(d.x) + " y=" + n(d.y));
+    void Add(const char* name, std::string value) { fields.emplace_back(prefix_ + name, std::move(value)); }
+
+    std::string prefix_;
+};
+
+std::vector<std::pair<std::string, std::string>> ListFields(const GameWorld& w) {
+    FieldTexts texts;
+    VisitFields(w, texts);
+    return std::move(texts.fields);
+}
+
+std::string FindField(const std::vector<std::pair<std::string, std::string>>& fields, const std::string& path) {
+    for (const auto& [name, value] : fields)
+        if (name == path) return value;
+    return "?";
+}
+
+// One line a record, "player: x=120 y=400 ...", the world's own fields on
+// the first; records in the order the list first names them.
+void DumpFields(std::string& out, const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const auto& [path, value] : fields) {
+        const size_t dot = path.rfind('.');
+        const std::string owner = dot == std::string::npos ? "world" : path.substr(0, dot);
+        const std::string item = path.substr(dot + 1) + "=" + value;
+        auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.first == owner; });
+        if (line == lines.end()) lines.emplace_back(owner, item);
+        else line->second += " " + item;
     }
-    for (size_t i = 0; i < w.pickups.size(); ++i) {
-        const Pickup& p = w.pickups[i];
-        if (p.type) slot("pickup", i, "type=" + n(p.type) + " x=" + n(p.x) + " y=" + n(p.y));
-    }
-    for (size_t i = 0; i < w.nests.size(); ++i) {
-        const Nest& s = w.nests[i];
-        if (s.spawnTimer)
-            slot("nest", i, "spawnTimer=" + n(s.spawnTimer) + " x=" + n(s.x) + " y=" + n(s.y));
-    }
-    for (size_t i = 0; i < w.mosquitoes.size(); ++i) {
-        const Mosquito& m = w.mosquitoes[i];
-        if (m.alive)
-            slot("mosquito", i,
-                 "x=" + n(m.x) + " y=" + n(m.y) + " dir=" + n(m.dir) + " heading=" + FloatText(m.heading) +
-                     " chasing=" + n(m.chasing));
-    }
-    for (size_t i = 0; i < w.bullets.size(); ++i) {
-        const Bullet& b = w.bullets[i];
-        if (b.active)
-            slot("bullet", i,
-                 "x=" + n(b.x) + " y=" + n(b.y) + " angle=" + FloatText(b.angle) + " facing=" + n(b.facing));
-    }
-    for (size_t i = 0; i < w.scorePopups.size(); ++i) {
-        const ScorePopup& s = w.scorePopups[i];
-        if (s.ttl)
-            slot("scorePopup", i,
-                 "ttl=" + n(s.ttl) + " x=" + n(s.x) + " y=" + n(s.y) + " value=" + n(s.value));
-    }
-    out += "goal: x=" + n(w.goal.x) + " y=" + n(w.goal.y) + "\n";
-    if (w.fallingMagazine.active)
-        out += "fallingMagazine: x=" + n(w.fallingMagazine.x) + " y=" + n(w.fallingMagazine.y) + "\n";
+    for (const auto& [owner, items] : lines) out += owner + ": " + items + "\n";
 }
 
 // What the game asked of the machine: sounds, timer 2, dialogs.
@@ -111,9 +149,8 @@ void DumpHost(std::string& out, const ScriptedHost& host) {
 
 // The picture's top-left in client pixels, where the tick's mapping puts it.
 QRect ShotRect(const ImageSurface& surface) {
-    const int32_t ox = surface.ClientWidth() / 2 - FrameWidth / 2;
-    const int32_t oy = surface.ClientHeight() / 2 - FrameHeight / 2 - 50;
-    return QRect(ox, oy, ShotWidth, ShotHeight);
+    const PictureOrigin origin = PictureOriginFor(surface.ClientWidth(), surface.ClientHeight());
+    return QRect(origin.x, origin.y, ShotWidth, ShotHeight);
 }
 
 bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream& err) {
@@ -129,37 +166,21 @@ bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream
 
 std::string FormatSummary(const GameWorld& w, const ScriptedHost& host, uint64_t ticksRun,
                           bool dumpWorld) {
-    const PlayerState& p = w.player;
+    const auto fields = ListFields(w);
     const auto liveMosquitoes =
-        std::count_if(w.mosquitoes.begin(), w.mosquitoes.end(), [](const Mosquito& m) { return m.alive != 0; });
+        std::count_if(w.mosquitoes.begin(), w.mosquitoes.end(), [](const Mosquito& m) { return InUse(m); });
     const auto flyingBullets =
-        std::count_if(w.bullets.begin(), w.bullets.end(), [](const Bullet& b) { return b.active != 0; });
+        std::count_if(w.bullets.begin(), w.bullets.end(), [](const Bullet& b) { return InUse(b); });
 
     std::string out = "tick: " + std::to_string(ticksRun) + "\n";
-    Line(out, "levelNumber", w.levelNumber);
-    Line(out, "gameRunning", w.gameRunning);
-    Line(out, "score", w.score);
-    Line(out, "deathCode", w.deathCode);
-    Line(out, "player.x", p.x);
-    Line(out, "player.y", p.y);
-    Line(out, "player.facing", p.facing);
-    Line(out, "player.health", p.health);
-    Line(out, "player.rounds", p.rounds);
-    Line(out, "player.spareMagazines", p.spareMagazines);
-    Line(out, "player.fireState", p.fireState);
-    out += "player.aimAngle: " + FloatText(p.aimAngle) + "\n";
-    Line(out, "player.jumpTicksLeft", p.jumpTicksLeft);
-    Line(out, "player.invulnerableTicks", p.invulnerableTicks);
-    Line(out, "player.damageTint", p.damageTint);
-    Line(out, "cameraLeft", w.cameraLeft);
-    Line(out, "cameraTop", w.cameraTop);
-    Line(out, "mosquitoes", liveMosquitoes);
-    Line(out, "bullets", flyingBullets);
+    for (const char* path : SummaryFields) out += std::string(path) + ": " + FindField(fields, path) + "\n";
+    out += "mosquitoes: " + std::to_string(liveMosquitoes) + "\n";
+    out += "bullets: " + std::to_string(flyingBullets) + "\n";
     out += "worldHash: " + FormatWorldHash(WorldHash(w)) + "\n";
     for (const ShownMessage& m : host.messages)
         out += "message: " + OneLine(m.caption) + " | " + OneLine(m.text) + "\n";
     if (dumpWorld) {
-        DumpTables(out, w);
+        DumpFields(out, fields);
         DumpHost(out, host);
     }
     return out;
