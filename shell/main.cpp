@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication qt(qtArgc, argv);
     int status = 1;
     {
-        CZarnokApp app(command.options);
+        CZarnokApp app;
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         // A signal during the start-up questions ends the program here.
         if (app.InitInstance()) status = QuitSignalReceived() ? 0 : QApplication::exec();

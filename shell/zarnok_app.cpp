@@ -11,17 +11,22 @@
 #include "game/world.h"
 #include "shell/about_dlg.h"
 #include "shell/controls_dlg.h"
+#include "shell/gamepad_input.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/zarnok_view.h"
 
-CZarnokApp::CZarnokApp(const CommandLineOptions& options)
-    : options_(options),
-      world_(std::make_unique<GameWorld>()),
-      controlsDlg_(std::make_unique<CControlsDlg>(*world_)) {}
+CZarnokApp::CZarnokApp()
+    : world_(std::make_unique<GameWorld>()),
+      controlsDlg_(std::make_unique<CControlsDlg>(*world_)),
+      gamepad_(std::make_unique<GamepadInput>(*this)) {}
 
-// The frame goes first: it gives the screen back before the world goes.
-CZarnokApp::~CZarnokApp() { frame_.reset(); }
+// The frame goes first: it gives the screen back before the world goes, and
+// its sound is done with SDL before the pads let go of SDL's events.
+CZarnokApp::~CZarnokApp() {
+    frame_.reset();
+    gamepad_.reset();
+}
 
 bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Zarnok"));

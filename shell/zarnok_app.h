@@ -4,18 +4,18 @@
 
 #include <memory>
 
-#include "shell/command_line.h"
 #include "shell/modal.h"
 #include "shell/zarnok_doc.h"
 
 struct GameWorld;
 class CControlsDlg;
 class CMainFrame;
+class GamepadInput;
 
 class CZarnokApp {
 public:
     // Needs a QApplication; owns a world with its initial values.
-    explicit CZarnokApp(const CommandLineOptions& options = {});
+    CZarnokApp();
     ~CZarnokApp();
     CZarnokApp(const CZarnokApp&) = delete;
     CZarnokApp& operator=(const CZarnokApp&) = delete;
@@ -35,7 +35,7 @@ public:
     CZarnokDoc& Doc() { return doc_; }
     CMainFrame* Frame() { return frame_.get(); }
     CControlsDlg& ControlsDialog() { return *controlsDlg_; }
-    const CommandLineOptions& Options() const { return options_; }
+    GamepadInput& Gamepad() { return *gamepad_; }
 
     // Menu commands.
     void OnFileNew();
@@ -49,11 +49,11 @@ public:
 private:
     void ConnectCommands();
 
-    CommandLineOptions options_;
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
     CZarnokDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
     bool allowModeSwitch_ = false;
+    std::unique_ptr<GamepadInput> gamepad_;  // drives the frame and its dialogs
 };
