@@ -23,27 +23,10 @@
 #include "game/posix_file.h"
 #include "game/rules.h"
 #include "game/text.h"
+#include "game/texts.h"
 #include "input/keys.h"
 
 namespace {
-
-constexpr char ErrorCaption[] = "Ошибка";
-constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
-constexpr char LevelCutTextStart[] = "Файл \"Data.dat\" повреждён или неполон: в нём нет уровня ";
-constexpr char LevelCutTextEnd[] = " целиком.";
-constexpr char BestUnreadableText[] = "Не удалось прочитать рекорд из файла \"Data.dat\".";
-constexpr char NoBestRecordText[] = "В файле \"Data.dat\" нет рекорда.";
-constexpr char WriteOpenFailedText[] = "Не удалось открыть файл \"Data.dat\" для записи.";
-constexpr char WriteShortFileText[] =
-    "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.";
-constexpr char WriteFailedText[] = "Не удалось записать рекорд в файл \"Data.dat\".";
-
-constexpr char SponsorText[] =
-    "Спонсор игры - автомат Зарнокова. Автомат Зарнокова - лучшее средство от "
-    "современных комаров.";
-constexpr char SponsorCaption[] = "Реклама";
-constexpr char BestPlayerCaption[] = "Лучший игрок";
-constexpr char ScoredText[] = " набрал(а) ";
 
 // The first DataFileSize bytes of the file, or fewer when it ends sooner.
 // Anything after them is not part of the game's data and is left unread.
@@ -62,58 +45,6 @@ std::optional<std::vector<uint8_t>> ReadDataFile(const std::string& path) {
 // Level k reads records 1..k, so all of them must be there whole.
 bool HoldsLevel(const std::vector<uint8_t>& file, uint8_t level) {
     return file.size() >= size_t(level) * size_t(LevelRecordSize);
-}
-
-// Sequential little-endian reader over one level record.
-class FieldReader {
-public:
-    explicit FieldReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
-
-    uint8_t Byte() { return bytes_[pos_++]; }
-
-    int32_t Int32() {
-        uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            v |= uint32_t(bytes_[pos_++]) << (8 * i);
-        }
-        return static_cast<int32_t>(v);
-    }
-
-private:
-    std::span<const uint8_t> bytes_;
-    size_t pos_ = 0;
-};
-
-// Kind byte first, then x and y: the order of every element entry.
-template <typename Element, typename KindField>
-void ReadElements(FieldReader& in, Element* slots, int count, KindField kind) {
-    for (int i = 0; i < count; ++i) {
-        slots[i].*kind = in.Byte();
-        slots[i].x = in.Int32();
-        slots[i].y = in.Int32();
-    }
-}
-
-// Takes every field of one level record, in file order, into the world.
-void ReadLevelRecord(GameWorld& world, std::span<const uint8_t> record) {
-    FieldReader in(record);
-    world.player.x = in.Int32();
-    world.player.y = in.Int32();
-    world.player.facing = in.Int32();
-    ReadElements(in, world.platforms.data(), MaxPlatforms, &Platform::type);
-    ReadElements(in, world.decorations.data(), MaxDecorations, &Decoration::type);
-    ReadElements(in, world.pickups.data(), MaxPickups, &Pickup::type);
-    ReadElements(in, world.nests.data(), MaxNests, &Nest::spawnTimer);
-    for (Mosquito& m : world.mosquitoes) {
-        m.alive = in.Byte();
-        m.dir = in.Int32();
-        m.x = in.Int32();
-        m.y = in.Int32();
-        // The heading is not stored: each mosquito keeps its old one
-        // until its first course change.
-    }
-    world.goal.x = in.Int32();
-    world.goal.y = in.Int32();
 }
 
 // Below the lowest platform slot, empty ones included, lies the pit.
@@ -170,7 +101,7 @@ void DisarmBeforeLoad(GameWorld& world) {
 }  // namespace
 
 bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
-    host.ShowMessage(SponsorText, SponsorCaption, MessageButtons::Ok, MessageIcon::None);
+    host.ShowMessage(SponsorText, AdvertCaption, MessageButtons::Ok, MessageIcon::None);
 
     const std::optional<std::vector<uint8_t>> file = ReadDataFile(host.DataFilePath());
     const bool known = level >= 1 && level <= LevelCount;
@@ -186,7 +117,8 @@ bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
     }
 
     const size_t recordStart = size_t(level - 1) * size_t(LevelRecordSize);
-    ReadLevelRecord(world, std::span<const uint8_t>(*file).subspan(recordStart, LevelRecordSize));
+    const std::span<const uint8_t> record = std::span<const uint8_t>(*file).subspan(recordStart);
+    PlaceLevel(DecodeLevel(record.first<LevelRecordSize>()), world);
 
     world.deathCode = DeathNone;
     world.deathPlaneY = ComputeDeathPlane(world);

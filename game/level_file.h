@@ -9,25 +9,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "game/level_record.h"
 #include "game/world.h"
 
 class Host;
 
-constexpr int32_t LevelRecordSize = 5190;
 constexpr int32_t BestScoreOffset = LevelCount * LevelRecordSize;  // 31140
 constexpr int32_t BestNameOffset = BestScoreOffset + 4;            // 31144
 constexpr int32_t DataFileSize = BestNameOffset + BestNameLength;  // 31164
-
-// Offsets inside one level record.
-constexpr int32_t ElementEntrySize = 9;    // kind byte, x, y
-constexpr int32_t MosquitoEntrySize = 13;  // alive, dir, x, y
-constexpr int32_t PlatformsOffset = 12;
-constexpr int32_t DecorationsOffset = PlatformsOffset + MaxPlatforms * ElementEntrySize;
-constexpr int32_t PickupsOffset = DecorationsOffset + MaxDecorations * ElementEntrySize;
-constexpr int32_t NestsOffset = PickupsOffset + MaxPickups * ElementEntrySize;
-constexpr int32_t MosquitoesOffset = NestsOffset + MaxNests * ElementEntrySize;
-constexpr int32_t GoalOffset = MosquitoesOffset + MaxMosquitoes * MosquitoEntrySize;
-static_assert(GoalOffset + 8 == LevelRecordSize);
 
 // Shows the sponsor message and loads level `level` (1..6) into the world.
 // Returns false, after telling the player, when Data.dat is missing, is not

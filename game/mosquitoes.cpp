@@ -151,8 +151,7 @@ void UpdateMosquito(GameWorld& world, int i) {
 
     SpriteId frame = world.tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
     float angle = float(double(m.heading) - SpriteHeadingOffset);
-    BlitSpriteRotated(world, m.x, m.y, frame, MosquitoSize.width, MosquitoSize.height, angle,
-                      m.dir);
+    BlitSpriteRotated(WorldCanvas(world), m.x, m.y, frame, angle, m.dir);
 }
 
 }  // namespace
@@ -270,7 +269,7 @@ void UpdateNests(GameWorld& world) {
     PlayerState& p = world.player;
     for (Nest& nest : world.nests) {
         if (nest.spawnTimer == 0) continue;
-        BlitSprite(world, nest.x, nest.y, SpriteNest, NestSize.width, NestSize.height);
+        BlitSprite(WorldCanvas(world), nest.x, nest.y, SpriteNest);
 
         if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize.width),
                         AddWrap(nest.y, NestSize.height)) &&

@@ -46,8 +46,7 @@ void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup) {
     if (pickup.type < 1 || pickup.type > PickupKindCount) return;
     uint8_t type = pickup.type;
     // Drawn once more in the tick it is taken.
-    BlitSprite(world, pickup.x, pickup.y, PickupSprites[type - 1], PickupSize.width,
-               PickupSize.height);
+    BlitSprite(WorldCanvas(world), pickup.x, pickup.y, PickupSprites[type - 1]);
     if (!touched) return;
     pickup.type = 0;
     AddScore(world, pickup.x, pickup.y, PickupPoints[type - 1]);

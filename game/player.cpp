@@ -9,6 +9,7 @@
 #include "game/rules.h"
 #include "game/weapon.h"
 #include "game/world.h"
+#include "render/blit.h"
 #include "render/scene.h"
 
 namespace {
@@ -108,11 +109,11 @@ void UpdatePlatforms(GameWorld& world, Host& host) {
         switch (platform.type) {
         case PlatformLedge:
             TestContacts(world.player, platform, LedgeContact);
-            DrawPlatform(world, slot);
+            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteLedge);
             break;
         case PlatformBlock:
             TestContacts(world.player, platform, BlockContact);
-            DrawPlatform(world, slot);
+            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteBlock);
             break;
         case PlatformRaptorOff:
         case PlatformRaptorOn:
@@ -142,5 +143,5 @@ void UpdatePlayer(GameWorld& world, Host& host) {
     p.onGround = 0;
     p.blocked = 0;
     p.headBump = 0;
-    DrawPlayer(world, p.x, p.y, p.aimAngle, p.walkFrame, p.fireState, p.facing);
+    DrawPlayer(WorldCanvas(world), p.x, p.y, p.aimAngle, p.walkFrame, p.fireState, p.facing);
 }

@@ -28,8 +28,7 @@ void StopGame(GameWorld& world) {
 
 // Clears the whole view, the strip below the picture included, so that no
 // longer score of the previous game stays on screen.
-void BlankView(Host& host) {
-    ClientSurface& surface = host.BeginDrawing();
+void BlankView(ClientSurface& surface) {
     MapPicture(surface);
     surface.FillRect(0, 0, FrameWidth, FrameHeight + 200, SystemWindowColour);
 }
@@ -61,14 +60,15 @@ void RequestNewGame(GameWorld& world) {
 }
 
 // Aim, jump, walk phase, bullets, score texts, the falling magazine and the
-// camera carry over from the previous game on purpose.
+// camera carry over from the previous game on purpose. The view stays in
+// drawing until the new game is set up or has failed.
 void StartNewGame(GameWorld& world, Host& host) {
-    BlankView(host);
+    const DrawingScope drawing(host);
+    BlankView(drawing.Surface());
     world.newGameRequested = 0;
     world.levelNumber = FirstLevel;
     if (!LoadLevel(world, host, FirstLevel)) {
         StopGame(world);
-        host.EndDrawing();
         return;
     }
     PlayerState& p = world.player;
@@ -81,7 +81,6 @@ void StartNewGame(GameWorld& world, Host& host) {
     world.score = 0;
     ResetInput(world);
     world.raptorOnScreen = 0;
-    host.EndDrawing();
 }
 
 // Score, protection and the damage tint carry over into the next level.

@@ -34,9 +34,9 @@ void UpdateRaptorItem(GameWorld& world, Host& host, int slot) {
                              MessageIcon::None);
             ResetInput(world);
         }
-        BlitSprite(world, item.x, item.y, SpriteRaptorOff, RaptorSize.width, RaptorSize.height);
+        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOff);
     } else if (item.type == PlatformRaptorOn) {
-        BlitSprite(world, item.x, item.y, SpriteRaptorOn, RaptorSize.width, RaptorSize.height);
+        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOn);
         if (OnScreenStrict(world, item.x, item.y)) world.raptorOnScreen = 1;
     }
 }

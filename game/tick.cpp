@@ -49,8 +49,7 @@ bool GoalReached(const GameWorld& world) {
 // Everything drawn before the soldier uses the previous tick's camera; the
 // player step moves it.
 void RunWorldStep(GameWorld& world, Host& host) {
-    DrawDecorations(world);
-    DrawGoal(world);
+    DrawScenery(world);
     UpdateMosquitoes(world);
     UpdatePlatforms(world, host);
     UpdateNests(world);
@@ -63,10 +62,10 @@ void RunWorldStep(GameWorld& world, Host& host) {
         AdvanceLevel(world, host);
     }
     if (world.player.damageTint != 0) {
-        ApplyDamageTint(world);
+        ApplyDamageTint(world.frameBuffer, world.player.damageTint);
     }
     if (world.player.invulnerableTicks != 0) {
-        ApplyProtectionTint(world);
+        ApplyProtectionTint(world.frameBuffer, world.player.invulnerableTicks);
     }
 }
 
@@ -89,7 +88,43 @@ void EndGameOnDeath(GameWorld& world, Host& host) {
     GameOver(world, host);  // may start the next game within this tick
 }
 
+// Steps 2 to 10 of a tick. Returns false when the player chose to quit; the
+// drawing context is back with the view by then.
+bool RunDrawnTick(GameWorld& world, Host& host) {
+    // 2. The view's drawing context for the rest of the tick; 10. it goes
+    // back to the view when the scope ends.
+    const DrawingScope drawing(host);
+    ClientSurface& surface = drawing.Surface();
+    // 3. Without 32-bit colour the game asks every tick; No quits.
+    if (!ColourDepthAccepted(host)) {
+        return false;
+    }
+    // 4, 5. The picture centred in the view, the frame filled with the swamp.
+    MapPicture(surface);
+    FillBackground(world.frameBuffer);
+    // 6. The world moves only while a game runs.
+    if (world.gameRunning != 0) {
+        RunWorldStep(world, host);
+    }
+    // 7, 8. Presentation, then the HUD and the score texts over the view;
+    // the texts climb once they are drawn.
+    const PlayerState& p = world.player;
+    PresentFrame(world.frameBuffer, surface);
+    DrawHud(surface, {.spareMagazines = p.spareMagazines, .health = p.health, .score = world.score});
+    DrawScorePopups(world, surface);
+    AgeScorePopups(world);
+    // 9. A death ends the game with its message and the game-over sequence.
+    EndGameOnDeath(world, host);
+    return true;
+}
+
 }  // namespace
+
+void DrawScenery(GameWorld& world) {
+    const Canvas canvas = WorldCanvas(world);
+    for (const Decoration& d : world.decorations) DrawDecoration(canvas, d.x, d.y, d.type);
+    DrawGoal(canvas, world.goal.x, world.goal.y);
+}
 
 void GameTick(GameWorld& world, Host& host) {
     // 1. A requested game starts, and that is all this tick does.
@@ -97,31 +132,9 @@ void GameTick(GameWorld& world, Host& host) {
         StartNewGame(world, host);
         return;
     }
-    // 2. The view's drawing context for the rest of the tick.
-    ClientSurface& surface = host.BeginDrawing();
-    // 3. Without 32-bit colour the game asks every tick; No quits.
-    if (!ColourDepthAccepted(host)) {
-        host.EndDrawing();
+    if (!RunDrawnTick(world, host)) {
         host.CloseApplication();
-        return;
     }
-    // 4, 5. The picture centred in the view, the frame filled with the swamp.
-    MapPicture(surface);
-    FillBackground(world);
-    // 6. The world moves only while a game runs.
-    if (world.gameRunning != 0) {
-        RunWorldStep(world, host);
-    }
-    // 7, 8. Presentation, then the HUD and the score texts over the view;
-    // the texts climb once they are drawn.
-    PresentFrame(world, surface);
-    DrawHud(world, surface);
-    DrawScorePopups(world, surface);
-    AgeScorePopups(world);
-    // 9. A death ends the game with its message and the game-over sequence.
-    EndGameOnDeath(world, host);
-    // 10. The drawing context goes back to the view.
-    host.EndDrawing();
 }
 
 void RunTimerTick(GameWorld& world, Host& host) {

@@ -10,3 +10,7 @@ void GameTick(GameWorld& world, Host& host);
 
 // What the view does on every expiry of timer 1: a tick, then the counter.
 void RunTimerTick(GameWorld& world, Host& host);
+
+// The first thing the world step draws: the decorations in slot order, each
+// over the ones before, then the exit over them all.
+void DrawScenery(GameWorld& world);

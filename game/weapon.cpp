@@ -127,7 +127,7 @@ void UpdateFallingMagazine(GameWorld& world) {
         return;
     }
     m.y = AddWrap(m.y, MagazineFall);
-    BlitSprite(world, m.x, m.y, SpriteMagazine, MagazineSize.width, MagazineSize.height);
+    BlitSprite(WorldCanvas(world), m.x, m.y, SpriteMagazine);
     if (m.y == MagazineStopY) {
         m.active = 0;
     }

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "game/numeric.h"
 #include "input/key_bindings.h"
+#include "render/canvas.h"
 
 // ---------------------------------------------------------------------------
 // Fixed numbers of the game. Every capacity lives here and nowhere else.
 // ---------------------------------------------------------------------------
-constexpr int32_t FrameWidth = 800;        // px, frame buffer and visible level
-constexpr int32_t FrameHeight = 500;       // px
 constexpr uint8_t JumpLength = 12;         // rising ticks of one jump
 constexpr int32_t MosquitoSpawnDir = 1;    // every spawned mosquito faces right
 
@@ -23,8 +23,6 @@ constexpr int MaxNests = 30;
 constexpr int MaxMosquitoes = 100;
 constexpr int MaxBullets = 100;
 constexpr int MaxScorePopups = 10;
-
-constexpr uint32_t TransparentKey = 0x00FFFFFF;  // sprite colour never copied
 
 constexpr int LevelCount = 6;
 constexpr int BestNameLength = 20;  // bytes of the stored best player's name
@@ -121,13 +119,6 @@ struct PlayerState {
     uint8_t damageTint = 0;      // strength of the red tint, 0..255
 };
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top.
-struct FrameBuffer {
-    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
-    uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
-    uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
-};
-
 // ---------------------------------------------------------------------------
 // The world. Created with these initial values; a test owns a fresh one.
 // ---------------------------------------------------------------------------
@@ -163,24 +154,10 @@ struct GameWorld {
     FrameBuffer frameBuffer;
 };
 
-// True when left <= px <= right and top <= py <= bottom: every edge is inside.
-inline bool PointInRect(int32_t px, int32_t py, int32_t left, int32_t top, int32_t right,
-                        int32_t bottom) {
-    return left <= px && px <= right && top <= py && py <= bottom;
+// The frame the level is drawn into, seen through the world's camera.
+inline Canvas WorldCanvas(GameWorld& world) {
+    return {world.frameBuffer, world.cameraLeft, world.cameraTop};
 }
-
-// Real to integer, halves away from zero; out-of-range values saturate.
-int32_t RoundHalfAway(float v);
-
-// Truncation toward zero of a double, saturating instead of overflowing
-// (and 0 for NaN), so hostile values never reach undefined behaviour.
-int32_t TruncToInt(double v);
-
-// Coordinate arithmetic wraps at 32 bits like the machine does, never UB.
-inline int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
-inline int32_t AddWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) + b); }
-inline int32_t SubWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) - b); }
-inline int32_t MulWrap(int32_t a, int32_t b) { return Wrap(int64_t(a) * b); }
 
 // True when (x, y) lies strictly inside the view of the current camera: the
 // frame's edge rows and columns do not count. Wraps like the blitters do.

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-#include "game/world.h"
+#include "game/numeric.h"
 
 namespace {
 
@@ -157,31 +157,36 @@ void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy,
 // ---------------------------------------------------------------------------
 // Level-position blits of catalogue sprites
 // ---------------------------------------------------------------------------
-void BlitSprite(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w, int32_t h) {
-    const int32_t sx = SubWrap(x, world.cameraLeft);
-    const int32_t sy = SubWrap(y, world.cameraTop);
+void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
+    const SpriteInfo* info = FindSprite(id);
+    if (!info) return;
+    const int32_t sx = SubWrap(x, canvas.cameraLeft);
+    const int32_t sy = SubWrap(y, canvas.cameraTop);
     // Most objects of a level are off the screen: reject them before
     // touching any pixel.
-    if (int64_t(sx) + w <= 0 || int64_t(sy) + h <= 0 || sx >= FrameWidth || sy >= FrameHeight)
+    if (int64_t(sx) + info->width <= 0 || int64_t(sy) + info->height <= 0 || sx >= FrameWidth ||
+        sy >= FrameHeight)
         return;
-    BlitPixels(world.frameBuffer, sx, sy, SpritePixels(id), w, h);
+    BlitPixels(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height);
 }
 
-void BlitSpriteMirrored(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
-                        int32_t h, int32_t step) {
-    BlitPixelsMirrored(world.frameBuffer, SubWrap(x, world.cameraLeft),
-                       SubWrap(y, world.cameraTop), SpritePixels(id), w, h, step);
-}
-
-void BlitSpriteRotated(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
-                       int32_t h, float angle, int32_t facing) {
-    const int32_t sx = SubWrap(x, world.cameraLeft);
-    const int32_t sy = SubWrap(y, world.cameraTop);
+void BlitSpriteMirrored(Canvas canvas, int32_t x, int32_t y, SpriteId id, int32_t step) {
     const SpriteInfo* info = FindSprite(id);
-    const PolarSprite* cached = CachedPolarSprite(id);
-    if (cached && info->width == w && info->height == h) {
-        PlacePolarSprite(world.frameBuffer, sx, sy, *cached, angle, facing);
+    if (!info) return;
+    BlitPixelsMirrored(canvas.frame, SubWrap(x, canvas.cameraLeft), SubWrap(y, canvas.cameraTop),
+                       SpritePixels(id), info->width, info->height, step);
+}
+
+void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float angle,
+                       int32_t facing) {
+    const SpriteInfo* info = FindSprite(id);
+    if (!info) return;
+    const int32_t sx = SubWrap(x, canvas.cameraLeft);
+    const int32_t sy = SubWrap(y, canvas.cameraTop);
+    if (const PolarSprite* cached = CachedPolarSprite(id)) {
+        PlacePolarSprite(canvas.frame, sx, sy, *cached, angle, facing);
         return;
     }
-    BlitPixelsRotated(world.frameBuffer, sx, sy, SpritePixels(id), w, h, angle, facing);
+    BlitPixelsRotated(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height, angle,
+                      facing);
 }

@@ -1,6 +1,6 @@
 // blit.h -- the three sprite blitters: plain, mirrored and rotated.
 //
-// All take level coordinates, subtract the camera and write only frame
+// All take level coordinates, subtract the canvas's camera and write only frame
 // pixels with 0 < px < 800 and 0 < py < 500; white (TransparentKey) is
 // never copied. A request larger than the bitmap treats the missing pixels
 // as transparent.
@@ -9,16 +9,15 @@
 #include <cstdint>
 #include <span>
 
+#include "render/canvas.h"
 #include "render/sprites.h"
 
-struct GameWorld;
-struct FrameBuffer;
-
-void BlitSprite(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w, int32_t h);
-void BlitSpriteMirrored(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
-                        int32_t h, int32_t step);
-void BlitSpriteRotated(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w,
-                       int32_t h, float angle, int32_t facing);
+// Catalogue sprites at their catalogue size; an id the catalogue does not
+// know draws nothing.
+void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id);
+void BlitSpriteMirrored(Canvas canvas, int32_t x, int32_t y, SpriteId id, int32_t step);
+void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float angle,
+                       int32_t facing);
 
 // The same three copies from any picture to frame position (sx, sy), camera
 // already applied. `pixels` is read as a w x h request: pixel (row i,

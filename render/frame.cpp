@@ -3,39 +3,39 @@
 
 #include <algorithm>
 
-#include "game/host.h"
-#include "game/world.h"
+#include "render/client_surface.h"
 #include "render/sprites.h"
 
 // The sky does not scroll: every tick starts from the top 500 rows of the
 // 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
 // first 400,000 pixels. A background missing from the build leaves black.
-void FillBackground(GameWorld& world) {
-    std::vector<uint32_t>& frame = world.frameBuffer.pixels;
+void FillBackground(FrameBuffer& frame) {
+    std::vector<uint32_t>& pixels = frame.pixels;
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
-    const size_t copied = std::min(sky.size(), frame.size());
-    std::copy_n(sky.begin(), copied, frame.begin());
-    std::fill(frame.begin() + std::ptrdiff_t(copied), frame.end(), 0x000000u);
+    const size_t copied = std::min(sky.size(), pixels.size());
+    std::copy_n(sky.begin(), copied, pixels.begin());
+    std::fill(pixels.begin() + std::ptrdiff_t(copied), pixels.end(), 0x000000u);
 }
 
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
 // lowest bit, 255 turns the channel fully on.
-static void OrIntoFrame(GameWorld& world, uint32_t bits) {
-    for (uint32_t& pixel : world.frameBuffer.pixels) pixel |= bits;
+static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
+    for (uint32_t& pixel : frame.pixels) pixel |= bits;
 }
 
-void ApplyDamageTint(GameWorld& world) {
-    OrIntoFrame(world, uint32_t(world.player.damageTint) << 16);
+void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
+    OrIntoFrame(frame, uint32_t(strength) << 16);
 }
 
-void ApplyProtectionTint(GameWorld& world) {
-    OrIntoFrame(world, uint32_t(world.player.invulnerableTicks) << 8);
+void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft) {
+    OrIntoFrame(frame, uint32_t(ticksLeft) << 8);
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which
 // leaves the HUD room below the picture. The divisions truncate toward zero.
 PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight) {
-    return {clientWidth / 2 - FrameWidth / 2, clientHeight / 2 - FrameHeight / 2 - 50};
+    constexpr int32_t HudRoom = 50;  // px the picture is raised by
+    return {clientWidth / 2 - FrameWidth / 2, clientHeight / 2 - FrameHeight / 2 - HudRoom};
 }
 
 void MapPicture(ClientSurface& surface) {
@@ -43,6 +43,6 @@ void MapPicture(ClientSurface& surface) {
     surface.SetOrigin(origin.x, origin.y);
 }
 
-void PresentFrame(const GameWorld& world, ClientSurface& surface) {
-    surface.DrawPixels(0, 0, world.frameBuffer.pixels.data(), FrameWidth, FrameHeight);
+void PresentFrame(const FrameBuffer& frame, ClientSurface& surface) {
+    surface.DrawPixels(0, 0, frame.pixels.data(), FrameWidth, FrameHeight);
 }

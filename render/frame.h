@@ -3,21 +3,26 @@
 
 #include <cstdint>
 
-struct GameWorld;
+#include "render/canvas.h"
+
 class ClientSurface;
 
-void FillBackground(GameWorld& world);
-void ApplyDamageTint(GameWorld& world);
-void ApplyProtectionTint(GameWorld& world);
+void FillBackground(FrameBuffer& frame);
+// `strength` 0..255 of the red tint; `ticksLeft` of protection tints green.
+void ApplyDamageTint(FrameBuffer& frame, uint8_t strength);
+void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft);
 
-// Client pixel of picture coordinate (0, 0) in a client area of the size given.
+// Client pixel at which picture coordinate (0, 0) lies.
 struct PictureOrigin {
     int32_t x = 0, y = 0;
 };
+
+// The 800 x 500 picture centred in a client area of the given size, raised
+// by 50 px to leave the HUD room below it.
 PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight);
 
-// Centres the 800 x 500 picture in the client area, raised by 50 px.
+// Sets the surface's origin to PictureOriginFor its client size.
 void MapPicture(ClientSurface& surface);
 
 // Copies the frame buffer to picture position (0, 0).
-void PresentFrame(const GameWorld& world, ClientSurface& surface);
+void PresentFrame(const FrameBuffer& frame, ClientSurface& surface);

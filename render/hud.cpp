@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "game/host.h"
 #include "game/texts.h"
-#include "game/world.h"
+#include "render/canvas.h"
+#include "render/client_surface.h"
 #include "render/sprites.h"
 
 namespace {
@@ -26,9 +26,9 @@ std::array<uint32_t, 49> MagazineIcon() {
     return icon;
 }
 
-void DrawMagazines(const PlayerState& player, ClientSurface& surface) {
+void DrawMagazines(ClientSurface& surface, uint8_t spareMagazines) {
     const std::array<uint32_t, 49> icon = MagazineIcon();
-    const int32_t spare = player.spareMagazines;
+    const int32_t spare = spareMagazines;
     // More than ten magazines simply run on to the right.
     for (int32_t k = 1; k <= spare; ++k) surface.DrawPixels(10 * k, HudTop, icon.data(), 7, 7);
     for (int32_t k = spare + 1; k <= MagazineSlots; ++k)
@@ -36,17 +36,17 @@ void DrawMagazines(const PlayerState& player, ClientSurface& surface) {
 }
 
 // `health` pixels of red from the left, the rest of the 100 an empty box.
-void DrawHealthBar(const PlayerState& player, ClientSurface& surface) {
-    const int32_t filledRight = HealthLeft + player.health;
+void DrawHealthBar(ClientSurface& surface, uint8_t health) {
+    const int32_t filledRight = HealthLeft + health;
     if (filledRight < HealthRight) surface.DrawOutlinedBox(filledRight, HudTop, HealthRight, HudBottom);
     if (filledRight > HealthLeft) surface.FillRect(HealthLeft, HudTop, filledRight, HudBottom, HealthColour);
 }
 
 }  // namespace
 
-void DrawHud(const GameWorld& world, ClientSurface& surface) {
-    DrawMagazines(world.player, surface);
-    DrawHealthBar(world.player, surface);
+void DrawHud(ClientSurface& surface, const HudReadings& readings) {
+    DrawMagazines(surface, readings.spareMagazines);
+    DrawHealthBar(surface, readings.health);
 
     TextStyle style;
     style.colour = SystemWindowTextColour;
@@ -54,6 +54,6 @@ void DrawHud(const GameWorld& world, ClientSurface& surface) {
     style.background = SystemWindowColour;
     style.clip = false;
     surface.DrawText(250, HudBottom, HudHealthLabel, style);
-    surface.DrawText(700, HudBottom, std::to_string(world.score), style);
+    surface.DrawText(700, HudBottom, std::to_string(readings.score), style);
     surface.DrawText(650, HudBottom, HudScoreLabel, style);
 }

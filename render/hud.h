@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "game/world.h"
+#include "render/canvas.h"
 
 class ClientSurface;
 
@@ -16,4 +16,11 @@ constexpr int32_t HudBottom = 537;  // rectangles end here (excluded); text base
 constexpr int32_t PictureBlockWidth = FrameWidth;      // px
 constexpr int32_t PictureBlockHeight = HudBottom + 1;  // px
 
-void DrawHud(const GameWorld& world, ClientSurface& surface);
+// What the HUD shows, read from the soldier and the game.
+struct HudReadings {
+    uint8_t spareMagazines = 0;  // full magazines carried
+    uint8_t health = 0;          // 0..100, px of the red bar
+    int32_t score = 0;
+};
+
+void DrawHud(ClientSurface& surface, const HudReadings& readings);

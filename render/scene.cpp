@@ -1,18 +1,12 @@
 // scene.cpp -- what stands for each level element, and the soldier's five pieces.
 #include "render/scene.h"
 
+#include "game/numeric.h"
 #include "game/weapon.h"
-#include "game/world.h"
 #include "render/blit.h"
 #include "render/sprites.h"
 
 namespace {
-
-// Plain blit at the sprite's own catalogue size.
-void BlitWhole(GameWorld& world, int32_t x, int32_t y, SpriteId id) {
-    const SpriteInfo* info = FindSprite(id);
-    if (info) BlitSprite(world, x, y, id, info->width, info->height);
-}
 
 bool DecorationSprite(uint8_t type, SpriteId& id) {
     switch (type) {
@@ -40,47 +34,30 @@ SpriteId RifleSprite(uint8_t fireState) {
 
 }  // namespace
 
-void DrawDecorations(GameWorld& world) {
-    for (const Decoration& d : world.decorations) {
-        SpriteId id;
-        if (DecorationSprite(d.type, id)) BlitWhole(world, d.x, d.y, id);
-    }
+void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type) {
+    SpriteId id;
+    if (DecorationSprite(type, id)) BlitSprite(canvas, x, y, id);
 }
 
-void DrawGoal(GameWorld& world) {
-    BlitWhole(world, world.goal.x, world.goal.y, SpriteGoal);
-}
-
-// Ledges and blocks only: the repellent devices share the table but are
-// drawn by their own rules, which decide between the lit and unlit picture.
-void DrawPlatform(GameWorld& world, int slot) {
-    if (slot < 0 || slot >= MaxPlatforms) return;
-    const Platform& p = world.platforms[size_t(slot)];
-    if (p.type == PlatformLedge) BlitWhole(world, p.x, p.y, SpriteLedge);
-    else if (p.type == PlatformBlock) BlitWhole(world, p.x, p.y, SpriteBlock);
+void DrawGoal(Canvas canvas, int32_t x, int32_t y) {
+    BlitSprite(canvas, x, y, SpriteGoal);
 }
 
 // (x, y) is the point between the feet. Each piece covers the ones before;
 // facing -1 mirrors every piece about column x.
-void DrawPlayer(GameWorld& world, int32_t x, int32_t y, float angle, uint8_t walkFrame,
+void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame,
                 uint8_t fireState, int32_t facing) {
     const int32_t hip = SubWrap(y, 21);
     const int32_t shoulder = SubWrap(y, 38);
     const int32_t neck = SubWrap(y, 45);
 
     if (walkFrame != 0) {
-        BlitSpriteMirrored(world, x, hip, SpriteLegsTogether, 9, 21, facing);
+        BlitSpriteMirrored(canvas, x, hip, SpriteLegsTogether, facing);
     } else {
         // The stride is wider and starts two pixels behind the soldier.
-        BlitSpriteMirrored(world, SubWrap(x, MulWrap(2, facing)), hip, SpriteLegsStride, 18, 21,
-                           facing);
+        BlitSpriteMirrored(canvas, SubWrap(x, MulWrap(2, facing)), hip, SpriteLegsStride, facing);
     }
-    // One row more than the bitmap holds; the missing row stays transparent.
-    BlitSpriteMirrored(world, x, shoulder, SpriteTorso, 9, 17, facing);
-
-    const SpriteId rifle = RifleSprite(fireState);
-    const int32_t rifleWidth = rifle == SpriteRifleFlash ? 38 : 35;
-    BlitSpriteRotated(world, x, shoulder, rifle, rifleWidth, 13, angle, facing);
-
-    BlitSpriteMirrored(world, x, neck, SpriteHead, 9, 7, facing);
+    BlitSpriteMirrored(canvas, x, shoulder, SpriteTorso, facing);
+    BlitSpriteRotated(canvas, x, shoulder, RifleSprite(fireState), angle, facing);
+    BlitSpriteMirrored(canvas, x, neck, SpriteHead, facing);
 }

@@ -3,14 +3,12 @@
 
 #include <cstdint>
 
-struct GameWorld;
+#include "render/canvas.h"
 
-void DrawDecorations(GameWorld& world);
-void DrawGoal(GameWorld& world);
-
-// Draws a ledge or a block (types 1 and 2) at its place.
-void DrawPlatform(GameWorld& world, int slot);
+// Decoration types 1..7 at their place; any other type draws nothing.
+void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type);
+void DrawGoal(Canvas canvas, int32_t x, int32_t y);
 
 // The soldier from his five pieces: legs, torso, arm with rifle, head.
-void DrawPlayer(GameWorld& world, int32_t x, int32_t y, float angle, uint8_t walkFrame,
+void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame,
                 uint8_t fireState, int32_t facing);

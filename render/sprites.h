@@ -9,7 +9,7 @@
 enum SpriteId : uint16_t {
     SpriteLegsTogether = 131,   // 9 x 21, walkFrame 1
     SpriteLegsStride = 132,     // 18 x 21, walkFrame 0
-    SpriteTorso = 133,          // 9 x 16 (drawn as 9 x 17)
+    SpriteTorso = 133,          // 9 x 16
     SpriteHead = 134,           // 9 x 7
     SpriteRifle = 135,          // 35 x 13, magazine in
     SpriteRifleFlash = 136,     // 38 x 13, muzzle flash

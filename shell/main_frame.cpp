@@ -13,7 +13,6 @@
 #include "shell/message_box.h"
 #include "shell/modal.h"
 #include "shell/x11_display.h"
-#include "shell/zarnok_app.h"
 #include "shell/zarnok_view.h"
 
 namespace {
@@ -22,8 +21,8 @@ const QString kAppTitle = QStringLiteral("Zarnok");
 constexpr int IndicatorPollMs = 250;
 }  // namespace
 
-CMainFrame::CMainFrame(CZarnokApp& app) : app_(app) {
-    view_ = new CZarnokView(app.World(), app.Modal(), this);
+CMainFrame::CMainFrame(GameWorld& world, ModalRunner& modal) : world_(world), modal_(modal) {
+    view_ = new CZarnokView(world, modal, this);
     setCentralWidget(view_);
     BuildMenu();
     BuildStatusBar();
@@ -43,33 +42,25 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const 
 // out: a menu-only window never shows it). No item has a shortcut.
 void CMainFrame::BuildMenu() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Игра"));
-    connect(AddCommand(game, ID_FILE_NEW, QStringLiteral("&Новая"), QStringLiteral("Начать новую игру")),
-            &QAction::triggered, this, [this] { app_.OnFileNew(); });
-    connect(AddCommand(game, ID_GAME_PAUSE, QStringLiteral("Пауза"), QStringLiteral("Пауза")),
-            &QAction::triggered, this, [this] { app_.OnPause(); });
+    AddCommand(game, ID_FILE_NEW, QStringLiteral("&Новая"), QStringLiteral("Начать новую игру"));
+    AddCommand(game, ID_GAME_PAUSE, QStringLiteral("Пауза"), QStringLiteral("Пауза"));
     game->addSeparator();
-    connect(AddCommand(game, ID_BEST_PLAYER, QStringLiteral("&Лучший игрок"),
-                       QStringLiteral("Посмотреть имя и результат лучшего игрока")),
-            &QAction::triggered, this, [this] { app_.OnBestPlayer(); });
+    AddCommand(game, ID_BEST_PLAYER, QStringLiteral("&Лучший игрок"),
+               QStringLiteral("Посмотреть имя и результат лучшего игрока"));
     game->addSeparator();
-    connect(AddCommand(game, ID_APP_EXIT, QStringLiteral("В&ыход"), QStringLiteral("Выйти из игры")),
-            &QAction::triggered, this, [this] { app_.OnAppExit(); });
+    AddCommand(game, ID_APP_EXIT, QStringLiteral("В&ыход"), QStringLiteral("Выйти из игры"));
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
-    connect(AddCommand(settings, ID_CONTROLS, QStringLiteral("&Управление"),
-                       QStringLiteral("Настройка управления")),
-            &QAction::triggered, this, [this] { app_.OnControls(); });
+    AddCommand(settings, ID_CONTROLS, QStringLiteral("&Управление"), QStringLiteral("Настройка управления"));
     QAction* sounds = AddCommand(settings, ID_SOUNDS, QStringLiteral("Звуки"),
                                  QStringLiteral("Вкл\\выкл звука"));
     sounds->setCheckable(true);
-    connect(sounds, &QAction::triggered, this, [this] { app_.OnSounds(); });
     // The check mark is brought up to date whenever the menu opens.
     connect(settings, &QMenu::aboutToShow, this, &CMainFrame::UpdateSoundCheck);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    connect(AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Zarnok..."),
-                       QStringLiteral("Показать имя автора и версию программы")),
-            &QAction::triggered, this, [this] { app_.OnAppAbout(); });
+    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Zarnok..."),
+               QStringLiteral("Показать имя автора и версию программы"));
 
     menus_ = {game, settings, help};
     UpdateSoundCheck();
@@ -136,20 +127,20 @@ void CMainFrame::UpdateTitle(const QString& documentTitle) {
 }
 
 void CMainFrame::UpdateSoundCheck() {
-    if (QAction* sounds = Command(ID_SOUNDS)) sounds->setChecked((app_.World().soundOn & 1) != 0);
+    if (QAction* sounds = Command(ID_SOUNDS)) sounds->setChecked((world_.soundOn & 1) != 0);
 }
 
 // The question comes before the frame is on screen and before the game's
 // timer runs; a failed switch is told in words and the game goes on.
-bool CMainFrame::Create() {
+bool CMainFrame::Create(bool allowModeSwitch) {
     CDisplayModeDlg dialog;
-    const int choice = app_.Modal().Run(dialog);
+    const int choice = modal_.Run(dialog);
     view_->SetVirtualDisplay(choice == Resolution800x600);
-    display_.AllowModeChange(app_.DisplayModeSwitchAllowed());
+    display_.AllowModeChange(allowModeSwitch);
     const QString failure = display_.Apply(choice);
     if (!failure.isEmpty()) {
         GameMessageBox box(failure, failure, MessageButtons::Ok, MessageIcon::Stop);
-        app_.Modal().Run(box);
+        modal_.Run(box);
     }
     return true;
 }

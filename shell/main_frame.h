@@ -9,8 +9,9 @@
 
 #include "shell/display_mode.h"
 
-class CZarnokApp;
+struct GameWorld;
 class CZarnokView;
+class ModalRunner;
 class QAction;
 class QLabel;
 class QMenu;
@@ -30,12 +31,16 @@ enum CommandId : int {
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CZarnokApp& app);
+    // The frame shows `world` in its view and runs its dialogs through
+    // `modal`. Its menu items only name commands: whoever owns the frame
+    // connects Command(id) to what the command does.
+    CMainFrame(GameWorld& world, ModalRunner& modal);
     ~CMainFrame() override;
 
     // The rest of the frame's creation: asks for the resolution and takes
-    // the screen. Returns false when the frame cannot be made.
-    bool Create();
+    // the screen (only when `allowModeSwitch`). Returns false when the frame
+    // cannot be made.
+    bool Create(bool allowModeSwitch);
 
     // Shows the frame maximised (over the whole screen when it was taken)
     // and gives the view the keyboard.
@@ -66,7 +71,8 @@ private:
     void BuildStatusBar();
     QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt);
 
-    CZarnokApp& app_;
+    GameWorld& world_;
+    ModalRunner& modal_;
     CZarnokView* view_;
     std::map<int, QAction*> commands_;
     std::vector<QMenu*> menus_;

@@ -1,33 +1,60 @@
 // zarnok_app.cpp -- start-up and the menu's commands.
 #include "shell/zarnok_app.h"
 
+#include <QAction>
 #include <QApplication>
+
+#include <utility>
 
 #include "game/level_file.h"
 #include "game/sound.h"
 #include "game/world.h"
 #include "shell/about_dlg.h"
 #include "shell/controls_dlg.h"
+#include "shell/gamepad_input.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/zarnok_view.h"
 
 CZarnokApp::CZarnokApp()
     : world_(std::make_unique<GameWorld>()),
-      controlsDlg_(std::make_unique<CControlsDlg>(*world_)) {}
+      controlsDlg_(std::make_unique<CControlsDlg>(*world_)),
+      gamepad_(std::make_unique<GamepadInput>(*this)) {}
 
-// The frame goes first: it gives the screen back before the world goes.
-CZarnokApp::~CZarnokApp() { frame_.reset(); }
+// The frame goes first: it gives the screen back before the world goes, and
+// its sound is done with SDL before the pads let go of SDL's events.
+CZarnokApp::~CZarnokApp() {
+    frame_.reset();
+    gamepad_.reset();
+}
 
 bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Zarnok"));
     QApplication::setWindowIcon(ApplicationIcon());
 
-    frame_ = std::make_unique<CMainFrame>(*this);
-    if (!frame_->Create()) return false;
+    frame_ = std::make_unique<CMainFrame>(*world_, modal_);
+    ConnectCommands();
+    if (!frame_->Create(allowModeSwitch_)) return false;
     OnFileNew();
     frame_->ShowMaximised();
     return true;
+}
+
+// The menu's command map: each item's id and the handler it runs.
+void CZarnokApp::ConnectCommands() {
+    using Handler = void (CZarnokApp::*)();
+    const std::pair<int, Handler> commands[] = {
+        {ID_FILE_NEW, &CZarnokApp::OnFileNew},
+        {ID_GAME_PAUSE, &CZarnokApp::OnPause},
+        {ID_BEST_PLAYER, &CZarnokApp::OnBestPlayer},
+        {ID_APP_EXIT, &CZarnokApp::OnAppExit},
+        {ID_CONTROLS, &CZarnokApp::OnControls},
+        {ID_SOUNDS, &CZarnokApp::OnSounds},
+        {ID_APP_ABOUT, &CZarnokApp::OnAppAbout},
+    };
+    for (const auto& [id, handler] : commands)
+        QObject::connect(frame_->Command(id), &QAction::triggered, frame_.get(),
+                         [this, handler = handler] { (this->*handler)(); });
 }
 
 void CZarnokApp::OnFileNew() {

@@ -10,6 +10,7 @@
 struct GameWorld;
 class CControlsDlg;
 class CMainFrame;
+class GamepadInput;
 
 class CZarnokApp {
 public:
@@ -34,6 +35,7 @@ public:
     CZarnokDoc& Doc() { return doc_; }
     CMainFrame* Frame() { return frame_.get(); }
     CControlsDlg& ControlsDialog() { return *controlsDlg_; }
+    GamepadInput& Gamepad() { return *gamepad_; }
 
     // Menu commands.
     void OnFileNew();
@@ -45,10 +47,13 @@ public:
     void OnAppAbout();
 
 private:
+    void ConnectCommands();
+
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
     std::unique_ptr<CControlsDlg> controlsDlg_;  // one for the whole process
     CZarnokDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
     bool allowModeSwitch_ = false;
+    std::unique_ptr<GamepadInput> gamepad_;  // drives the frame and its dialogs
 };

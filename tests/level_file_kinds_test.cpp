@@ -23,6 +23,7 @@
 #include "game/level_file.h"
 #include "game/progression.h"
 #include "game/world.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 
@@ -30,8 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
-constexpr char WriteOpenFailedText[] = "Не удалось открыть файл \"Data.dat\" для записи.";
+constexpr const char* OpenFailedText = expected::OpenFailedText;
+constexpr const char* WriteOpenFailedText = expected::WriteOpenFailedText;
 
 // Unblocks a reader stuck in open() or read() on `fifo` if it is still
 // there when the grace time is up, and remembers that it had to.
@@ -188,7 +189,7 @@ TEST(LevelFileKinds, EveryOperationRefusesAFileThatIsNotRegularWithoutWaiting) {
         ASSERT_EQ(host.messages.size(), 4u);
         EXPECT_EQ(host.messages[1].text, OpenFailedText);
         EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
-        EXPECT_EQ(host.messages[2].caption, "Ошибка");  // the best record cannot be read
+        EXPECT_EQ(host.messages[2].caption, expected::ErrorCaption);  // the best record cannot be read
         EXPECT_EQ(host.messages[3].text, WriteOpenFailedText);
         EXPECT_EQ(host.messages[3].icon, MessageIcon::Warning);
         dir.CloseSocket();
@@ -225,7 +226,7 @@ TEST(LevelFileKinds, AFifoSwappedInDuringAGameIsRefusedAtTheNextLevelAndAtGameOv
     GameOver(world, host);
     EXPECT_EQ(host.nameDialogs, 0);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].caption, "Вопрос");
+    EXPECT_EQ(host.messages[0].caption, expected::PlayAgainCaption);
     EXPECT_FALSE(watchdog.Fired()) << "the game blocked on the swapped-in FIFO";
 }
 

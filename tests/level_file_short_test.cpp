@@ -10,6 +10,7 @@
 
 #include "game/level_file.h"
 #include "game/world.h"
+#include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 #include "tools/common/world_hash.h"
@@ -34,8 +35,7 @@ std::vector<uint8_t> MarkedFile(size_t size) {
 }
 
 std::string RefusedLevelText(int level) {
-    return "Файл \"Data.dat\" повреждён или неполон: в нём нет уровня " + std::to_string(level) +
-           " целиком.";
+    return expected::LevelCutTextStart + std::to_string(level) + expected::LevelCutTextEnd;
 }
 
 // A world whose every loaded field differs from what any record holds.
@@ -71,9 +71,9 @@ struct ShortCase {
 };
 
 const ShortCase ShortCases[] = {
-    {RecordSize, 1, 0, "В файле \"Data.dat\" нет рекорда."},
-    {2 * RecordSize, 2, 0, "В файле \"Data.dat\" нет рекорда."},
-    {6 * RecordSize, 6, 0, "В файле \"Data.dat\" нет рекорда."},
+    {RecordSize, 1, 0, expected::NoBestRecordText},
+    {2 * RecordSize, 2, 0, expected::NoBestRecordText},
+    {6 * RecordSize, 6, 0, expected::NoBestRecordText},
     {31150, 6, 1500, "Ivan" + std::string(2 + 1, ' ') + "набрал(а) 1500"},   // six name bytes
     {FileSize - 1, 6, 1500, "Ivan" + std::string(15 + 1, ' ') + "набрал(а) 1500"},  // nineteen
 };
@@ -100,7 +100,7 @@ TEST(LevelFileShort, EachLevelHeldWholeLoadsAndTheOthersAreRefusedUntouched) {
                 EXPECT_EQ(WorldHash(world), refusedHash);
                 ASSERT_EQ(host.messages.size(), 2u);
                 EXPECT_EQ(host.messages[1].text, RefusedLevelText(level));
-                EXPECT_EQ(host.messages[1].caption, "Ошибка");
+                EXPECT_EQ(host.messages[1].caption, expected::ErrorCaption);
                 EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
             }
         }
@@ -122,7 +122,7 @@ TEST(LevelFileShort, BestRecordReadsWhatIsThereAndIsNeverWritten) {
         EXPECT_TRUE(ShowBestPlayer(world, host));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].text, c.bestMessage);
-        EXPECT_EQ(host.messages[0].caption, "Лучший игрок");
+        EXPECT_EQ(host.messages[0].caption, expected::BestPlayerCaption);
         EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
 
         world.score = 9000;
@@ -130,8 +130,7 @@ TEST(LevelFileShort, BestRecordReadsWhatIsThereAndIsNeverWritten) {
         EXPECT_FALSE(WriteBestRecord(world, host));
         EXPECT_EQ(file.Bytes(), before);
         ASSERT_EQ(host.messages.size(), 2u);
-        EXPECT_EQ(host.messages[1].text,
-                  "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.");
+        EXPECT_EQ(host.messages[1].text, expected::WriteShortFileText);
         EXPECT_EQ(host.messages[1].icon, MessageIcon::Warning);
     }
 }

@@ -89,10 +89,10 @@ TEST(PlainBlit, CameraAndFarAwayPositions) {
     world->cameraTop = -50;
     const SpriteInfo& ledge = *FindSprite(SpriteLedge);
     for (int32_t x : {1000 - ledge.width, 1800, 1000 - ledge.width + 1}) {
-        BlitSprite(*world, x, 100, SpriteLedge, ledge.width, ledge.height);
+        BlitSprite(WorldCanvas(*world), x, 100, SpriteLedge);
         EXPECT_TRUE(DrawnPixels(*world).empty()) << x;  // the last column at px 0 is cut too
     }
-    BlitSprite(*world, 1799, 100, SpriteLedge, ledge.width, ledge.height);
+    BlitSprite(WorldCanvas(*world), 1799, 100, SpriteLedge);
     const auto drawn = DrawnPixels(*world);
     ASSERT_FALSE(drawn.empty());
     for (const Drawn& d : drawn) {
@@ -106,14 +106,14 @@ TEST(MirroredBlit, HostileCoordinatesWrapLikeTheMachine) {
     auto world = GroundWorld();
     world->cameraLeft = Min;
     world->cameraTop = Max;
-    BlitSprite(*world, Max, -5, SpriteLedge, 120, 30);
-    BlitSpriteRotated(*world, 0, 0, SpriteRifle, 35, 13, 1e30f, Min);
-    BlitSpriteRotated(*world, 0, 0, SpriteRifle, 35, 13, std::nanf(""), 1);
+    BlitSprite(WorldCanvas(*world), Max, -5, SpriteLedge);
+    BlitSpriteRotated(WorldCanvas(*world), 0, 0, SpriteRifle, 1e30f, Min);
+    BlitSpriteRotated(WorldCanvas(*world), 0, 0, SpriteRifle, std::nanf(""), 1);
     EXPECT_TRUE(DrawnPixels(*world).empty());
 
     // sx = 7 - Min wraps to Min + 7, sy = Min - Max wraps to 1. With a step of
     // Max the running column wraps too: columns 1, 3 and 5 land on 6, 4, 2.
-    BlitSpriteMirrored(*world, 7, Min, SpriteTorso, 9, 17, Max);
+    BlitSpriteMirrored(WorldCanvas(*world), 7, Min, SpriteTorso, Max);
     const std::span<const uint32_t> torso = SpritePixels(SpriteTorso);
     std::vector<Drawn> expected;
     for (int32_t i = 0; i < 16; ++i)
@@ -153,27 +153,31 @@ TEST(MirroredBlit, StepMinusOneGrowsToTheLeft) {
     EXPECT_EQ(DrawnPixels(*world).size(), 10u);  // columns 1..5 of two rows
 }
 
+// The torso used to be placed as 9 x 17: the catalogue's 9 x 16 draws the same.
 TEST(MirroredBlit, TorsoRequestedOneRowLongerDrawsNothingMore) {
     auto exact = GroundWorld();
     auto longer = GroundWorld();
-    BlitSpriteMirrored(*exact, 300, 200, SpriteTorso, 9, 16, -1);
-    BlitSpriteMirrored(*longer, 300, 200, SpriteTorso, 9, 17, -1);
+    auto catalogue = GroundWorld();
+    BlitPixelsMirrored(exact->frameBuffer, 300, 200, SpritePixels(SpriteTorso), 9, 16, -1);
+    BlitPixelsMirrored(longer->frameBuffer, 300, 200, SpritePixels(SpriteTorso), 9, 17, -1);
+    BlitSpriteMirrored(WorldCanvas(*catalogue), 300, 200, SpriteTorso, -1);
     EXPECT_FALSE(DrawnPixels(*exact).empty());
     EXPECT_EQ(exact->frameBuffer.pixels, longer->frameBuffer.pixels);
+    EXPECT_EQ(exact->frameBuffer.pixels, catalogue->frameBuffer.pixels);
 }
 
 TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
     for (SpriteId id : RotatedSprites) {
-        const SpriteInfo& info = *FindSprite(id);
+        ASSERT_NE(FindSprite(id), nullptr) << id;
         auto plain = GroundWorld(), turned = GroundWorld();
-        BlitSprite(*plain, 200, 100, id, info.width, info.height);
-        BlitSpriteRotated(*turned, 200, 100, id, info.width, info.height, 0.0f, 1);
+        BlitSprite(WorldCanvas(*plain), 200, 100, id);
+        BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, 1);
         EXPECT_EQ(turned->frameBuffer.pixels, plain->frameBuffer.pixels) << id;
 
         auto mirrored = GroundWorld();
         turned = GroundWorld();
-        BlitSpriteMirrored(*mirrored, 200, 100, id, info.width, info.height, -1);
-        BlitSpriteRotated(*turned, 200, 100, id, info.width, info.height, 0.0f, -1);
+        BlitSpriteMirrored(WorldCanvas(*mirrored), 200, 100, id, -1);
+        BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, -1);
         EXPECT_EQ(turned->frameBuffer.pixels, mirrored->frameBuffer.pixels) << id;
     }
     // An opaque pivot is still left out.
@@ -239,7 +243,7 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
                 for (int32_t facing : {1, -1}) {
                     LiteralRotatedBlit(expected->frameBuffer, p.x, p.y, pixels, info.width, info.height,
                                        angle, facing);
-                    BlitSpriteRotated(*actual, p.x + 7, p.y - 3, id, info.width, info.height, angle, facing);
+                    BlitSpriteRotated(WorldCanvas(*actual), p.x + 7, p.y - 3, id, angle, facing);
                     ASSERT_EQ(FirstDifference(*actual, *expected), "")
                         << "sprite " << id << " pivot " << p.x << "," << p.y << " angle " << angle
                         << " facing " << facing;
@@ -247,15 +251,16 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
     }
     EXPECT_GT(DrawnPixels(*actual).size(), 5000u);  // the sweep really drew
 
-    // Requests the cache does not hold, and mirror factors the game never uses.
+    // Pictures the cache does not hold (a plain catalogue sprite turned, and
+    // one of the test's own), and mirror factors the game never uses.
     const std::vector<uint32_t> pic = Numbered(7, 5);
     for (float angle : angles)
         for (int32_t facing : {0, 2, -3}) {
             LiteralRotatedBlit(expected->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
             BlitPixelsRotated(actual->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
-            LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteMosquitoB), 50, 20, angle,
+            LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteLedge), 120, 30, angle,
                                facing);
-            BlitSpriteRotated(*actual, 107, 397, SpriteMosquitoB, 50, 20, angle, facing);
+            BlitSpriteRotated(WorldCanvas(*actual), 107, 397, SpriteLedge, angle, facing);
             ASSERT_EQ(FirstDifference(*actual, *expected), "") << "angle " << angle << " facing " << facing;
         }
 }

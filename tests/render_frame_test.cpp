@@ -32,13 +32,13 @@ private:
 TEST(FrameTints, AreOredIntoTheirChannelOverTheWholeFrame) {
     auto world = WorldFilledWith(0x00336699);
     world->player.damageTint = 200;
-    ApplyDamageTint(*world);
+    ApplyDamageTint(world->frameBuffer, world->player.damageTint);
     EXPECT_EQ(world->frameBuffer.at(0, 0), 0x00FB6699u);
     EXPECT_EQ(world->frameBuffer.at(799, 499), 0x00FB6699u);
 
     world = WorldFilledWith(0x00336699);
     world->player.invulnerableTicks = 255;
-    ApplyProtectionTint(*world);
+    ApplyProtectionTint(world->frameBuffer, world->player.invulnerableTicks);
     EXPECT_EQ(world->frameBuffer.at(400, 0), 0x0033FF99u);
     EXPECT_EQ(world->frameBuffer.at(0, 499), 0x0033FF99u);
 
@@ -46,8 +46,8 @@ TEST(FrameTints, AreOredIntoTheirChannelOverTheWholeFrame) {
     world = WorldFilledWith(0x00FEFEFE);
     world->player.damageTint = 1;
     world->player.invulnerableTicks = 1;
-    ApplyDamageTint(*world);
-    ApplyProtectionTint(*world);
+    ApplyDamageTint(world->frameBuffer, world->player.damageTint);
+    ApplyProtectionTint(world->frameBuffer, world->player.invulnerableTicks);
     EXPECT_EQ(world->frameBuffer.at(123, 321), 0x00FFFFFEu);
 }
 
@@ -55,7 +55,7 @@ TEST(FrameBackground, IsTheTopOfTheSkyUnscrolled) {
     auto world = WorldFilledWith(0x00ABCDEF);
     world->cameraLeft = 5000;
     world->cameraTop = -777;
-    FillBackground(*world);
+    FillBackground(world->frameBuffer);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     ASSERT_EQ(sky.size(), 800u * 523u);
     EXPECT_TRUE(std::equal(world->frameBuffer.pixels.begin(), world->frameBuffer.pixels.end(), sky.begin()));
@@ -75,6 +75,9 @@ TEST(MapPicture, CentresThePictureAndRaisesIt50) {
         MapPicture(surface);
         EXPECT_EQ(surface.OriginX(), c.ox) << c.cx;
         EXPECT_EQ(surface.OriginY(), c.oy) << c.cy;
+        const PictureOrigin origin = PictureOriginFor(c.cx, c.cy);
+        EXPECT_EQ(origin.x, c.ox) << c.cx;
+        EXPECT_EQ(origin.y, c.oy) << c.cy;
     }
 }
 
@@ -84,7 +87,7 @@ TEST(PresentFrame, CopiesTheWholeFrameAtThePictureOrigin) {
     world->frameBuffer.at(799, 499) = 0x00020202;
     RecordingSurface surface(1000, 700);
     MapPicture(surface);
-    PresentFrame(*world, surface);
+    PresentFrame(world->frameBuffer, surface);
     ASSERT_EQ(surface.calls.size(), 1u);
     EXPECT_EQ(surface.calls[0].kind, SurfaceCall::Pixels);
     EXPECT_EQ(surface.calls[0].right, 800);

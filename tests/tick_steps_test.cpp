@@ -133,7 +133,9 @@ TEST_F(TickStepsTest, FallingPastTheDeathPlaneInTheMiddleOfAJump) {
         }
         RunTimerTick(world, host);
         if (world.gameRunning == 0) deathTick = tick;
-        if (tick == 5) EXPECT_EQ(world.player.y, 545);  // the top of the jump
+        if (tick == 5) {
+            EXPECT_EQ(world.player.y, 545);  // the top of the jump
+        }
     }
     // 5 ticks of 20 up and 10 down, then 10 down a tick until past 600.
     EXPECT_EQ(deathTick, 11);

@@ -94,12 +94,12 @@ inline bool CopyGameSounds(const QString& folder) {
 
 // The samples of a 16-bit mono WAV file, as SDL reads it.
 inline std::vector<int16_t> WavSamples(const char* path) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* data = nullptr;
     Uint32 length = 0;
     std::vector<int16_t> samples;
-    if (SDL_LoadWAV(path, &spec, &data, &length) == nullptr) return samples;
-    if (spec.format == AUDIO_S16LSB && spec.channels == 1 && spec.freq == Rate) {
+    if (SDL_LoadWAV(path, &format, &data, &length) == nullptr) return samples;
+    if (format.format == AUDIO_S16LSB && format.channels == 1 && format.freq == Rate) {
         for (Uint32 i = 0; i + 1 < length; i += 2)
             samples.push_back(int16_t(uint16_t(data[i] | (data[i + 1] << 8))));
     }

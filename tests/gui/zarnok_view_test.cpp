@@ -139,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(TodaysScreens, VirtualDisplayTest,
                          ::testing::Values(ScreenCase{{1920, 1030}, 0, 1.9},
                                            ScreenCase{{2560, 1390}, 2, 2.0},
                                            ScreenCase{{3840, 2110}, 3, 3.0}),
-                         [](const ::testing::TestParamInfo<ScreenCase>& info) {
-                             return std::to_string(info.param.client.width()) + "x" +
-                                    std::to_string(info.param.client.height());
+                         [](const ::testing::TestParamInfo<ScreenCase>& screen) {
+                             return std::to_string(screen.param.client.width()) + "x" +
+                                    std::to_string(screen.param.client.height());
                          });
 
 TEST_F(ViewPresentationTest, WithoutTheVirtualDisplayEveryGamePixelIsOneLogicalPixel) {

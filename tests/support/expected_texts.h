@@ -33,6 +33,14 @@ constexpr char SponsorText[] =
     "современных комаров.";
 constexpr char ErrorCaption[] = "Ошибка";
 constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
+constexpr char LevelCutTextStart[] = "Файл \"Data.dat\" повреждён или неполон: в нём нет уровня ";
+constexpr char LevelCutTextEnd[] = " целиком.";
+constexpr char BestUnreadableText[] = "Не удалось прочитать рекорд из файла \"Data.dat\".";
+constexpr char NoBestRecordText[] = "В файле \"Data.dat\" нет рекорда.";
+constexpr char WriteOpenFailedText[] = "Не удалось открыть файл \"Data.dat\" для записи.";
+constexpr char WriteShortFileText[] = "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.";
+constexpr char WriteFailedText[] = "Не удалось записать рекорд в файл \"Data.dat\".";
+constexpr char BestPlayerCaption[] = "Лучший игрок";
 
 constexpr char HudHealthLabel[] = "Жизнь:";
 constexpr char HudScoreLabel[] = "Очки:";

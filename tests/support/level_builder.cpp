@@ -1,4 +1,4 @@
-// level_builder.cpp -- writes the little-endian, packed records of Data.dat.
+// level_builder.cpp -- Data.dat files from level sketches, through the game's own codec.
 #include "tests/support/level_builder.h"
 
 #include <unistd.h>
@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <span>
 
 #include "game/level_file.h"
+#include "game/level_record.h"
 
 namespace {
 
@@ -18,35 +20,31 @@ void PutInt32(std::vector<uint8_t>& out, size_t at, int32_t value) {
     }
 }
 
-template <typename Element, typename KindField>
-void PutElements(std::vector<uint8_t>& out, size_t at, const std::vector<Element>& elements,
-                 size_t capacity, KindField kind) {
-    for (size_t i = 0; i < elements.size() && i < capacity; ++i) {
-        const size_t entry = at + i * size_t(ElementEntrySize);
-        out[entry] = elements[i].*kind;
-        PutInt32(out, entry + 1, elements[i].x);
-        PutInt32(out, entry + 5, elements[i].y);
+// The listed elements in the first slots of a table, the rest left empty.
+template <typename Element, size_t N, typename KindField>
+void FillEntries(std::array<ElementEntry, N>& entries, const std::vector<Element>& elements,
+                 KindField kind) {
+    for (size_t i = 0; i < elements.size() && i < N; ++i) {
+        entries[i] = ElementEntry{elements[i].*kind, elements[i].x, elements[i].y};
     }
 }
 
-void PutLevel(std::vector<uint8_t>& out, size_t at, const LevelSketch& level) {
-    PutInt32(out, at + 0, level.startX);
-    PutInt32(out, at + 4, level.startY);
-    PutInt32(out, at + 8, level.facing);
-    PutElements(out, at + size_t(PlatformsOffset), level.platforms, MaxPlatforms, &Platform::type);
-    PutElements(out, at + size_t(DecorationsOffset), level.decorations, MaxDecorations,
-                &Decoration::type);
-    PutElements(out, at + size_t(PickupsOffset), level.pickups, MaxPickups, &Pickup::type);
-    PutElements(out, at + size_t(NestsOffset), level.nests, MaxNests, &Nest::spawnTimer);
-    for (size_t i = 0; i < level.mosquitoes.size() && i < size_t(MaxMosquitoes); ++i) {
-        const size_t entry = at + size_t(MosquitoesOffset) + i * size_t(MosquitoEntrySize);
-        out[entry] = level.mosquitoes[i].alive;
-        PutInt32(out, entry + 1, level.mosquitoes[i].dir);
-        PutInt32(out, entry + 5, level.mosquitoes[i].x);
-        PutInt32(out, entry + 9, level.mosquitoes[i].y);
+LevelRecord RecordOf(const LevelSketch& level) {
+    LevelRecord record;
+    record.startX = level.startX;
+    record.startY = level.startY;
+    record.facing = level.facing;
+    FillEntries(record.platforms, level.platforms, &Platform::type);
+    FillEntries(record.decorations, level.decorations, &Decoration::type);
+    FillEntries(record.pickups, level.pickups, &Pickup::type);
+    FillEntries(record.nests, level.nests, &Nest::spawnTimer);
+    for (size_t i = 0; i < level.mosquitoes.size() && i < record.mosquitoes.size(); ++i) {
+        const Mosquito& m = level.mosquitoes[i];
+        record.mosquitoes[i] = MosquitoEntry{m.alive, m.dir, m.x, m.y};
     }
-    PutInt32(out, at + size_t(GoalOffset), level.goal.x);
-    PutInt32(out, at + size_t(GoalOffset) + 4, level.goal.y);
+    record.goalX = level.goal.x;
+    record.goalY = level.goal.y;
+    return record;
 }
 
 int folderCounter = 0;
@@ -56,7 +54,9 @@ int folderCounter = 0;
 std::vector<uint8_t> BuildDataFile(const DataFileSketch& sketch) {
     std::vector<uint8_t> out(size_t(DataFileSize), 0);
     for (size_t k = 0; k < size_t(LevelCount); ++k) {
-        PutLevel(out, k * size_t(LevelRecordSize), sketch.levels[k]);
+        EncodeLevel(RecordOf(sketch.levels[k]),
+                    std::span<uint8_t, LevelRecordSize>(out.data() + k * size_t(LevelRecordSize),
+                                                        size_t(LevelRecordSize)));
     }
     PutInt32(out, size_t(BestScoreOffset), sketch.bestScore);
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {

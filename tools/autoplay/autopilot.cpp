@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "game/weapon.h"
 #include "game/world.h"
 #include "input/key_bindings.h"
 
@@ -177,7 +178,7 @@ void Autopilot::DriveFire(const GameWorld& world) {
     const PlayerState& p = world.player;
     const bool shoot = fireMode_ == RouteStep::FireOn ||
                        (fireMode_ == RouteStep::FireAuto && hasTarget_ && std::fabs(aimError_) < FireSlack);
-    const bool firing = p.fireState == 1 || p.fireState == 2;
+    const bool firing = p.fireState == RifleShotDue || p.fireState == RifleBetweenShots;
     if (shoot && !firing && p.rounds > 0) {
         Key(true, VK_Control);
     } else if (!shoot && firing) {

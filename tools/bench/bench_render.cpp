@@ -14,7 +14,7 @@ namespace {
 
 std::unique_ptr<GameWorld> FreshWorld() {
     auto world = std::make_unique<GameWorld>();
-    FillBackground(*world);
+    FillBackground(world->frameBuffer);
     return world;
 }
 
@@ -24,9 +24,9 @@ void BM_FrameFloor(benchmark::State& state) {
     world->player.damageTint = 200;
     world->player.invulnerableTicks = 40;
     for (auto _ : state) {
-        FillBackground(*world);
-        ApplyDamageTint(*world);
-        ApplyProtectionTint(*world);
+        FillBackground(world->frameBuffer);
+        ApplyDamageTint(world->frameBuffer, world->player.damageTint);
+        ApplyProtectionTint(world->frameBuffer, world->player.invulnerableTicks);
         benchmark::DoNotOptimize(world->frameBuffer.pixels.data());
         benchmark::ClobberMemory();
     }
@@ -36,7 +36,7 @@ BENCHMARK(BM_FrameFloor);
 void BM_BlitLedge(benchmark::State& state) {
     auto world = FreshWorld();
     for (auto _ : state) {
-        BlitSprite(*world, 340, 300, SpriteLedge, 120, 30);
+        BlitSprite(WorldCanvas(*world), 340, 300, SpriteLedge);
         benchmark::ClobberMemory();
     }
 }
@@ -46,7 +46,7 @@ BENCHMARK(BM_BlitLedge);
 void BM_BlitLedgeOffScreen(benchmark::State& state) {
     auto world = FreshWorld();
     for (auto _ : state) {
-        BlitSprite(*world, 5000, 300, SpriteLedge, 120, 30);
+        BlitSprite(WorldCanvas(*world), 5000, 300, SpriteLedge);
         benchmark::ClobberMemory();
     }
 }
@@ -55,7 +55,7 @@ BENCHMARK(BM_BlitLedgeOffScreen);
 void BM_BlitStrideLegsMirrored(benchmark::State& state) {
     auto world = FreshWorld();
     for (auto _ : state) {
-        BlitSpriteMirrored(*world, 402, 279, SpriteLegsStride, 18, 21, -1);
+        BlitSpriteMirrored(WorldCanvas(*world), 402, 279, SpriteLegsStride, -1);
         benchmark::ClobberMemory();
     }
 }
@@ -66,7 +66,7 @@ void BM_BlitMosquitoRotated(benchmark::State& state) {
     auto world = FreshWorld();
     const float heading = float(state.range(0)) / 1000.0f;
     for (auto _ : state) {
-        BlitSpriteRotated(*world, 400, 250, SpriteMosquitoA, 50, 25, heading, 1);
+        BlitSpriteRotated(WorldCanvas(*world), 400, 250, SpriteMosquitoA, heading, 1);
         benchmark::ClobberMemory();
     }
 }
@@ -77,22 +77,19 @@ void BM_BlitSwarm(benchmark::State& state) {
     auto world = FreshWorld();
     for (auto _ : state) {
         for (int k = 0; k < MaxMosquitoes; ++k)
-            BlitSpriteRotated(*world, 40 + (k % 10) * 75, 30 + (k / 10) * 45,
-                              k % 2 ? SpriteMosquitoA : SpriteMosquitoB, 50, 25,
-                              0.05f * float(k), k % 3 ? 1 : -1);
+            BlitSpriteRotated(WorldCanvas(*world), 40 + (k % 10) * 75, 30 + (k / 10) * 45,
+                              k % 2 ? SpriteMosquitoA : SpriteMosquitoB, 0.05f * float(k),
+                              k % 3 ? 1 : -1);
         benchmark::ClobberMemory();
     }
 }
 BENCHMARK(BM_BlitSwarm);
 
 void BM_DrawHud(benchmark::State& state) {
-    auto world = FreshWorld();
-    world->player.spareMagazines = 4;
-    world->player.health = 63;
-    world->score = -12345;
+    const HudReadings readings{.spareMagazines = 4, .health = 63, .score = -12345};
     RecordingSurface surface(1024, 768);
     for (auto _ : state) {
-        DrawHud(*world, surface);
+        DrawHud(surface, readings);
         surface.ClearCalls();
     }
 }

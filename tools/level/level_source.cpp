@@ -568,54 +568,6 @@ int TableCapacity(Table table) {
 
 const char* TableName(Table table) { return Info(table).name; }
 
-void EncodeLevel(const LevelRecord& level, std::span<uint8_t, LevelRecordSize> out) {
-    ByteWriter w(out);
-    w.Int32(level.startX);
-    w.Int32(level.startY);
-    w.Int32(level.facing);
-    for (Table t : {Table::Platforms, Table::Decorations, Table::Pickups, Table::Nests}) {
-        const ElementEntry* slots = ElementSlots(level, t);
-        for (int i = 0; i < TableCapacity(t); ++i) {
-            w.Byte(slots[i].kind);
-            w.Int32(slots[i].x);
-            w.Int32(slots[i].y);
-        }
-    }
-    for (const MosquitoEntry& m : level.mosquitoes) {
-        w.Byte(m.alive);
-        w.Int32(m.dir);
-        w.Int32(m.x);
-        w.Int32(m.y);
-    }
-    w.Int32(level.goalX);
-    w.Int32(level.goalY);
-}
-
-LevelRecord DecodeLevel(std::span<const uint8_t, LevelRecordSize> in) {
-    LevelRecord level;
-    ByteReader r(in);
-    level.startX = r.Int32();
-    level.startY = r.Int32();
-    level.facing = r.Int32();
-    for (Table t : {Table::Platforms, Table::Decorations, Table::Pickups, Table::Nests}) {
-        ElementEntry* slots = ElementSlots(level, t);
-        for (int i = 0; i < TableCapacity(t); ++i) {
-            slots[i].kind = r.Byte();
-            slots[i].x = r.Int32();
-            slots[i].y = r.Int32();
-        }
-    }
-    for (MosquitoEntry& m : level.mosquitoes) {
-        m.alive = r.Byte();
-        m.dir = r.Int32();
-        m.x = r.Int32();
-        m.y = r.Int32();
-    }
-    level.goalX = r.Int32();
-    level.goalY = r.Int32();
-    return level;
-}
-
 std::vector<uint8_t> EncodeDataFile(const DataFile& data) {
     std::vector<uint8_t> bytes(size_t(DataFileSize), 0);
     for (size_t k = 0; k < data.levels.size(); ++k) {

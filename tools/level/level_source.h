@@ -17,39 +17,10 @@
 
 namespace levelsource {
 
-// One 9-byte entry of the platform, decoration, pickup or nest table.
-struct ElementEntry {
-    uint8_t kind = 0;  // type, or a nest's spawn timer; 0 empty slot
-    int32_t x = 0;
-    int32_t y = 0;
-
-    bool operator==(const ElementEntry&) const = default;
-};
-
-// One 13-byte mosquito entry.
-struct MosquitoEntry {
-    uint8_t alive = 0;
-    int32_t dir = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-
-    bool operator==(const MosquitoEntry&) const = default;
-};
-
-struct LevelRecord {
-    int32_t startX = 0;  // soles of the soldier
-    int32_t startY = 0;
-    int32_t facing = 0;  // -1 left, 1 right
-    std::array<ElementEntry, MaxPlatforms> platforms{};
-    std::array<ElementEntry, MaxDecorations> decorations{};
-    std::array<ElementEntry, MaxPickups> pickups{};
-    std::array<ElementEntry, MaxNests> nests{};
-    std::array<MosquitoEntry, MaxMosquitoes> mosquitoes{};
-    int32_t goalX = 0;  // top-left corner of the exit
-    int32_t goalY = 0;
-
-    bool operator==(const LevelRecord&) const = default;
-};
+// The level record and its bytes are the game's own (game/level_record.h).
+using ::ElementEntry;
+using ::LevelRecord;
+using ::MosquitoEntry;
 
 struct BestRecord {
     int32_t score = 0;
@@ -77,8 +48,8 @@ int TableCapacity(Table table);
 const char* TableName(Table table);  // "platform", "decoration", ...
 
 // --- bytes -------------------------------------------------------------------
-void EncodeLevel(const LevelRecord& level, std::span<uint8_t, LevelRecordSize> out);
-LevelRecord DecodeLevel(std::span<const uint8_t, LevelRecordSize> in);
+using ::DecodeLevel;
+using ::EncodeLevel;
 std::vector<uint8_t> EncodeDataFile(const DataFile& data);
 // False when there are fewer than DataFileSize bytes; extra bytes are ignored.
 bool DecodeDataFile(std::span<const uint8_t> bytes, DataFile& data);

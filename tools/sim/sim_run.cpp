@@ -20,6 +20,7 @@
 #include "game/tick.h"
 #include "game/world_fields.h"
 #include "input/keys.h"
+#include "render/frame.h"
 #include "shell/image_surface.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
@@ -148,9 +149,8 @@ void DumpHost(std::string& out, const ScriptedHost& host) {
 
 // The picture's top-left in client pixels, where the tick's mapping puts it.
 QRect ShotRect(const ImageSurface& surface) {
-    const int32_t ox = surface.ClientWidth() / 2 - FrameWidth / 2;
-    const int32_t oy = surface.ClientHeight() / 2 - FrameHeight / 2 - 50;
-    return QRect(ox, oy, ShotWidth, ShotHeight);
+    const PictureOrigin origin = PictureOriginFor(surface.ClientWidth(), surface.ClientHeight());
+    return QRect(origin.x, origin.y, ShotWidth, ShotHeight);
 }
 
 bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream& err) {

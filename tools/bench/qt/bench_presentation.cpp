@@ -30,15 +30,12 @@ void EnsureGuiApplication() {
 // The virtual display's surface after one tick's drawing: swamp, HUD, score.
 std::unique_ptr<ImageSurface> DrawnSurface() {
     EnsureGuiApplication();
-    auto world = std::make_unique<GameWorld>();
-    world->player.health = 64;
-    world->player.spareMagazines = 4;
-    world->score = 12345;
-    FillBackground(*world);
+    auto frame = std::make_unique<FrameBuffer>();
+    FillBackground(*frame);
     auto surface = std::make_unique<ImageSurface>(800, 600);
     MapPicture(*surface);
-    PresentFrame(*world, *surface);
-    DrawHud(*world, *surface);
+    PresentFrame(*frame, *surface);
+    DrawHud(*surface, {.spareMagazines = 4, .health = 64, .score = 12345});
     return surface;
 }
 

@@ -1,5 +1,5 @@
-// world.cpp -- the small numeric helpers every part of the game shares.
-#include "game/world.h"
+// numeric.cpp -- the small numeric helpers every part of the game shares.
+#include "game/numeric.h"
 
 #include <cmath>
 #include <limits>

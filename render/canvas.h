@@ -1,0 +1,26 @@
+// canvas.h -- what the level is drawn into: the frame buffer seen through the camera.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int32_t FrameWidth = 800;   // px, frame buffer and visible level
+constexpr int32_t FrameHeight = 500;  // px
+
+constexpr uint32_t TransparentKey = 0x00FFFFFF;  // sprite colour never copied
+
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top.
+struct FrameBuffer {
+    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
+    uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+    uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+};
+
+// The frame and where the camera stands over the level. A canvas is a view
+// of a few words and is passed by value; the frame it names is drawn on.
+struct Canvas {
+    FrameBuffer& frame;
+    int32_t cameraLeft = 0;  // level x at the frame's left edge
+    int32_t cameraTop = 0;   // level y at the frame's top edge
+};
