@@ -16,7 +16,8 @@ constexpr char LicenceText[] =
     "Никаких гарантий не предоставляется.\n";
 
 std::string HelpText(const std::string& programName) {
-    return "Использование: " + programName + " [ПАРАМЕТР]\n"
+    return "Использование: " + programName +
+           " [ПАРАМЕТР]\n"
            "Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.\n"
            "\n"
            "  --switch-display-mode  при выборе «800x600» действительно переключать\n"
@@ -40,8 +41,8 @@ CommandLineOutcome Answer(std::string text) {
 CommandLineOutcome Refuse(const std::string& programName, const std::string& problem) {
     CommandLineOutcome outcome;
     outcome.exitStatus = CommandLineUsageError;
-    outcome.standardError = programName + ": " + problem + "\n" +
-                            "Подробнее: " + programName + " --help\n";
+    outcome.standardError = programName + ": " + problem + "\n" + "Подробнее: " + programName +
+                            " --help\n";
     return outcome;
 }
 

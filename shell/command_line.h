@@ -15,10 +15,10 @@ struct CommandLineOptions {
 
 // What main() does after reading the command line.
 struct CommandLineOutcome {
-    bool runGame = false;       // false: print and exit with exitStatus
-    int exitStatus = 0;         // 0 answered, 2 bad command line
-    std::string standardOutput; // printed on stdout before exiting
-    std::string standardError;  // printed on stderr before exiting
+    bool runGame = false;        // false: print and exit with exitStatus
+    int exitStatus = 0;          // 0 answered, 2 bad command line
+    std::string standardOutput;  // printed on stdout before exiting
+    std::string standardError;   // printed on stderr before exiting
     CommandLineOptions options;
 };
 

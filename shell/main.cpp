@@ -7,13 +7,13 @@
 
 #include "shell/command_line.h"
 #include "shell/display_mode.h"
+#include "shell/shipped_data.h"
 #include "shell/zarnok_app.h"
 
 int main(int argc, char* argv[]) {
     // The command line is answered before Qt looks for a display.
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CommandLineOutcome command =
-        ParseCommandLine(argc > 0 ? argv[0] : "zarnok", arguments);
+    const CommandLineOutcome command = ParseCommandLine(argc > 0 ? argv[0] : "zarnok", arguments);
     if (!command.runGame) {
         std::fputs(command.standardOutput.c_str(), stdout);
         std::fputs(command.standardError.c_str(), stderr);
@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
     {
         CZarnokApp app;
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
+        EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.
         if (app.InitInstance()) status = QuitSignalReceived() ? 0 : QApplication::exec();
         QuitEventLoopOnSignals();
