@@ -10,17 +10,10 @@ cmake --build build -j"$(nproc)" --target zarnok zarnok_data
 
 # The game reads Data.dat and its two sounds from the current directory and
 # writes the best player back into Data.dat, so it runs in a writable folder
-# of its own. A rebuilt level set replaces the levels but keeps the record.
+# of its own. A rebuilt level set replaces the levels but keeps the record,
+# the same way the installed game updates the player's folder.
 folder=game-folder
-mkdir -p "$folder"
-fresh=build/bin/Data.dat
-if [ ! -f "$folder/Data.dat" ] || [ "$(stat -c %s "$folder/Data.dat")" -ne 31164 ]; then
-  cp "$fresh" "$folder/Data.dat"
-elif ! cmp -s -n 31140 "$fresh" "$folder/Data.dat"; then
-  { head -c 31140 "$fresh"; tail -c 24 "$folder/Data.dat"; } > "$folder/Data.dat.new"
-  mv "$folder/Data.dat.new" "$folder/Data.dat"
-fi
-chmod u+w "$folder/Data.dat"
+build/bin/zarnok-level install build/bin/Data.dat "$folder"
 for sound in ZARNOKF.wav collect.wav; do
   [ -f "resources/sounds/$sound" ] && cp "resources/sounds/$sound" "$folder/"
 done

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "game/byte_stream.h"
 #include "game/host.h"
 #include "game/posix_file.h"
 #include "game/rules.h"
@@ -58,14 +59,6 @@ int32_t ComputeDeathPlane(const GameWorld& world) {
     return AddWrap(lowest, DeathPlaneMargin);
 }
 
-int32_t ReadInt32At(const std::vector<uint8_t>& bytes, int32_t offset) {
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-        v |= uint32_t(bytes[size_t(offset + i)]) << (8 * i);
-    }
-    return static_cast<int32_t>(v);
-}
-
 // The best record as far as the file holds it: no score without all four
 // of its bytes, and as many name bytes as there are.
 struct BestRecord {
@@ -80,7 +73,7 @@ BestRecord TakeBestRecord(const std::vector<uint8_t>& file) {
         return best;
     }
     best.present = true;
-    best.score = ReadInt32At(file, BestScoreOffset);
+    best.score = ByteReader(std::span<const uint8_t>(file).subspan(size_t(BestScoreOffset))).Int32();
     const size_t nameEnd = std::min(file.size(), size_t(DataFileSize));
     best.name.assign(file.begin() + BestNameOffset, file.begin() + std::ptrdiff_t(nameEnd));
     return best;
@@ -165,12 +158,10 @@ bool WriteBestRecord(GameWorld& world, Host& host) {
     }
 
     uint8_t record[4 + BestNameLength];
-    const uint32_t score = static_cast<uint32_t>(world.score);
-    for (int i = 0; i < 4; ++i) {
-        record[i] = uint8_t(score >> (8 * i));
-    }
+    ByteWriter out(record);
+    out.Int32(world.score);
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {
-        record[4 + i] = i < world.playerName.size() ? uint8_t(world.playerName[i]) : uint8_t(' ');
+        out.Byte(i < world.playerName.size() ? uint8_t(world.playerName[i]) : uint8_t(' '));
     }
     const bool written = file->WriteAt(BestScoreOffset, record);
     const bool closed = file->Close();

@@ -61,12 +61,9 @@ void RunWorldStep(GameWorld& world, Host& host) {
     if (GoalReached(world)) {
         AdvanceLevel(world, host);
     }
-    if (world.player.damageTint != 0) {
-        ApplyDamageTint(world.frameBuffer, world.player.damageTint);
-    }
-    if (world.player.invulnerableTicks != 0) {
-        ApplyProtectionTint(world.frameBuffer, world.player.invulnerableTicks);
-    }
+    // The red tint of a nonzero damageTint and the green one of the
+    // protection, together.
+    ApplyTints(world.frameBuffer, world.player.damageTint, world.player.invulnerableTicks);
 }
 
 const char* DeathMessage(uint8_t deathCode) {

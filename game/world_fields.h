@@ -18,146 +18,65 @@
 template <typename T, typename Record>
 concept RecordOf = std::same_as<std::remove_const_t<T>, Record>;
 
-template <RecordOf<KeyBindings> R, typename V>
-constexpr void VisitFields(R& k, V&& visit) {
-    visit("up", k.up);
-    visit("down", k.down);
-    visit("left", k.left);
-    visit("right", k.right);
-    visit("fire", k.fire);
-    visit("jump", k.jump);
-}
+// ZARNOK_FOR_EACH(m, a, b, c) expands to m(a) m(b) m(c). Each rescan of
+// ZARNOK_EXPAND takes one more argument; its 64 cover any of our records.
+#define ZARNOK_EXPAND(...) ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(__VA_ARGS__))))
+#define ZARNOK_EXPAND4(...) ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(__VA_ARGS__))))
+#define ZARNOK_EXPAND3(...) ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(__VA_ARGS__))))
+#define ZARNOK_EXPAND1(...) __VA_ARGS__
+#define ZARNOK_FOR_EACH(macro, ...) __VA_OPT__(ZARNOK_EXPAND(ZARNOK_FOR_EACH_STEP(macro, __VA_ARGS__)))
+#define ZARNOK_FOR_EACH_STEP(macro, first, ...) \
+    macro(first) __VA_OPT__(ZARNOK_FOR_EACH_AGAIN ZARNOK_PARENS(macro, __VA_ARGS__))
+#define ZARNOK_FOR_EACH_AGAIN() ZARNOK_FOR_EACH_STEP
+#define ZARNOK_PARENS ()
 
-template <RecordOf<Platform> R, typename V>
-constexpr void VisitFields(R& p, V&& visit) {
-    visit("x", p.x);
-    visit("y", p.y);
-    visit("type", p.type);
-}
+// Declares VisitFields for one record: visit("x", record.x), ... in the
+// order given, so a listed name cannot drift from the member it names.
+#define ZARNOK_VISIT_FIELD(field) visit(#field, record.field);
+#define ZARNOK_RECORD_FIELDS(Record, ...)                      \
+    template <RecordOf<Record> R, typename V>                  \
+    constexpr void VisitFields(R& record, V&& visit) {         \
+        ZARNOK_FOR_EACH(ZARNOK_VISIT_FIELD, __VA_ARGS__)       \
+    }
 
-template <RecordOf<Decoration> R, typename V>
-constexpr void VisitFields(R& d, V&& visit) {
-    visit("x", d.x);
-    visit("y", d.y);
-    visit("type", d.type);
-}
+ZARNOK_RECORD_FIELDS(KeyBindings, up, down, left, right, fire, jump)
+ZARNOK_RECORD_FIELDS(Platform, x, y, type)
+ZARNOK_RECORD_FIELDS(Decoration, x, y, type)
+ZARNOK_RECORD_FIELDS(Pickup, x, y, type)
+ZARNOK_RECORD_FIELDS(Nest, x, y, spawnTimer)
+ZARNOK_RECORD_FIELDS(Goal, x, y)
+ZARNOK_RECORD_FIELDS(Mosquito, x, y, alive, dir, heading, chasing)
+ZARNOK_RECORD_FIELDS(Bullet, x, y, angle, active, facing)
+ZARNOK_RECORD_FIELDS(ScorePopup, x, y, ttl, value)
+ZARNOK_RECORD_FIELDS(FallingMagazine, x, y, active)
+ZARNOK_RECORD_FIELDS(PlayerState, x, y, facing, moveDir, aimDir, aimAngle, walkFrame, jumpTicksLeft,
+                     onGround, blocked, headBump, fireState, rounds, spareMagazines,
+                     fireSoundCountdown, health, invulnerableTicks, damageTint)
+ZARNOK_RECORD_FIELDS(FrameBuffer, pixels)
+ZARNOK_RECORD_FIELDS(GameWorld, soundOn, keyBindings, levelNumber, gameRunning, newGameRequested,
+                     tickCounter, cameraLeft, cameraTop, raptorOnScreen, score, deathCode,
+                     deathPlaneY, playerName, stopPending, keyPressCounter, selectedAction,
+                     platforms, decorations, pickups, nests, mosquitoes, bullets, scorePopups, goal,
+                     fallingMagazine, player, frameBuffer)
 
-template <RecordOf<Pickup> R, typename V>
-constexpr void VisitFields(R& p, V&& visit) {
-    visit("x", p.x);
-    visit("y", p.y);
-    visit("type", p.type);
-}
+#undef ZARNOK_RECORD_FIELDS
+#undef ZARNOK_VISIT_FIELD
+#undef ZARNOK_PARENS
+#undef ZARNOK_FOR_EACH_AGAIN
+#undef ZARNOK_FOR_EACH_STEP
+#undef ZARNOK_FOR_EACH
+#undef ZARNOK_EXPAND1
+#undef ZARNOK_EXPAND3
+#undef ZARNOK_EXPAND4
+#undef ZARNOK_EXPAND
 
-template <RecordOf<Nest> R, typename V>
-constexpr void VisitFields(R& n, V&& visit) {
-    visit("x", n.x);
-    visit("y", n.y);
-    visit("spawnTimer", n.spawnTimer);
+// A table slot is in use while its presence field is nonzero: the kind
+// byte of a placed element, or the record's own flag or countdown.
+template <typename Element>
+    requires RecordOf<Element, Platform> || RecordOf<Element, Decoration> || RecordOf<Element, Pickup>
+constexpr bool InUse(const Element& e) {
+    return e.type != 0;
 }
-
-template <RecordOf<Goal> R, typename V>
-constexpr void VisitFields(R& g, V&& visit) {
-    visit("x", g.x);
-    visit("y", g.y);
-}
-
-template <RecordOf<Mosquito> R, typename V>
-constexpr void VisitFields(R& m, V&& visit) {
-    visit("x", m.x);
-    visit("y", m.y);
-    visit("alive", m.alive);
-    visit("dir", m.dir);
-    visit("heading", m.heading);
-    visit("chasing", m.chasing);
-}
-
-template <RecordOf<Bullet> R, typename V>
-constexpr void VisitFields(R& b, V&& visit) {
-    visit("x", b.x);
-    visit("y", b.y);
-    visit("angle", b.angle);
-    visit("active", b.active);
-    visit("facing", b.facing);
-}
-
-template <RecordOf<ScorePopup> R, typename V>
-constexpr void VisitFields(R& s, V&& visit) {
-    visit("x", s.x);
-    visit("y", s.y);
-    visit("ttl", s.ttl);
-    visit("value", s.value);
-}
-
-template <RecordOf<FallingMagazine> R, typename V>
-constexpr void VisitFields(R& m, V&& visit) {
-    visit("x", m.x);
-    visit("y", m.y);
-    visit("active", m.active);
-}
-
-template <RecordOf<PlayerState> R, typename V>
-constexpr void VisitFields(R& p, V&& visit) {
-    visit("x", p.x);
-    visit("y", p.y);
-    visit("facing", p.facing);
-    visit("moveDir", p.moveDir);
-    visit("aimDir", p.aimDir);
-    visit("aimAngle", p.aimAngle);
-    visit("walkFrame", p.walkFrame);
-    visit("jumpTicksLeft", p.jumpTicksLeft);
-    visit("onGround", p.onGround);
-    visit("blocked", p.blocked);
-    visit("headBump", p.headBump);
-    visit("fireState", p.fireState);
-    visit("rounds", p.rounds);
-    visit("spareMagazines", p.spareMagazines);
-    visit("fireSoundCountdown", p.fireSoundCountdown);
-    visit("health", p.health);
-    visit("invulnerableTicks", p.invulnerableTicks);
-    visit("damageTint", p.damageTint);
-}
-
-template <RecordOf<FrameBuffer> R, typename V>
-constexpr void VisitFields(R& f, V&& visit) {
-    visit("pixels", f.pixels);
-}
-
-template <RecordOf<GameWorld> R, typename V>
-void VisitFields(R& w, V&& visit) {
-    visit("soundOn", w.soundOn);
-    visit("keyBindings", w.keyBindings);
-    visit("levelNumber", w.levelNumber);
-    visit("gameRunning", w.gameRunning);
-    visit("newGameRequested", w.newGameRequested);
-    visit("tickCounter", w.tickCounter);
-    visit("cameraLeft", w.cameraLeft);
-    visit("cameraTop", w.cameraTop);
-    visit("raptorOnScreen", w.raptorOnScreen);
-    visit("score", w.score);
-    visit("deathCode", w.deathCode);
-    visit("deathPlaneY", w.deathPlaneY);
-    visit("playerName", w.playerName);
-    visit("stopPending", w.stopPending);
-    visit("keyPressCounter", w.keyPressCounter);
-    visit("selectedAction", w.selectedAction);
-    visit("platforms", w.platforms);
-    visit("decorations", w.decorations);
-    visit("pickups", w.pickups);
-    visit("nests", w.nests);
-    visit("mosquitoes", w.mosquitoes);
-    visit("bullets", w.bullets);
-    visit("scorePopups", w.scorePopups);
-    visit("goal", w.goal);
-    visit("fallingMagazine", w.fallingMagazine);
-    visit("player", w.player);
-    visit("frameBuffer", w.frameBuffer);
-}
-
-// A table slot is in use while its presence field is nonzero.
-constexpr bool InUse(const Platform& p) { return p.type != 0; }
-constexpr bool InUse(const Decoration& d) { return d.type != 0; }
-constexpr bool InUse(const Pickup& p) { return p.type != 0; }
 constexpr bool InUse(const Nest& n) { return n.spawnTimer != 0; }
 constexpr bool InUse(const Mosquito& m) { return m.alive != 0; }
 constexpr bool InUse(const Bullet& b) { return b.active != 0; }

@@ -30,12 +30,6 @@ struct KeyBindings {
 };
 
 // Numbering of the slot the key-capture dialog sets (selectedAction).
-// It differs from the slot order above on purpose: it follows the buttons.
-enum SelectedAction : uint8_t {
-    ActionLeft = 0,
-    ActionRight = 1,
-    ActionUp = 2,
-    ActionDown = 3,
-    ActionJump = 4,
-    ActionFire = 5,
-};
+// It differs from the slot order above on purpose: it follows the buttons,
+// counted from 0.
+enum SelectedAction : uint8_t { ActionLeft, ActionRight, ActionUp, ActionDown, ActionJump, ActionFire };

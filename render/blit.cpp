@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "game/numeric.h"
+#include "render/rotation_cache.h"
+#include "render/sprite_runs.h"
 
 namespace {
 
@@ -24,87 +26,6 @@ int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
     if (w <= 0 || h <= 0) return 0;
     const int64_t rows = (int64_t(count) + w - 1) / w;
     return std::min<int64_t>(rows, h);
-}
-
-// ---------------------------------------------------------------------------
-// The rotated blitter turns every pixel about the sprite's top-left pixel.
-// The distance and the bearing of a pixel from that pivot depend only on
-// its row and column, so they are worked out once per sprite; each draw
-// then adds the angle and takes the sine and cosine. The steps and their
-// float/double roundings are the game's own and give the exact same pixels.
-// ---------------------------------------------------------------------------
-struct PolarPixel {
-    float radius;    // distance from the pivot, rounded to float
-    double bearing;  // rad, from straight down toward the sprite's right side
-    uint32_t colour;
-};
-
-struct PolarSprite {
-    std::vector<PolarPixel> pixels;  // opaque pixels in row-by-row order
-    int32_t reach = 0;               // no pixel lands further than this from the pivot
-};
-
-PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t h) {
-    PolarSprite sprite;
-    const int64_t rows = RowsPresent(pixels.size(), w, h);
-    float farthest = 0.0f;
-    for (int64_t i = 0; i < rows; ++i) {
-        for (int64_t j = 0; j < w; ++j) {
-            const int64_t index = i * w + j;
-            if (index >= int64_t(pixels.size())) break;
-            const uint32_t colour = pixels[size_t(index)];
-            // The pivot has no bearing; it is never drawn.
-            if (colour == TransparentKey || index == 0) continue;
-            const double r = std::sqrt(double(i * i + j * j));
-            const float radius = static_cast<float>(r);
-            sprite.pixels.push_back({radius, std::acos(double(i) / r), colour});
-            farthest = std::max(farthest, radius);
-        }
-    }
-    // |rf * s| <= rf, and rounding half away adds at most one half.
-    sprite.reach = static_cast<int32_t>(std::ceil(farthest)) + 1;
-    return sprite;
-}
-
-void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
-                      float angle, int32_t facing) {
-    // A sprite whose every pixel lands off the frame costs nothing. The bound
-    // holds only for the mirror factors the game uses.
-    if (facing == 1 || facing == -1) {
-        const int64_t reach = sprite.reach;
-        if (int64_t(sx) + reach < 1 || int64_t(sx) - reach >= FrameWidth ||
-            int64_t(sy) + reach < 1 || int64_t(sy) - reach >= FrameHeight)
-            return;
-    }
-    const double turn = angle;
-    for (const PolarPixel& p : sprite.pixels) {
-        const double theta = p.bearing + turn;
-        const float s = static_cast<float>(std::sin(theta));
-        const float c = static_cast<float>(std::cos(theta));
-        const int32_t dx = RoundHalfAway(static_cast<float>(p.radius * s));
-        const int32_t dy = RoundHalfAway(static_cast<float>(p.radius * c));
-        const int32_t px = AddWrap(MulWrap(dx, facing), sx);
-        const int32_t py = AddWrap(dy, sy);
-        if (InsideFrame(px, py)) frame.at(px, py) = p.colour;
-    }
-}
-
-// The rotated catalogue sprites in polar form, built once from the decoded
-// pixels, which never change.
-const PolarSprite* CachedPolarSprite(SpriteId id) {
-    static const std::array<PolarSprite, SpriteCount> cache = [] {
-        std::array<PolarSprite, SpriteCount> built;
-        for (int k = 0; k < SpriteCount; ++k) {
-            const SpriteInfo& info = SpriteCatalogue[k];
-            if (info.blitter == Blitter::Rotated)
-                built[size_t(k)] = MakePolarSprite(SpritePixels(info.id), info.width, info.height);
-        }
-        return built;
-    }();
-    for (int k = 0; k < SpriteCount; ++k)
-        if (SpriteCatalogue[k].id == id && SpriteCatalogue[k].blitter == Blitter::Rotated)
-            return &cache[size_t(k)];
-    return nullptr;
 }
 
 }  // namespace
@@ -167,6 +88,10 @@ void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
     if (int64_t(sx) + info->width <= 0 || int64_t(sy) + info->height <= 0 || sx >= FrameWidth ||
         sy >= FrameHeight)
         return;
+    if (const SpriteRuns* runs = SpriteRunsOf(id)) {
+        BlitRuns(canvas.frame, sx, sy, SpritePixels(id), *runs);
+        return;
+    }
     BlitPixels(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height);
 }
 
@@ -183,8 +108,8 @@ void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float a
     if (!info) return;
     const int32_t sx = SubWrap(x, canvas.cameraLeft);
     const int32_t sy = SubWrap(y, canvas.cameraTop);
-    if (const PolarSprite* cached = CachedPolarSprite(id)) {
-        PlacePolarSprite(canvas.frame, sx, sy, *cached, angle, facing);
+    if (SpritePolarForm(id)) {
+        PlaceRotatedSprite(canvas.frame, sx, sy, id, angle, facing);
         return;
     }
     BlitPixelsRotated(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height, angle,

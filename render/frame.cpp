@@ -2,6 +2,7 @@
 #include "render/frame.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "render/client_surface.h"
 #include "render/sprites.h"
@@ -18,9 +19,33 @@ void FillBackground(FrameBuffer& frame) {
 }
 
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
-// lowest bit, 255 turns the channel fully on.
+// lowest bit, 255 turns the channel fully on. The pass goes 16 pixels at a
+// time in four 128-bit words (GCC and Clang vector types, plain SSE2 on
+// x86-64), which keeps it at the speed of memory.
 static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
-    for (uint32_t& pixel : frame.pixels) pixel |= bits;
+    using Word = uint32_t __attribute__((vector_size(16)));
+    constexpr size_t WordPixels = sizeof(Word) / sizeof(uint32_t);
+    constexpr size_t Block = 4 * WordPixels;
+    const Word mask = {bits, bits, bits, bits};
+    uint32_t* pixel = frame.pixels.data();
+    const size_t count = frame.pixels.size();
+    size_t k = 0;
+    for (; k + Block <= count; k += Block) {
+        Word a, b, c, d;
+        std::memcpy(&a, pixel + k, sizeof a);
+        std::memcpy(&b, pixel + k + WordPixels, sizeof b);
+        std::memcpy(&c, pixel + k + 2 * WordPixels, sizeof c);
+        std::memcpy(&d, pixel + k + 3 * WordPixels, sizeof d);
+        a |= mask;
+        b |= mask;
+        c |= mask;
+        d |= mask;
+        std::memcpy(pixel + k, &a, sizeof a);
+        std::memcpy(pixel + k + WordPixels, &b, sizeof b);
+        std::memcpy(pixel + k + 2 * WordPixels, &c, sizeof c);
+        std::memcpy(pixel + k + 3 * WordPixels, &d, sizeof d);
+    }
+    for (; k < count; ++k) pixel[k] |= bits;
 }
 
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
@@ -29,6 +54,13 @@ void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
 
 void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft) {
     OrIntoFrame(frame, uint32_t(ticksLeft) << 8);
+}
+
+// The two tints touch different channels and nothing is drawn between them,
+// so one pass with both masks gives the same frame as the two passes.
+void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
+    const uint32_t bits = uint32_t(strength) << 16 | uint32_t(ticksLeft) << 8;
+    if (bits != 0) OrIntoFrame(frame, bits);
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which

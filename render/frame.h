@@ -11,6 +11,8 @@ void FillBackground(FrameBuffer& frame);
 // `strength` 0..255 of the red tint; `ticksLeft` of protection tints green.
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength);
 void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft);
+// Both tints whose strength is not zero, in one pass over the frame.
+void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft);
 
 // Client pixel at which picture coordinate (0, 0) lies.
 struct PictureOrigin {

@@ -1,11 +1,14 @@
 // sprites.cpp -- the sprite catalogue and the decoded pixels of every entry.
 #include "render/sprites.h"
 
+#include <array>
 #include <utility>
 #include <vector>
 
 #include "game/rules.h"
 #include "render/bmp.h"
+#include "render/rotation_cache.h"
+#include "render/sprite_runs.h"
 #include "render/sprite_files.h"
 
 const SpriteInfo SpriteCatalogue[SpriteCount] = {
@@ -44,10 +47,19 @@ const SpriteInfo SpriteCatalogue[SpriteCount] = {
 
 namespace {
 
+// Catalogue slot of every id from the lowest to the highest, -1 for the
+// ids in between that the game does not know. Every draw looks one up.
+constexpr SpriteId LowestId = SpriteLegsTogether, HighestId = SpriteRaptorOn;
+constexpr std::array<int8_t, HighestId - LowestId + 1> SlotOfId = [] {
+    std::array<int8_t, HighestId - LowestId + 1> slots{};
+    slots.fill(-1);
+    for (int k = 0; k < SpriteCount; ++k) slots[size_t(SpriteCatalogue[k].id - LowestId)] = int8_t(k);
+    return slots;
+}();
+
 int CatalogueIndex(SpriteId id) {
-    for (int k = 0; k < SpriteCount; ++k)
-        if (SpriteCatalogue[k].id == id) return k;
-    return -1;
+    if (id < LowestId || id > HighestId) return -1;
+    return SlotOfId[size_t(id - LowestId)];
 }
 
 // A bitmap that is missing from the build, cannot be read or has the wrong
@@ -63,16 +75,29 @@ std::vector<uint32_t> DecodeSprite(const SpriteInfo& info) {
 // Every catalogue bitmap decoded on first use and kept for the life of the
 // process. The files are part of the program, so the table never changes:
 // reading it gives what decoding at every draw would give.
+// Each picture is also kept in the forms the blitters draw from: as opaque
+// runs for the plain copy, in polar form for the rotated one. The rotation
+// cache belongs here too: it serves the catalogue's rotated sprites and,
+// like the rest, never changes what a draw gives.
 struct DecodedCatalogue {
     std::vector<uint32_t> pixels[SpriteCount];
+    SpriteRuns runs[SpriteCount];
+    PolarSprite polar[SpriteCount];
+    RotationCache rotations;
 
     DecodedCatalogue() {
-        for (int k = 0; k < SpriteCount; ++k) pixels[k] = DecodeSprite(SpriteCatalogue[k]);
+        for (int k = 0; k < SpriteCount; ++k) {
+            const SpriteInfo& info = SpriteCatalogue[k];
+            pixels[k] = DecodeSprite(info);
+            runs[k] = MakeSpriteRuns(pixels[k], info.width, info.height);
+            if (info.blitter == Blitter::Rotated)
+                polar[k] = MakePolarSprite(pixels[k], info.width, info.height);
+        }
     }
 };
 
-const DecodedCatalogue& Decoded() {
-    static const DecodedCatalogue catalogue;
+DecodedCatalogue& Decoded() {
+    static DecodedCatalogue catalogue;
     return catalogue;
 }
 
@@ -87,4 +112,23 @@ std::span<const uint32_t> SpritePixels(SpriteId id) {
     const int k = CatalogueIndex(id);
     if (k < 0) return {};
     return Decoded().pixels[k];
+}
+
+const SpriteRuns* SpriteRunsOf(SpriteId id) {
+    const int k = CatalogueIndex(id);
+    return k < 0 ? nullptr : &Decoded().runs[k];
+}
+
+const PolarSprite* SpritePolarForm(SpriteId id) {
+    const int k = CatalogueIndex(id);
+    if (k < 0 || SpriteCatalogue[k].blitter != Blitter::Rotated) return nullptr;
+    return &Decoded().polar[k];
+}
+
+void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
+                        int32_t facing) {
+    const int k = CatalogueIndex(id);
+    if (k < 0 || SpriteCatalogue[k].blitter != Blitter::Rotated) return;
+    DecodedCatalogue& catalogue = Decoded();
+    catalogue.rotations.Place(frame, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
 }

@@ -60,3 +60,21 @@ const SpriteInfo* FindSprite(SpriteId id);
 // first. Decoded once from the bitmap built into the program; empty for an
 // unknown id.
 std::span<const uint32_t> SpritePixels(SpriteId id);
+
+struct FrameBuffer;
+struct PolarSprite;
+struct SpriteRuns;
+
+// The opaque runs of `id` at its catalogue size (render/sprite_runs.h);
+// nullptr for an unknown id.
+const SpriteRuns* SpriteRunsOf(SpriteId id);
+
+// The polar form of a sprite drawn with the rotated blitter
+// (render/rotation_cache.h); nullptr for any other id.
+const PolarSprite* SpritePolarForm(SpriteId id);
+
+// A rotated sprite at its catalogue size turned about frame position
+// (sx, sy), through the catalogue's cache of recent angles. Nothing for an
+// id that is not drawn rotated.
+void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
+                        int32_t facing);

@@ -1,15 +1,33 @@
 // main.cpp -- zarnok: the swamp, the soldier and the mosquitoes, in a window.
 #include <QApplication>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
 #include "shell/display_mode.h"
+#include "shell/shipped_data.h"
 #include "shell/zarnok_app.h"
 
 int main(int argc, char* argv[]) {
-    QApplication qt(argc, argv);
+    // The command line is answered before Qt looks for a display.
+    std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLineOutcome command = ParseCommandLine(argc > 0 ? argv[0] : "zarnok", arguments);
+    if (!command.runGame) {
+        std::fputs(command.standardOutput.c_str(), stdout);
+        std::fputs(command.standardError.c_str(), stderr);
+        return command.exitStatus;
+    }
+
+    // Qt sees only the program's name: every option has been read above.
+    int qtArgc = 1;
+    QApplication qt(qtArgc, argv);
     int status = 1;
     {
         CZarnokApp app;
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
+        EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.
         if (app.InitInstance()) status = QuitSignalReceived() ? 0 : QApplication::exec();
         QuitEventLoopOnSignals();

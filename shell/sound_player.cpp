@@ -17,6 +17,9 @@
 #include <system_error>
 #include <thread>
 
+#include "shell/game_folder.h"
+#include "shell/shipped_data.h"
+
 namespace {
 
 constexpr int LoopChannel = 0;
@@ -56,8 +59,11 @@ Mix_Chunk* LoadSound(const std::string& path) {
     return Mix_LoadWAV(path.c_str());
 }
 
+// A sound the game folder lacks comes from the shipped data.
 std::string PathIn(const QDir& folder, const char* fileName) {
-    return QFile::encodeName(folder.absoluteFilePath(QString::fromLatin1(fileName))).toStdString();
+    const std::filesystem::path own = QFile::encodeName(folder.absolutePath()).toStdString();
+    const std::filesystem::path shipped = QFile::encodeName(ShippedDataFolder()).toStdString();
+    return FileInFolderOrShipped(own, shipped, fileName).string();
 }
 
 }  // namespace

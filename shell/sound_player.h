@@ -1,8 +1,8 @@
 // sound_player.h -- the game's two sounds on SDL_mixer.
 //
 // "ZARNOKF.wav" is the rifle's loop, "collect.wav" the pickup chime; both
-// are read from the game's folder when the audio device is opened, on the
-// first sound the game asks for. Each sound has a mixer channel of its own,
+// are read from the game's folder (or, when it lacks one, from the shipped
+// data) when the audio device is opened, on the first sound the game asks for. Each sound has a mixer channel of its own,
 // so the loop and the chime never cut each other off. The device is opened
 // on a worker thread: a slow or hung sound server never holds up the
 // window. No device, no server, a missing or broken file: silence, no

@@ -16,13 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "game/progression.h"
-#include "game/sound.h"
-#include "game/tick.h"
 #include "game/world.h"
-#include "input/keys.h"
 #include "tools/autoplay/autopilot.h"
 #include "tools/autoplay/route.h"
+#include "tools/common/headless_driver.h"
 #include "tools/common/input_file.h"
 #include "tools/common/level_rotation.h"
 #include "tools/common/replay.h"
@@ -102,22 +99,15 @@ struct PlayResult {
 // Runs the game as zarnok-sim does, with the autopilot at the keys.
 PlayResult Play(GameWorld& world, AutoHost& host, Autopilot& pilot, size_t routeCount,
                 uint64_t maxTicks, ReplayJournal& journal) {
-    RequestNewGame(world);
+    HeadlessDriver driver(world, host);
     PlayResult result;
-    uint64_t tick = 0;
-    for (; tick < maxTicks && !host.applicationClosed && !result.reached; ++tick) {
+    while (driver.TicksRun() < maxTicks && !driver.Closed() && !result.reached) {
+        const uint64_t tick = driver.TicksRun();
         const uint8_t levelBefore = world.levelNumber;
         if (tick > 0) {  // the first tick only starts the game
-            for (const ReplayKeyEvent& event : pilot.Decide(world, tick)) {
-                if (event.down) DispatchKeyDown(world, host, event.key);
-                else DispatchKeyUp(world, host, event.key);
-                journal.keys.push_back(event);
-            }
+            for (const ReplayKeyEvent& event : pilot.Decide(world, tick)) driver.Press(event.down, event.key);
         }
-        const bool stopTimerWasRunning = host.stopTimerRunning;
-        RunTimerTick(world, host);
-        if (stopTimerWasRunning && host.stopTimerRunning && !host.applicationClosed)
-            OnSoundStopTimer(world, host);
+        driver.Tick();
 
         if (world.deathCode != DeathNone) {
             std::cerr << "zarnok-autoplay: the soldier died at tick " << tick << " (death code "
@@ -128,8 +118,9 @@ PlayResult Play(GameWorld& world, AutoHost& host, Autopilot& pilot, size_t route
         const bool advanced = tick > 0 && world.levelNumber != levelBefore;
         const size_t levelsDone = size_t(world.levelNumber) - 1;
         result.reached = world.levelNumber >= VictoryLevel || (advanced && levelsDone >= routeCount);
+        result.ticks = driver.TicksRun();  // a replay of a death stops before the fatal tick
     }
-    result.ticks = tick;
+    journal = driver.Journal();
     return result;
 }
 
@@ -190,7 +181,6 @@ int main(int argc, char** argv) {
     ReplayJournal journal;
     const PlayResult result =
         Play(*world, host, pilot, options.routePaths.size(), options.maxTicks, journal);
-    journal.answers = host.answersGiven;
     std::error_code ignored;
     fs::remove_all(scratch, ignored);
 

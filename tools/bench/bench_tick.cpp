@@ -24,16 +24,8 @@ std::unique_ptr<GameWorld> StressWorld() {
     w.deathPlaneY = 100000;
     w.goal = {5000, 5000};
 
-    PlayerState& p = w.player;
-    p.x = 400;
-    p.y = 300;
-    p.facing = 1;
-    p.health = 100;
-    p.rounds = 30;
-    p.spareMagazines = 10;
-    p.invulnerableTicks = 200;
-    p.damageTint = 120;
-    p.aimAngle = 0.3f;
+    w.player = {.x = 400, .y = 300, .facing = 1, .aimAngle = 0.3f, .rounds = 30, .spareMagazines = 10,
+                .health = 100, .invulnerableTicks = 200, .damageTint = 120};
 
     // The soldier's own ledge first, the rest a grid of ledges and blocks
     // along the top and bottom of the view, clear of him.

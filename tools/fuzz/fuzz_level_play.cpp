@@ -13,13 +13,13 @@
 #include <span>
 #include <string>
 
+#include "game/byte_stream.h"
 #include "game/level_file.h"
 #include "game/progression.h"
-#include "game/sound.h"
-#include "game/tick.h"
 #include "game/world.h"
 #include "input/key_bindings.h"
 #include "input/keys.h"
+#include "tools/common/headless_driver.h"
 #include "tools/common/scripted_host.h"
 
 namespace {
@@ -104,15 +104,6 @@ void ScriptAnswer(ScriptedHost& host, Controls& in, uint8_t choice) {
     }
 }
 
-// One tick as the runner does it: timer 1, then an expiry of a timer 2
-// that was running before the tick.
-void Tick(GameWorld& world, ScriptedHost& host) {
-    const bool stopTimerWasRunning = host.stopTimerRunning;
-    RunTimerTick(world, host);
-    if (stopTimerWasRunning && host.stopTimerRunning && !host.applicationClosed)
-        OnSoundStopTimer(world, host);
-}
-
 // --- Mutation ----------------------------------------------------------------
 // Random byte flips rarely turn a 32-bit field into a value near the wrap,
 // or put two elements next to each other. Half of the mutations therefore
@@ -149,15 +140,9 @@ constexpr Field FieldAt(int32_t index) {
 static_assert(FieldAt(FieldCount - 1).offset + 4 == LevelRecordSize);
 static_assert(FieldAt(HeaderFields).offset == PlatformsOffset);
 
-int32_t GetInt32(const uint8_t* at) {
-    return static_cast<int32_t>(uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 |
-                                uint32_t(at[3]) << 24);
-}
+int32_t GetInt32(const uint8_t* at) { return ByteReader(std::span<const uint8_t>(at, 4)).Int32(); }
 
-void PutInt32(uint8_t* at, int32_t value) {
-    const uint32_t v = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) at[i] = uint8_t(v >> (8 * i));
-}
+void PutInt32(uint8_t* at, int32_t value) { ByteWriter(std::span<uint8_t>(at, 4)).Int32(value); }
 
 // The soldier's start and the exit are single fields that matter most.
 Field PickField(std::minstd_rand& random) {
@@ -221,11 +206,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScriptedHost host(surface);
     host.dataFilePath = DataFilePath();
     auto world = std::make_unique<GameWorld>();
+    HeadlessDriver driver(*world, host);
 
     // The first tick starts a game on level 1; a chosen later level is
     // reached the way the exit reaches it.
-    RequestNewGame(*world);
-    Tick(*world, host);
+    driver.Tick();
     const uint8_t level = uint8_t(in.Next() % LevelCount + 1);
     if (level > 1 && world->gameRunning != 0) {
         world->levelNumber = uint8_t(level - 1);
@@ -234,15 +219,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Each control byte: low nibble the action, high nibble its argument.
     int ticks = 1;
-    while (!in.Empty() && ticks < MaxTicks && !host.applicationClosed) {
+    while (!in.Empty() && ticks < MaxTicks && !driver.Closed()) {
         const uint8_t op = in.Next();
         const uint8_t arg = op >> 4;
         switch (op & 15) {
         case 0: case 1: case 2: case 3: case 4: case 5:
-            DispatchKeyDown(*world, host, BoundKeys[op & 15]);
+            driver.Press(true, BoundKeys[op & 15]);
             break;
         case 6: case 7: case 8: case 9: case 10: case 11:
-            DispatchKeyUp(*world, host, BoundKeys[(op & 15) - 6]);
+            driver.Press(false, BoundKeys[(op & 15) - 6]);
             break;
         case 12:
             ScriptAnswer(host, in, arg);
@@ -252,15 +237,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 world->selectedAction = in.Next();
                 StoreCapturedKey(*world, int32_t(in.Next()) - 8);
             } else {
-                DispatchKeyDown(*world, host, int32_t(in.Next()) - 8);
+                driver.Press(true, int32_t(in.Next()) - 8);
             }
             break;
         case 14:  // the display switches colour depth
             host.bitsPerPixel = arg == 0 ? 16 : 32;
             break;
         default:  // 1..16 ticks of play
-            for (int k = 0; k <= arg && ticks < MaxTicks && !host.applicationClosed; ++k, ++ticks)
-                Tick(*world, host);
+            for (int k = 0; k <= arg && ticks < MaxTicks && !driver.Closed(); ++k, ++ticks)
+                driver.Tick();
             break;
         }
     }

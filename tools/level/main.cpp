@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/game_folder.h"
 #include "tools/common/input_file.h"
 #include "tools/level/level_check.h"
 #include "tools/level/level_source.h"
@@ -29,6 +30,9 @@ const char UsageText[] =
     "      or everything to standard output; compiling them gives DATA back byte for byte\n"
     "  zarnok-level check FILE...\n"
     "      looks for likely mistakes in level sources (*.txt) or in a Data.dat (*.dat)\n"
+    "  zarnok-level install DATA FOLDER\n"
+    "      puts the levels of DATA into FOLDER/Data.dat, keeping the best record there;\n"
+    "      creates FOLDER and copies DATA when there is no Data.dat yet\n"
     "  zarnok-level --help\n"
     "\n"
     "Every input must be a regular file or a pipe of at most 64 MiB; anything else is\n"
@@ -236,6 +240,19 @@ int Check(const std::vector<std::string>& args) {
     return found == 0 ? ExitOk : ExitFindings;
 }
 
+// The same update the game makes to the player's folder when it starts.
+int Install(const std::vector<std::string>& args) {
+    if (args.size() != 2) {
+        return Usage("install takes DATA and FOLDER");
+    }
+    const FolderOutcome outcome = UpdateGameFolder(args[1], args[0]);
+    if (outcome.update == FolderUpdate::Failed) {
+        std::cerr << "zarnok-level: " << outcome.problem << "\n";
+        return ExitUsage;
+    }
+    return ExitOk;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,5 +269,6 @@ int main(int argc, char** argv) {
     if (command == "compile") return Compile(args);
     if (command == "decompile") return Decompile(args);
     if (command == "check") return Check(args);
+    if (command == "install") return Install(args);
     return Usage("unknown command '" + command + "'");
 }

@@ -15,13 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "game/progression.h"
-#include "game/sound.h"
-#include "game/tick.h"
 #include "game/world_fields.h"
-#include "input/keys.h"
 #include "render/frame.h"
 #include "shell/image_surface.h"
+#include "tools/common/headless_driver.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
 #include "tools/common/world_hash.h"
@@ -209,31 +206,19 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
     host.answers.assign(replay.answers.begin(), replay.answers.end());
 
     auto world = std::make_unique<GameWorld>();
-    ReplayJournal given;  // what this run was handed, for --record
+    HeadlessDriver driver(*world, host);
     bool shotsWritten = true;
 
-    // A fresh start: the first document asks for a new game before any tick.
-    RequestNewGame(*world);
-
-    uint64_t tick = 0;
     size_t nextKey = 0;
-    for (; tick < options.ticks && !host.applicationClosed; ++tick) {
-        for (; nextKey < replay.keys.size() && replay.keys[nextKey].tick == tick; ++nextKey) {
-            const ReplayKeyEvent& event = replay.keys[nextKey];
-            if (event.down) DispatchKeyDown(*world, host, event.key);
-            else DispatchKeyUp(*world, host, event.key);
-            given.keys.push_back(event);
-        }
-
-        // Timer 2 runs 50 ms: started before this tick, it expires right after it.
-        const bool stopTimerWasRunning = host.stopTimerRunning;
-        RunTimerTick(*world, host);
-        if (stopTimerWasRunning && host.stopTimerRunning && !host.applicationClosed)
-            OnSoundStopTimer(*world, host);
-
+    while (driver.TicksRun() < options.ticks && !driver.Closed()) {
+        const uint64_t tick = driver.TicksRun();
+        for (; nextKey < replay.keys.size() && replay.keys[nextKey].tick == tick; ++nextKey)
+            driver.Press(replay.keys[nextKey].down, replay.keys[nextKey].key);
+        driver.Tick();
         for (const ShotRequest& shot : options.shots)
             if (shot.tick == tick) shotsWritten = SaveShot(surface, shot.path, err) && shotsWritten;
     }
+    const uint64_t tick = driver.TicksRun();
 
     out << FormatSummary(*world, host, tick, options.dumpWorld);
 
@@ -245,8 +230,7 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
             status = 1;
         }
     if (!options.recordPath.empty()) {
-        given.answers = host.answersGiven;
-        if (!SaveReplayFile(options.recordPath, given, error)) {
+        if (!SaveReplayFile(options.recordPath, driver.Journal(), error)) {
             err << "zarnok-sim: " << error << "\n";
             status = 1;
         }

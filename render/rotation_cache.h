@@ -1,0 +1,73 @@
+// rotation_cache.h -- where the pixels of a rotated sprite land, kept per angle.
+//
+// The rotated blitter turns every opaque pixel about the sprite's top-left
+// pixel. Distance and bearing from that pivot depend only on the pixel, so
+// they are worked out once per sprite (PolarSprite). The landing offsets
+// then depend only on the angle and the facing; a mosquito keeps its
+// heading for ten ticks, so the offsets of recent angles are kept in a small
+// cache and most draws are a plain scatter of pixels. The cache only ever
+// holds what the same steps would compute again: its content never changes
+// a picture.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct FrameBuffer;
+
+struct PolarPixel {
+    float radius;    // distance from the pivot, rounded to float
+    double bearing;  // rad, from straight down toward the sprite's right side
+    uint32_t colour;
+};
+
+struct PolarSprite {
+    std::vector<PolarPixel> pixels;  // opaque pixels in row-by-row order
+    int32_t reach = 0;               // no pixel lands further than this from the pivot
+};
+
+// The opaque pixels of a w x h request of `pixels` (past the end:
+// transparent) in polar form. The pivot is never drawn and is left out.
+PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t h);
+
+// Draws the sprite turned by `angle` about frame position (sx, sy), mirrored
+// when `facing` is -1, working out every pixel's offset afresh.
+void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+                      float angle, int32_t facing);
+
+// Landing offsets of recent (sprite, angle, facing) draws, in a table of a
+// fixed number of slots; a new key takes over the slot it maps to.
+class RotationCache {
+public:
+    // Sprites whose reach is above this are drawn without the cache.
+    static constexpr int32_t MaxReach = 127;  // px, an offset fits a signed byte
+    static constexpr size_t Slots = 1024;
+
+    // The same pixels as PlacePolarSprite. `spriteKey` names the sprite
+    // among those drawn through this cache; it must always stand for the
+    // same sprite.
+    void Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+               uint32_t spriteKey, float angle, int32_t facing);
+
+    size_t Misses() const { return misses_; }
+
+private:
+    struct Offset {
+        int8_t dx, dy;  // px from the pivot, facing applied
+    };
+    struct Placement {
+        bool used = false;
+        uint32_t spriteKey = 0;
+        uint32_t angleBits = 0;
+        int32_t facing = 0;
+        int32_t left = 0, top = 0, right = 0, bottom = 0;  // px, bounds of the offsets
+        std::vector<Offset> offsets;  // one per pixel of the sprite, same order
+    };
+
+    void Fill(Placement& slot, const PolarSprite& sprite, float angle, int32_t facing);
+
+    std::array<Placement, Slots> slots_;
+    size_t misses_ = 0;
+};

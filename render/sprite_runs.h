@@ -1,0 +1,32 @@
+// sprite_runs.h -- a picture as runs of opaque pixels, for the plain blitter.
+//
+// Most sprites are a figure on a white ground. Walking the key colour pixel
+// by pixel at every draw is wasted work: the runs of non-white pixels are
+// found once, and a draw copies each run, cut to the frame, as a block.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct FrameBuffer;
+
+struct OpaqueRun {
+    int32_t row;     // of the picture
+    int32_t first;   // column of the run's first pixel
+    int32_t length;  // pixels, at least 1
+};
+
+struct SpriteRuns {
+    int32_t width = 0, height = 0;   // px, the request the runs were made for
+    std::vector<OpaqueRun> runs;     // row after row, left to right
+    std::vector<uint32_t> rowStart;  // runs of row i: rowStart[i] .. rowStart[i + 1] - 1
+};
+
+// Runs of a w x h request of `pixels`; pixels past the end are transparent.
+SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h);
+
+// The plain copy to frame position (sx, sy), camera applied: the same pixels
+// land as BlitPixels of the picture the runs were made from.
+void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+              const SpriteRuns& runs);

@@ -1,0 +1,138 @@
+// game_folder.cpp -- seeding and refreshing a player's Data.dat without ever leaving it half written.
+#include "shell/game_folder.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "game/level_file.h"
+#include "game/posix_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char DataFileName[] = "Data.dat";
+
+std::string Quoted(const fs::path& path) { return "«" + path.string() + "»"; }
+
+FolderOutcome Failure(std::string problem) { return {FolderUpdate::Failed, std::move(problem)}; }
+
+// The whole file when it is a readable regular file of at most DataFileSize
+// bytes; `longer` tells whether more bytes followed.
+std::optional<std::vector<uint8_t>> ReadDataFile(const fs::path& path, bool& longer) {
+    std::optional<PosixFile> file = PosixFile::Open(path.string(), FileAccess::Read);
+    std::vector<uint8_t> bytes;
+    if (!file || !file->ReadUpTo(size_t(DataFileSize), bytes, &longer)) return std::nullopt;
+    return bytes;
+}
+
+bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += size_t(n);
+    }
+    return true;
+}
+
+// Writes a temporary file next to `target` and renames it over `target`:
+// whatever fails, `target` is either the old file or the new one.
+std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& bytes) {
+    std::string pattern = (target.parent_path() / ".Data.dat.XXXXXX").string();
+    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
+    const int writeError = errno;
+    const bool closed = close(fd) == 0;
+    if (written && closed && rename(pattern.c_str(), target.c_str()) == 0) return {};
+    const int error = written && closed ? errno : writeError;
+    unlink(pattern.c_str());
+    return std::strerror(error != 0 ? error : EIO);
+}
+
+// The shipped levels followed by the player's record when the player's file
+// holds a whole one, else by the shipped record.
+std::vector<uint8_t> MergeLevels(const std::vector<uint8_t>& shipped,
+                                 const std::vector<uint8_t>& player) {
+    std::vector<uint8_t> merged = shipped;
+    if (player.size() >= size_t(DataFileSize))
+        std::copy(player.begin() + BestScoreOffset, player.begin() + DataFileSize,
+                  merged.begin() + BestScoreOffset);
+    return merged;
+}
+
+}  // namespace
+
+fs::path PlayerGameFolder(const char* xdgDataHome, const char* home) {
+    // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return fs::path(xdgDataHome) / "zarnok";
+    if (home != nullptr && home[0] == '/') return fs::path(home) / ".local/share/zarnok";
+    return {};
+}
+
+FolderOutcome UpdateGameFolder(const fs::path& folder, const fs::path& shippedData) {
+    bool shippedLonger = false;
+    const std::optional<std::vector<uint8_t>> shipped = ReadDataFile(shippedData, shippedLonger);
+    if (!shipped) return Failure("Не удалось прочитать файл уровней " + Quoted(shippedData) + ".");
+    if (shipped->size() != size_t(DataFileSize) || shippedLonger)
+        return Failure("Файл уровней " + Quoted(shippedData) + " повреждён: в нём не " +
+                       std::to_string(DataFileSize) + " байта.");
+
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error || !fs::is_directory(folder, error))
+        return Failure("Не удалось создать папку игры " + Quoted(folder) + ": " +
+                       (error ? error.message() : std::string("это не папка")) + ".");
+
+    const fs::path target = folder / DataFileName;
+    const fs::file_status status = fs::symlink_status(target, error);
+    if (status.type() == fs::file_type::not_found) {
+        const std::string problem = ReplaceFile(target, *shipped);
+        if (!problem.empty())
+            return Failure("Не удалось записать Data.dat в папку игры " + Quoted(folder) + ": " +
+                           problem + ".");
+        return {FolderUpdate::Seeded, {}};
+    }
+
+    bool playerLonger = false;
+    const std::optional<std::vector<uint8_t>> player = ReadDataFile(target, playerLonger);
+    if (!player)
+        return Failure("Не удалось прочитать " + Quoted(target) +
+                       ": это не обычный файл или он закрыт для чтения.");
+    const std::vector<uint8_t> merged = MergeLevels(*shipped, *player);
+    if (merged == *player && !playerLonger) return {FolderUpdate::Unchanged, {}};
+    const std::string problem = ReplaceFile(target, merged);
+    if (!problem.empty())
+        return Failure("Не удалось обновить уровни в папке игры " + Quoted(folder) + ": " +
+                       problem + ".");
+    return {FolderUpdate::LevelsRefreshed, {}};
+}
+
+GameFolder ChooseGameFolder(const fs::path& shippedData, const char* xdgDataHome,
+                            const char* home) {
+    std::error_code error;
+    if (fs::symlink_status(DataFileName, error).type() != fs::file_type::not_found && !error)
+        return {{}, {FolderUpdate::Unchanged, {}}};
+    const fs::path folder = PlayerGameFolder(xdgDataHome, home);
+    if (folder.empty())
+        return {{}, Failure("Не найдена папка для Data.dat: не заданы ни XDG_DATA_HOME, ни HOME.")};
+    return {folder, UpdateGameFolder(folder, shippedData)};
+}
+
+fs::path FileInFolderOrShipped(const fs::path& folder, const fs::path& shippedFolder,
+                               const char* fileName) {
+    std::error_code error;
+    if (fs::is_regular_file(folder / fileName, error)) return folder / fileName;
+    return shippedFolder / fileName;
+}

@@ -1,0 +1,62 @@
+// render_sprite_runs_test.cpp -- the plain copy by opaque runs against the per-pixel copy.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "game/world.h"
+#include "render/blit.h"
+#include "render/sprite_runs.h"
+#include "render/sprites.h"
+
+namespace {
+
+std::unique_ptr<FrameBuffer> Ground() {
+    auto frame = std::make_unique<FrameBuffer>();
+    frame->pixels.assign(frame->pixels.size(), 0x00123456);
+    return frame;
+}
+
+}  // namespace
+
+// Every catalogue sprite, wholly inside and across each frame edge, from
+// one pixel in to one pixel beyond.
+TEST(SpriteRuns, EveryCatalogueSpriteLandsLikeThePixelCopy) {
+    auto expected = Ground(), actual = Ground();
+    for (const SpriteInfo& info : SpriteCatalogue) {
+        const auto pixels = SpritePixels(info.id);
+        const SpriteRuns& runs = *SpriteRunsOf(info.id);
+        const int32_t w = info.width, h = info.height;
+        const std::vector<int32_t> xs = {-w, 1 - w, 2 - w, 0, 1, 2, 300, 798 - w, 799 - w, 800 - w, 798, 799, 800};
+        const std::vector<int32_t> ys = {-h, 1 - h, 2 - h, 0, 1, 2, 200, 498 - h, 499 - h, 500 - h, 498, 499, 500};
+        for (int32_t sx : xs)
+            for (int32_t sy : ys) {
+                BlitPixels(*expected, sx, sy, pixels, w, h);
+                BlitRuns(*actual, sx, sy, pixels, runs);
+            }
+        ASSERT_EQ(actual->pixels, expected->pixels) << "sprite " << info.id;
+    }
+}
+
+TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
+    const std::vector<uint32_t> pic = {TransparentKey, 0x00FEFFFF, 0x0, TransparentKey,
+                                       0x01FFFFFF,     TransparentKey, 7};  // 4 x 3 request, 7 pixels
+    const SpriteRuns runs = MakeSpriteRuns(pic, 4, 3);
+    ASSERT_EQ(runs.runs.size(), 3u);
+    EXPECT_EQ(runs.runs[0].row, 0);
+    EXPECT_EQ(runs.runs[0].first, 1);
+    EXPECT_EQ(runs.runs[0].length, 2);
+    EXPECT_EQ(runs.runs[1].row, 1);
+    EXPECT_EQ(runs.runs[1].first, 0);
+    EXPECT_EQ(runs.runs[1].length, 1);
+    EXPECT_EQ(runs.runs[2].first, 2);
+    EXPECT_EQ(runs.rowStart, (std::vector<uint32_t>{0, 1, 3, 3}));
+
+    auto expected = Ground(), actual = Ground();
+    for (int32_t sx : {-3, 0, 5, 797})
+        for (int32_t sy : {-2, 0, 9, 498}) {
+            BlitPixels(*expected, sx, sy, pic, 4, 3);
+            BlitRuns(*actual, sx, sy, pic, runs);
+        }
+    EXPECT_EQ(actual->pixels, expected->pixels);
+}

@@ -1,0 +1,39 @@
+// headless_driver.h -- the game without a window: key events, the tick, then timer 2.
+//
+// The view delivers keys between ticks, runs timer 1 every 50 ms and lets
+// timer 2 expire 50 ms after it was started. Tools that play the game from
+// a script (the runner, the fuzzer, the autopilot) step it here the same way;
+// modal boxes opened on the way take their answers from the host's script.
+#pragma once
+
+#include <cstdint>
+
+#include "tools/common/replay.h"
+#include "tools/common/scripted_host.h"
+
+struct GameWorld;
+
+class HeadlessDriver {
+public:
+    // Starts as a fresh window does: the first document asks for a new game.
+    HeadlessDriver(GameWorld& world, ScriptedHost& host);
+
+    // A key event before the next tick; kept for the journal.
+    void Press(bool down, int32_t key);
+
+    // Timer 1, then the expiry of a timer 2 that ran before the tick and
+    // still runs after it.
+    void Tick();
+
+    bool Closed() const { return host_.applicationClosed; }
+    uint64_t TicksRun() const { return ticksRun_; }
+
+    // What was pressed and what the boxes were answered: replays this run.
+    ReplayJournal Journal() const;
+
+private:
+    GameWorld& world_;
+    ScriptedHost& host_;
+    uint64_t ticksRun_ = 0;
+    std::vector<ReplayKeyEvent> pressed_;
+};
