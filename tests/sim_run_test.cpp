@@ -1,4 +1,4 @@
-// sim_runner_test.cpp -- the headless runner as a program: arguments, replays,
+// sim_run_test.cpp -- the headless runner as a program: arguments, replays,
 // pictures, the summary, and runs that must come out the same.
 #include <gtest/gtest.h>
 
