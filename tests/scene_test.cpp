@@ -218,7 +218,7 @@ TEST(DrawHud, LabelsAndSignedScoreInOrder) {
         const auto texts = CallsOf(s, SurfaceCall::Text);
         ASSERT_EQ(texts.size(), 3u);
         const struct { int32_t x; std::string text; } wanted[] = {
-            {250, expected::HudHealthLabel}, {700, std::to_string(score)}, {650, expected::HudScoreLabel}};
+            {250, ExpectedText("HudHealthLabel")}, {700, std::to_string(score)}, {650, ExpectedText("HudScoreLabel")}};
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(texts[k].x, wanted[k].x);
             EXPECT_EQ(texts[k].y, 537);
