@@ -11,7 +11,7 @@
 #include "render/sprite_runs.h"
 #include "render/sprite_files.h"
 
-const SpriteInfo SpriteCatalogue[SpriteCount] = {
+constexpr SpriteInfo SpriteCatalogue[SpriteCount] = {
     {SpriteLegsTogether, 9, 21, 4, Blitter::Mirrored, "soldier's legs, feet together"},
     {SpriteLegsStride, 18, 21, 4, Blitter::Mirrored, "soldier's legs in stride"},
     {SpriteTorso, 9, 16, 4, Blitter::Mirrored, "soldier's torso"},

@@ -31,8 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* OpenFailedText = expected::OpenFailedText;
-constexpr const char* WriteOpenFailedText = expected::WriteOpenFailedText;
+const std::string OpenFailedText = ExpectedText("OpenFailedText");
+const std::string WriteOpenFailedText = ExpectedText("WriteOpenFailedText");
 
 // Unblocks a reader stuck in open() or read() on `fifo` if it is still
 // there when the grace time is up, and remembers that it had to.
@@ -189,7 +189,7 @@ TEST(LevelFileKinds, EveryOperationRefusesAFileThatIsNotRegularWithoutWaiting) {
         ASSERT_EQ(host.messages.size(), 4u);
         EXPECT_EQ(host.messages[1].text, OpenFailedText);
         EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
-        EXPECT_EQ(host.messages[2].caption, expected::ErrorCaption);  // the best record cannot be read
+        EXPECT_EQ(host.messages[2].caption, ExpectedText("ErrorCaption"));  // the best record cannot be read
         EXPECT_EQ(host.messages[3].text, WriteOpenFailedText);
         EXPECT_EQ(host.messages[3].icon, MessageIcon::Warning);
         dir.CloseSocket();
@@ -226,7 +226,7 @@ TEST(LevelFileKinds, AFifoSwappedInDuringAGameIsRefusedAtTheNextLevelAndAtGameOv
     GameOver(world, host);
     EXPECT_EQ(host.nameDialogs, 0);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].caption, expected::PlayAgainCaption);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_FALSE(watchdog.Fired()) << "the game blocked on the swapped-in FIFO";
 }
 

@@ -35,7 +35,7 @@ std::vector<uint8_t> MarkedFile(size_t size) {
 }
 
 std::string RefusedLevelText(int level) {
-    return expected::LevelCutTextStart + std::to_string(level) + expected::LevelCutTextEnd;
+    return ExpectedText("LevelCutTextStart") + std::to_string(level) + ExpectedText("LevelCutTextEnd");
 }
 
 // A world whose every loaded field differs from what any record holds.
@@ -71,9 +71,9 @@ struct ShortCase {
 };
 
 const ShortCase ShortCases[] = {
-    {RecordSize, 1, 0, expected::NoBestRecordText},
-    {2 * RecordSize, 2, 0, expected::NoBestRecordText},
-    {6 * RecordSize, 6, 0, expected::NoBestRecordText},
+    {RecordSize, 1, 0, ExpectedText("NoBestRecordText")},
+    {2 * RecordSize, 2, 0, ExpectedText("NoBestRecordText")},
+    {6 * RecordSize, 6, 0, ExpectedText("NoBestRecordText")},
     {31150, 6, 1500, "Ivan" + std::string(2 + 1, ' ') + "набрал(а) 1500"},   // six name bytes
     {FileSize - 1, 6, 1500, "Ivan" + std::string(15 + 1, ' ') + "набрал(а) 1500"},  // nineteen
 };
@@ -100,7 +100,7 @@ TEST(LevelFileShort, EachLevelHeldWholeLoadsAndTheOthersAreRefusedUntouched) {
                 EXPECT_EQ(WorldHash(world), refusedHash);
                 ASSERT_EQ(host.messages.size(), 2u);
                 EXPECT_EQ(host.messages[1].text, RefusedLevelText(level));
-                EXPECT_EQ(host.messages[1].caption, expected::ErrorCaption);
+                EXPECT_EQ(host.messages[1].caption, ExpectedText("ErrorCaption"));
                 EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
             }
         }
@@ -122,7 +122,7 @@ TEST(LevelFileShort, BestRecordReadsWhatIsThereAndIsNeverWritten) {
         EXPECT_TRUE(ShowBestPlayer(world, host));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].text, c.bestMessage);
-        EXPECT_EQ(host.messages[0].caption, expected::BestPlayerCaption);
+        EXPECT_EQ(host.messages[0].caption, ExpectedText("BestPlayerCaption"));
         EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
 
         world.score = 9000;
@@ -130,7 +130,7 @@ TEST(LevelFileShort, BestRecordReadsWhatIsThereAndIsNeverWritten) {
         EXPECT_FALSE(WriteBestRecord(world, host));
         EXPECT_EQ(file.Bytes(), before);
         ASSERT_EQ(host.messages.size(), 2u);
-        EXPECT_EQ(host.messages[1].text, expected::WriteShortFileText);
+        EXPECT_EQ(host.messages[1].text, ExpectedText("WriteShortFileText"));
         EXPECT_EQ(host.messages[1].icon, MessageIcon::Warning);
     }
 }

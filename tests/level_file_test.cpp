@@ -24,7 +24,7 @@ constexpr size_t RecordSize = 5190;
 constexpr size_t ScoreAt = 31140;
 constexpr size_t NameAt = 31144;
 
-const char* const SponsorText = expected::SponsorText;
+const std::string SponsorText = ExpectedText("SponsorText");
 
 size_t RecordAt(int level) { return size_t(level - 1) * RecordSize; }
 size_t PlatformAt(int level, size_t slot) { return RecordAt(level) + 12 + 9 * slot; }
@@ -146,7 +146,7 @@ TEST_F(LevelFileTest, LoadShowsTheSponsorAndResetsOnlyWhatALoadResets) {
 
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, SponsorText);
-    EXPECT_EQ(host.messages[0].caption, expected::AdvertCaption);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
 
@@ -212,9 +212,9 @@ TEST_F(LevelFileTest, MissingFileIsReportedAndLoadsNothing) {
     EXPECT_FALSE(Load(file, 1));
 
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, expected::AdvertCaption);
-    EXPECT_EQ(host.messages[1].text, expected::OpenFailedText);
-    EXPECT_EQ(host.messages[1].caption, expected::ErrorCaption);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
+    EXPECT_EQ(host.messages[1].text, ExpectedText("OpenFailedText"));
+    EXPECT_EQ(host.messages[1].caption, ExpectedText("ErrorCaption"));
     EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
     EXPECT_EQ(host.messages[1].buttons, MessageButtons::Ok);
     EXPECT_EQ(world.player.spareMagazines, 0);
@@ -236,10 +236,10 @@ TEST_F(LevelFileTest, FileCutInsideALevelsRecordIsReportedAndLoadsNothingOfThatL
     EXPECT_FALSE(Load(file, 2));
 
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1].caption, expected::ErrorCaption);
+    EXPECT_EQ(host.messages[1].caption, ExpectedText("ErrorCaption"));
     EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
     EXPECT_EQ(host.messages[1].text,
-              std::string(expected::LevelCutTextStart) + "2" + expected::LevelCutTextEnd);
+              ExpectedText("LevelCutTextStart") + "2" + ExpectedText("LevelCutTextEnd"));
     EXPECT_EQ(world.player.spareMagazines, 0);
     EXPECT_EQ(world.mosquitoes[0].chasing, 0);
     EXPECT_EQ(world.player.x, 555);
@@ -278,7 +278,7 @@ TEST_F(LevelFileTest, BestRecordIsShownWithAllTwentyNameBytesAndReadAsSigned) {
         EXPECT_TRUE(ShowBestPlayer(world, caseHost));
         ASSERT_EQ(caseHost.messages.size(), 1u);
         EXPECT_EQ(caseHost.messages[0].text, c.expected);
-        EXPECT_EQ(caseHost.messages[0].caption, expected::BestPlayerCaption);
+        EXPECT_EQ(caseHost.messages[0].caption, ExpectedText("BestPlayerCaption"));
         EXPECT_EQ(caseHost.messages[0].icon, MessageIcon::None);
         EXPECT_EQ(caseHost.messages[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(ReadBestScore(caseHost), std::optional<int32_t>(c.score));
@@ -298,7 +298,7 @@ TEST_F(LevelFileTest, BestRecordOfAMissingFileCannotBeRead) {
     shown.dataFilePath = missing.Path();
     EXPECT_FALSE(ShowBestPlayer(world, shown));
     ASSERT_EQ(shown.messages.size(), 1u);
-    EXPECT_EQ(shown.messages[0].caption, expected::ErrorCaption);
+    EXPECT_EQ(shown.messages[0].caption, ExpectedText("ErrorCaption"));
     EXPECT_EQ(shown.messages[0].icon, MessageIcon::Stop);
 }
 
@@ -357,8 +357,8 @@ TEST_F(LevelFileTest, WriteNeverCreatesNorGrowsAFile) {
     EXPECT_FALSE(WriteBestRecord(world, host));
     EXPECT_TRUE(missing.Bytes().empty());
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, expected::WriteOpenFailedText);
-    EXPECT_EQ(host.messages[0].caption, expected::ErrorCaption);
+    EXPECT_EQ(host.messages[0].text, ExpectedText("WriteOpenFailedText"));
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("ErrorCaption"));
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
 
     for (size_t size : {size_t(0), ScoreAt, FileSize - 1}) {
@@ -369,7 +369,7 @@ TEST_F(LevelFileTest, WriteNeverCreatesNorGrowsAFile) {
         EXPECT_FALSE(WriteBestRecord(world, warned)) << size;
         EXPECT_EQ(shortFile.Bytes(), before) << size;
         ASSERT_EQ(warned.messages.size(), 1u);
-        EXPECT_EQ(warned.messages[0].caption, expected::ErrorCaption);
+        EXPECT_EQ(warned.messages[0].caption, ExpectedText("ErrorCaption"));
         EXPECT_EQ(warned.messages[0].icon, MessageIcon::Warning);
     }
 }

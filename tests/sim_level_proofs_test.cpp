@@ -33,11 +33,11 @@ namespace {
 constexpr size_t DataFileBytes = size_t(DataFileSize);
 constexpr size_t BestScoreBytes = size_t(BestScoreOffset);
 
-const std::string SponsorMessage = std::string(expected::AdvertCaption) + " | " + expected::SponsorText;
-const std::string VictoryMessage = std::string(expected::VictoryCaption) + " | " + expected::VictoryText;
+const std::string SponsorMessage = ExpectedText("AdvertCaption") + " | " + ExpectedText("SponsorText");
+const std::string VictoryMessage = ExpectedText("VictoryCaption") + " | " + ExpectedText("VictoryText");
 const std::string RestartQuestion =
-    std::string(expected::PlayAgainCaption) + " | " + expected::PlayAgainText;
-const std::string DeathCaption = std::string(expected::GameTitle) + " | ";
+    ExpectedText("PlayAgainCaption") + " | " + ExpectedText("PlayAgainText");
+const std::string DeathCaption = ExpectedText("GameTitle") + " | ";
 
 fs::path ProofDir() { return fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/proofs"; }
 

@@ -62,7 +62,7 @@ TEST_F(TickStepsTest, ANestStingsBeforeTheRepellentOfTheSameTickProtects) {
     EXPECT_EQ(world.player.damageTint, 19);          // 20 from the sting, 1 faded this tick
     EXPECT_EQ(world.player.invulnerableTicks, 254);  // 255 from the bottle, 1 spent
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, expected::RepellentAdvertText);
+    EXPECT_EQ(host.messages[0].text, ExpectedText("RepellentAdvertText"));
 
     RunTimerTick(world, host);  // protected now: the nest does nothing
     EXPECT_EQ(world.player.health, 80);
@@ -141,8 +141,8 @@ TEST_F(TickStepsTest, FallingPastTheDeathPlaneInTheMiddleOfAJump) {
     EXPECT_EQ(deathTick, 11);
     EXPECT_EQ(world.player.y, 605);
     ASSERT_FALSE(host.messages.empty());
-    EXPECT_EQ(host.messages[0].caption, expected::GameTitle);
-    EXPECT_EQ(host.messages[0].text, expected::DeathFellText);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("GameTitle"));
+    EXPECT_EQ(host.messages[0].text, ExpectedText("DeathFellText"));
 }
 
 }  // namespace

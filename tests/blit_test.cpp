@@ -1,4 +1,4 @@
-// render_blit_test.cpp -- the three blitters: clipping, the key colour, mirroring, rotation.
+// blit_test.cpp -- the three blitters: clipping, the key colour, mirroring, rotation.
 #include <gtest/gtest.h>
 
 #include <algorithm>

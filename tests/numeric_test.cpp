@@ -1,4 +1,4 @@
-// render_rounding_test.cpp -- the shared numeric helpers at their edges.
+// numeric_test.cpp -- the shared numeric helpers at their edges.
 #include <gtest/gtest.h>
 
 #include <cmath>

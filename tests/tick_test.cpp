@@ -16,8 +16,8 @@
 
 namespace {
 
-const std::string DepthCaption = expected::ColourDepthCaption;
-const std::string DepthText = expected::ColourDepthText;
+const std::string DepthCaption = ExpectedText("ColourDepthCaption");
+const std::string DepthText = ExpectedText("ColourDepthText");
 
 // Every level: a floor of blocks at y = 500 from x = 0 to 800, the soldier
 // standing on it at x = 100 k, the exit far away.
@@ -104,7 +104,7 @@ TEST_F(TickTest, FirstTickStartsTheGameAndPresentsNothing) {
     EXPECT_EQ(world.newGameRequested, 0);
     EXPECT_EQ(world.tickCounter, 1);  // the starting tick counts too
     EXPECT_EQ(world.player.x, 100);
-    EXPECT_TRUE(Shown(expected::AdvertCaption));
+    EXPECT_TRUE(Shown(ExpectedText("AdvertCaption")));
     EXPECT_EQ(Presents(), 0);
     EXPECT_EQ(Count(SurfaceCall::Text), 0);
 
@@ -169,7 +169,7 @@ TEST_F(TickTest, ReachingTheGoalInTheTickOfDeathAdvancesWithoutADeathMessage) {
     StartGame();
     host.messages.clear();
     RunTimerTick(world, host);
-    EXPECT_FALSE(Shown(expected::GameTitle));
+    EXPECT_FALSE(Shown(ExpectedText("GameTitle")));
     EXPECT_EQ(world.levelNumber, 2);
     EXPECT_EQ(world.deathCode, DeathNone);
     EXPECT_EQ(world.gameRunning, 1);
@@ -187,25 +187,25 @@ TEST_F(TickTest, FallingIntoThePitEndsTheGameWithItsMessage) {
     host.Answer(ScriptedAnswer::No);
     RunTimerTick(world, host);
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, expected::GameTitle);
-    EXPECT_EQ(host.messages[0].text, expected::DeathFellText);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("GameTitle"));
+    EXPECT_EQ(host.messages[0].text, ExpectedText("DeathFellText"));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(host.messages[1].caption, expected::PlayAgainCaption);
+    EXPECT_EQ(host.messages[1].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_EQ(world.gameRunning, 0);
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
 }
 
 TEST_F(TickTest, EachDeathCodeShowsItsOwnMessage) {
-    const char* texts[] = {expected::DeathAtNestText, expected::DeathBittenText,
-                           expected::DeathFellText};
+    const std::string texts[] = {ExpectedText("DeathAtNestText"), ExpectedText("DeathBittenText"),
+                                 ExpectedText("DeathFellText")};
     for (uint8_t code = 1; code <= 3; ++code) {
         StartGame();
         world.deathCode = code;
         host.messages.clear();
         RunTimerTick(world, host);
         ASSERT_GE(host.messages.size(), 1u);
-        EXPECT_EQ(host.messages[0].caption, expected::GameTitle);
+        EXPECT_EQ(host.messages[0].caption, ExpectedText("GameTitle"));
         EXPECT_EQ(host.messages[0].text, texts[code - 1]);
         EXPECT_EQ(world.gameRunning, 0);
     }
@@ -217,7 +217,7 @@ TEST_F(TickTest, UnknownDeathCodeSkipsTheMessageButEndsTheGame) {
     host.messages.clear();
     RunTimerTick(world, host);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].caption, expected::PlayAgainCaption);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_EQ(world.gameRunning, 0);
 }
 
@@ -251,7 +251,7 @@ TEST_F(TickTest, AStoppedGameShowsOnlyTheBackgroundAndTheHud) {
     }
     EXPECT_EQ(world.player.y, 100);
     EXPECT_EQ(world.player.x, x);
-    EXPECT_FALSE(Shown(expected::GameTitle));  // no death message while stopped
+    EXPECT_FALSE(Shown(ExpectedText("GameTitle")));  // no death message while stopped
 }
 
 TEST_F(TickTest, WalkingIntoTheGoalAdvancesInThatSameTick) {

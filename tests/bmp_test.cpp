@@ -1,4 +1,4 @@
-// render_bmp_test.cpp -- the bitmap reader on hand-built files, good and broken.
+// bmp_test.cpp -- the bitmap reader on hand-built files, good and broken.
 #include <gtest/gtest.h>
 
 #include <cstdint>

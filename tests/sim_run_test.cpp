@@ -1,4 +1,4 @@
-// sim_runner_test.cpp -- the headless runner as a program: arguments, replays,
+// sim_run_test.cpp -- the headless runner as a program: arguments, replays,
 // pictures, the summary, and runs that must come out the same.
 #include <gtest/gtest.h>
 
@@ -197,7 +197,7 @@ TEST_F(SimTest, FirstTickStartsAGameFromTheDataFolder) {
     EXPECT_EQ(SummaryField(missing.out, "gameRunning"), "0");
     auto messages = SummaryMessages(missing.out);
     ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), std::string(expected::ErrorCaption) + " | " + expected::OpenFailedText);
+    EXPECT_EQ(messages.back(), ExpectedText("ErrorCaption") + " | " + ExpectedText("OpenFailedText"));
 }
 
 TEST_F(SimTest, ShotsAreTheTopOfTheClientArea) {
@@ -281,7 +281,7 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
     auto messages = SummaryMessages(original.out);
     ASSERT_GE(messages.size(), 3u);
-    EXPECT_EQ(messages[1], std::string(expected::GameTitle) + " | " + expected::DeathFellText);
+    EXPECT_EQ(messages[1], ExpectedText("GameTitle") + " | " + ExpectedText("DeathFellText"));
 
     std::string recorded = ReadFileBytes(Path("rec.txt"));
     EXPECT_NE(recorded.find("answer name Тест Тестович\n"), std::string::npos) << recorded;

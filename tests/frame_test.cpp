@@ -1,4 +1,4 @@
-// render_frame_test.cpp -- background, tints, the picture's place and its presentation.
+// frame_test.cpp -- background, tints, the picture's place and its presentation.
 #include <gtest/gtest.h>
 
 #include <algorithm>

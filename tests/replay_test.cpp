@@ -1,4 +1,4 @@
-// replay_journal_test.cpp -- reading, rejecting and writing replay journals.
+// replay_test.cpp -- reading, rejecting and writing replay journals.
 #include <gtest/gtest.h>
 
 #include <unistd.h>

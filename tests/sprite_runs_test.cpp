@@ -1,4 +1,4 @@
-// render_sprite_runs_test.cpp -- the plain copy by opaque runs against the per-pixel copy.
+// sprite_runs_test.cpp -- the plain copy by opaque runs against the per-pixel copy.
 #include <gtest/gtest.h>
 
 #include <memory>

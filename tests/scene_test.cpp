@@ -1,4 +1,4 @@
-// render_scene_test.cpp -- which sprite stands for what, the soldier's pieces, the HUD.
+// scene_test.cpp -- which sprite stands for what, the soldier's pieces, the HUD.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -117,7 +117,7 @@ TEST(SceneSprites, DecorationsPlatformsAndGoal) {
     }
 
     // The platform pass draws ledges and blocks; the repellent devices have
-    // rules of their own (swarm_pickups_test), other types are empty slots.
+    // rules of their own (pickups_test), other types are empty slots.
     for (uint8_t type : {uint8_t(PlatformNone), uint8_t(PlatformLedge), uint8_t(PlatformBlock), uint8_t(5)}) {
         auto drawn = GroundWorld(), expected = GroundWorld();
         drawn->platforms[199] = {300, 200, type};
@@ -218,7 +218,7 @@ TEST(DrawHud, LabelsAndSignedScoreInOrder) {
         const auto texts = CallsOf(s, SurfaceCall::Text);
         ASSERT_EQ(texts.size(), 3u);
         const struct { int32_t x; std::string text; } wanted[] = {
-            {250, expected::HudHealthLabel}, {700, std::to_string(score)}, {650, expected::HudScoreLabel}};
+            {250, ExpectedText("HudHealthLabel")}, {700, std::to_string(score)}, {650, ExpectedText("HudScoreLabel")}};
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(texts[k].x, wanted[k].x);
             EXPECT_EQ(texts[k].y, 537);

@@ -1,4 +1,4 @@
-// render_rotation_cache_test.cpp -- the cached rotated blit against the per-pixel steps.
+// rotation_cache_test.cpp -- the cached rotated blit against the per-pixel steps.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// render_sprites_test.cpp -- the catalogue against the bitmaps built into the program.
+// sprites_test.cpp -- the catalogue against the bitmaps built into the program.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -102,13 +102,13 @@ TEST(Pickups, RepellentProtectsAdvertisesAndForgetsHeldKeys) {
     EXPECT_EQ(world.score, 57);
     EXPECT_EQ(world.player.invulnerableTicks, 255);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, expected::RepellentAdvertText);
-    EXPECT_EQ(host.messages[0].caption, expected::AdvertCaption);
+    EXPECT_EQ(host.messages[0].text, ExpectedText("RepellentAdvertText"));
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(world.player.moveDir, 0);
     EXPECT_EQ(world.player.aimDir, 0);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"chime", std::string("message ") + expected::AdvertCaption}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"chime", std::string("message ") + ExpectedText("AdvertCaption")}));
 }
 
 TEST(Pickups, UnknownKindsAreInvisibleButChimeEveryTickWhileSoundIsOn) {
@@ -146,8 +146,8 @@ TEST(RaptorItem, SwitchedOnOnceShownUnlitThatTickThenClearsTheScreen) {
     EXPECT_EQ(world.raptorOnScreen, 0);
     EXPECT_TRUE(DrawnAt(world, 400, 270, SpriteRaptorOff));
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, expected::RaptorAdvertText);
-    EXPECT_EQ(host.messages[0].caption, expected::AdvertCaption);
+    EXPECT_EQ(host.messages[0].text, ExpectedText("RaptorAdvertText"));
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
     EXPECT_EQ(world.player.moveDir, 0);

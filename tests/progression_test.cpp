@@ -15,8 +15,8 @@
 
 namespace {
 
-const std::string SponsorCaption = expected::AdvertCaption;
-const std::string QuestionText = expected::PlayAgainText;
+const std::string SponsorCaption = ExpectedText("AdvertCaption");
+const std::string QuestionText = ExpectedText("PlayAgainText");
 
 // Level k starts the soldier at (1000 k, 100 k), facing alternately.
 DataFileSketch SixLevels(int32_t bestScore = 1000, std::string bestName = "Best") {
@@ -160,11 +160,11 @@ TEST_F(ProgressionTest, FinishingTheSixthLevelIsAVictoryThenGameOver) {
     AdvanceLevel(world, host);
 
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, expected::VictoryCaption);
-    EXPECT_EQ(host.messages[0].text, expected::VictoryText);
+    EXPECT_EQ(host.messages[0].caption, ExpectedText("VictoryCaption"));
+    EXPECT_EQ(host.messages[0].text, ExpectedText("VictoryText"));
     EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(host.messages[1].caption, expected::PlayAgainCaption);
+    EXPECT_EQ(host.messages[1].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_EQ(host.messages[1].text, QuestionText);
     EXPECT_EQ(host.messages[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(host.messages[1].icon, MessageIcon::None);
@@ -286,7 +286,7 @@ TEST_F(ProgressionTest, NewGameWithoutALevelFileStopsCleanly) {
     EXPECT_EQ(world.newGameRequested, 0);
     EXPECT_EQ(world.score, 55);
     EXPECT_EQ(world.player.health, 0);
-    EXPECT_EQ(CountMessages(host, expected::ErrorCaption), 1);
+    EXPECT_EQ(CountMessages(host, ExpectedText("ErrorCaption")), 1);
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
 }
 
@@ -327,7 +327,7 @@ TEST_F(ProgressionTest, ShortFilePlaysItsWholeLevelsAndStopsAtTheFirstCutOne) {
     AdvanceLevel(world, host);
     EXPECT_EQ(world.gameRunning, 0);
     EXPECT_EQ(world.player.x, 5000);
-    EXPECT_EQ(CountMessages(host, expected::ErrorCaption), 1);
+    EXPECT_EQ(CountMessages(host, ExpectedText("ErrorCaption")), 1);
 }
 
 TEST_F(ProgressionTest, UnreadableBestScoreSkipsTheRecordButStillAsks) {
