@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     int status = 1;
     {
         CZarnokApp app;
+        app.AllowDisplayModeSwitch(command.options.switchDisplayMode);
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.
