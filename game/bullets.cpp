@@ -5,12 +5,13 @@
 
 #include "game/rules.h"
 #include "game/score.h"
+#include "game/solid_boxes.h"
 #include "game/world.h"
 
 namespace {
 
-constexpr int32_t MuzzleHeight = 35;     // px above the feet where a shot starts
-constexpr double BulletSpeed = 30.0;     // px per tick
+constexpr int32_t MuzzleHeight = 35;  // px above the feet where a shot starts
+constexpr double BulletSpeed = 30.0;  // px per tick
 
 // The hit box follows the sprite as mirrored by its sense, not its rotation.
 bool HitsMosquito(const Mosquito& m, int32_t x, int32_t y) {
@@ -31,14 +32,19 @@ void StrikeMosquitoes(GameWorld& world, Bullet& b) {
 }
 
 // Every platform kind stops bullets in the same box at its top-left corner.
-void StrikePlatforms(const GameWorld& world, Bullet& b) {
+SolidBoxes BulletStops(const GameWorld& world) {
     const Box& box = BulletStopBox;
+    SolidBoxes stops;
     for (const Platform& pl : world.platforms) {
-        if (pl.type != PlatformNone &&
-            PointInRect(b.x, b.y, AddWrap(pl.x, box.left), AddWrap(pl.y, box.top),
-                        AddWrap(pl.x, box.right), AddWrap(pl.y, box.bottom)))
-            b.active = 0;
+        if (pl.type != PlatformNone)
+            stops.Add(AddWrap(pl.x, box.left), AddWrap(pl.y, box.top), AddWrap(pl.x, box.right),
+                      AddWrap(pl.y, box.bottom));
     }
+    return stops;
+}
+
+void StrikePlatforms(const SolidBoxes& stops, Bullet& b) {
+    if (stops.Holds(b.x, b.y)) b.active = 0;
 }
 
 bool InView(const GameWorld& world, int32_t x, int32_t y) {
@@ -64,7 +70,9 @@ void SpawnBullet(GameWorld& world) {
 
 // A bullet stopped by one test still goes through the others this tick: a
 // bullet can kill mosquitoes at the very point where it meets a platform.
+// No bullet moves a platform, so their boxes are worked out once for all.
 void UpdateBullets(GameWorld& world) {
+    const SolidBoxes stops = BulletStops(world);
     for (Bullet& b : world.bullets) {
         if (!b.active) continue;
         double angle = double(b.angle);
@@ -72,7 +80,7 @@ void UpdateBullets(GameWorld& world) {
         b.y = AddWrap(b.y, TruncToInt(std::sin(angle) * -BulletSpeed));
 
         StrikeMosquitoes(world, b);
-        StrikePlatforms(world, b);
+        StrikePlatforms(stops, b);
         if (!InView(world, b.x, b.y)) b.active = 0;
     }
 }

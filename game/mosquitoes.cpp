@@ -7,22 +7,25 @@
 // left/right sense lives in `dir`.
 #include "game/mosquitoes.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
 #include "game/rules.h"
 #include "game/score.h"
+#include "game/solid_boxes.h"
 #include "game/world.h"
 #include "render/blit.h"
 
 namespace {
 
-constexpr int32_t FlightStep = 5;           // px per tick along the heading
-constexpr int32_t AimAboveFeet = 30;        // px, the point mosquitoes fly at
-constexpr double ArrivalDistance = 11.0;    // px, closer than this: no re-plan
-constexpr int32_t ReplanPeriod = 10;        // ticks between two re-plans of a slot
-constexpr int32_t RayLength = 800;          // px, chase ray reach
-constexpr int32_t RayStep = 5;              // px between ray samples
+constexpr int32_t FlightStep = 5;         // px per tick along the heading
+constexpr int32_t AimAboveFeet = 30;      // px, the point mosquitoes fly at
+constexpr double ArrivalDistance = 11.0;  // px, closer than this: no re-plan
+constexpr int32_t ReplanPeriod = 10;      // ticks between two re-plans of a slot
+constexpr int32_t RayLength = 800;        // px, chase ray reach
+constexpr int32_t RayStep = 5;            // px between ray samples
+constexpr int MaxRaySamples = RayLength / RayStep;
 constexpr int32_t DetourStep = 10;          // px, detour candidates every 10..
 constexpr int32_t DetourReach = 100;        // ..up to 100 px from the blocked point
 constexpr int32_t PathLength = 200;         // px, straight path test reach
@@ -34,7 +37,7 @@ constexpr uint8_t NestTint = 20;            // red tint per tick in a nest
 constexpr uint8_t TintCeiling = 245;        // tint at or above this: saturate / leave alone
 constexpr uint8_t NestReleasePeriod = 100;  // ticks between two releases of a nest
 constexpr uint8_t SpawnAlive = 100;
-constexpr float SpawnHeading = -0.000001f;  // just off straight down
+constexpr float SpawnHeading = -0.000001f;        // just off straight down
 constexpr double SpriteHeadingOffset = 1.570795;  // the bitmap faces right: heading pi/2
 
 // Distance of an offset. The squares are taken in double: exact for any
@@ -43,10 +46,10 @@ double Length(int32_t dx, int32_t dy) {
     return std::sqrt(double(dx) * double(dx) + double(dy) * double(dy));
 }
 
-// True when (x, y) lies in `box` placed at (ox, oy), edges included.
-bool InBox(int32_t x, int32_t y, int32_t ox, int32_t oy, const Box& box) {
-    return PointInRect(x, y, AddWrap(ox, box.left), AddWrap(oy, box.top), AddWrap(ox, box.right),
-                       AddWrap(oy, box.bottom));
+// `box` placed at the platform's corner, edges included.
+void AddPlaced(SolidBoxes& solids, const Platform& pl, const Box& box) {
+    solids.Add(AddWrap(pl.x, box.left), AddWrap(pl.y, box.top), AddWrap(pl.x, box.right),
+               AddWrap(pl.y, box.bottom));
 }
 
 int32_t SignOf(int32_t v) { return v > 0 ? 1 : -1; }
@@ -55,9 +58,41 @@ int32_t SignOf(int32_t v) { return v > 0 ? 1 : -1; }
 // re-plan and the path test both compute it.
 float HeadingFor(int32_t dy, double dist) { return float(std::acos(double(dy) / dist)); }
 
-// Offset along a heading: x component (sense still to be applied), y component.
-int32_t AlongX(float heading, int32_t r) { return TruncToInt(std::sin(double(heading)) * r); }
-int32_t AlongY(float heading, int32_t r) { return TruncToInt(std::cos(double(heading)) * r); }
+// Offsets along a heading: x component (sense still to be applied), y
+// component. The sine and cosine are taken once for all the samples of a ray.
+struct Along {
+    explicit Along(float heading)
+        : sin(std::sin(double(heading))), cos(std::cos(double(heading))) {}
+    int32_t X(int32_t r) const { return TruncToInt(sin * r); }
+    int32_t Y(int32_t r) const { return TruncToInt(cos * r); }
+    double sin, cos;
+};
+
+// The points every 5 px along a heading from (x, y), from the start up to
+// but not including `length` px, and the rectangle they lie in.
+struct RaySamples {
+    int count = 0;
+    std::array<int32_t, MaxRaySamples> x{}, y{};
+    PointExtent extent;
+};
+
+RaySamples SampleRay(int32_t x, int32_t y, float heading, int32_t sense, int32_t length) {
+    RaySamples ray;
+    const Along along(heading);
+    for (int32_t r = 0; r < length && ray.count < MaxRaySamples; r += RayStep) {
+        const size_t k = size_t(ray.count++);
+        ray.x[k] = AddWrap(x, MulWrap(sense, along.X(r)));
+        ray.y[k] = AddWrap(y, along.Y(r));
+        ray.extent.Take(ray.x[k], ray.y[k]);
+    }
+    return ray;
+}
+
+// Only the solid boxes a ray's samples can meet.
+SolidBoxes NearRay(const SolidBoxes& solids, const RaySamples& ray) {
+    const PointExtent& e = ray.extent;
+    return solids.Meeting(e.left, e.top, e.right, e.bottom);
+}
 
 // True when a and b lie at most 3 px apart. The gap is measured the way the
 // samples were stepped, wrapping at 32 bits, so a target just across the
@@ -92,7 +127,7 @@ void NestSting(GameWorld& world) {
 
 // Re-plan of slot i. Returns false when the mosquito must skip the bite
 // (the soldier is invulnerable), true to go on with the bite.
-bool Replan(GameWorld& world, int i) {
+bool Replan(GameWorld& world, const SolidBoxes& solids, int i) {
     Mosquito& m = world.mosquitoes[size_t(i)];
     const PlayerState& p = world.player;
     int32_t dx = SubWrap(p.x, m.x);
@@ -106,7 +141,7 @@ bool Replan(GameWorld& world, int i) {
     m.heading = HeadingFor(dy, dist);
     if (dx != 0) m.dir = SignOf(dx);
 
-    m.chasing = SteerChase(world, i) ? 1 : 0;
+    m.chasing = SteerChase(world, solids, i) ? 1 : 0;
     if (m.chasing) {
         int32_t nx = NextMosquitoX(world, i);
         int32_t ny = NextMosquitoY(world, i);
@@ -118,20 +153,20 @@ bool Replan(GameWorld& world, int i) {
 
 // Between re-plans a chasing mosquito flies on along its heading, but not
 // into a platform: there it hangs until its next re-plan.
-bool Coast(GameWorld& world, int i) {
+bool Coast(GameWorld& world, const SolidBoxes& solids, int i) {
     Mosquito& m = world.mosquitoes[size_t(i)];
     if (!m.chasing) return true;
     if (world.player.invulnerableTicks != 0) return false;
     int32_t nx = NextMosquitoX(world, i);
     int32_t ny = NextMosquitoY(world, i);
-    if (!HitsSolidPlatform(world, nx, ny)) {
+    if (!solids.Holds(nx, ny)) {
         m.x = nx;
         m.y = ny;
     }
     return true;
 }
 
-void UpdateMosquito(GameWorld& world, int i) {
+void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i) {
     Mosquito& m = world.mosquitoes[size_t(i)];
 
     // A lit repellent device in view kills every mosquito on screen; the
@@ -141,8 +176,8 @@ void UpdateMosquito(GameWorld& world, int i) {
         AddScore(world, m.x, m.y, MosquitoKillPoints);
     }
 
-    bool mayBite = i % ReplanPeriod == world.tickCounter % ReplanPeriod ? Replan(world, i)
-                                                                         : Coast(world, i);
+    bool mayBite = i % ReplanPeriod == world.tickCounter % ReplanPeriod ? Replan(world, solids, i)
+                                                                        : Coast(world, solids, i);
 
     if (mayBite && world.player.invulnerableTicks == 0 && IsInBiteRange(world, m.x, m.y))
         Bite(world);
@@ -158,25 +193,28 @@ void UpdateMosquito(GameWorld& world, int i) {
 
 int32_t NextMosquitoX(const GameWorld& world, int slot) {
     const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.x, MulWrap(m.dir, AlongX(m.heading, FlightStep)));
+    return AddWrap(m.x, MulWrap(m.dir, Along(m.heading).X(FlightStep)));
 }
 
 int32_t NextMosquitoY(const GameWorld& world, int slot) {
     const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.y, AlongY(m.heading, FlightStep));
+    return AddWrap(m.y, Along(m.heading).Y(FlightStep));
 }
 
 // Ledges and blocks are solid to mosquitoes; the repellent devices are not.
-// Every slot is looked at, so the cost is the same wherever the point is.
-bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y) {
-    bool hit = false;
+SolidBoxes MosquitoSolids(const GameWorld& world) {
+    SolidBoxes solids;
     for (const Platform& pl : world.platforms) {
         if (pl.type == PlatformLedge)
-            hit |= InBox(x, y, pl.x, pl.y, MosquitoLedgeBox);
+            AddPlaced(solids, pl, MosquitoLedgeBox);
         else if (pl.type == PlatformBlock)
-            hit |= InBox(x, y, pl.x, pl.y, MosquitoBlockBox);
+            AddPlaced(solids, pl, MosquitoBlockBox);
     }
-    return hit;
+    return solids;
+}
+
+bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y) {
+    return MosquitoSolids(world).Holds(x, y);
 }
 
 bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y) {
@@ -188,17 +226,19 @@ bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y) {
 // soldier) lets the mosquito fly on; a blocked one makes a chasing mosquito
 // look for a detour and turn its heading and sense towards it. Returns
 // whether the chase goes on.
-bool SteerChase(GameWorld& world, int slot) {
+bool SteerChase(GameWorld& world, const SolidBoxes& solids, int slot) {
     Mosquito& m = world.mosquitoes[size_t(slot)];
     const PlayerState& p = world.player;
 
+    const RaySamples ray = SampleRay(m.x, m.y, m.heading, m.dir, RayLength);
+    const SolidBoxes near = NearRay(solids, ray);
     int32_t bx = 0, by = 0;
     bool blocked = false;
-    for (int32_t r = 0; r < RayLength; r += RayStep) {
-        int32_t sx = AddWrap(m.x, MulWrap(m.dir, AlongX(m.heading, r)));
-        int32_t sy = AddWrap(m.y, AlongY(m.heading, r));
+    for (size_t k = 0; k < size_t(ray.count); ++k) {
+        int32_t sx = ray.x[k];
+        int32_t sy = ray.y[k];
         if (InSoldierBox(p, sx, sy)) return true;
-        if (HitsSolidPlatform(world, sx, sy)) {
+        if (near.Holds(sx, sy)) {
             bx = sx;
             by = sy;
             blocked = true;
@@ -209,7 +249,7 @@ bool SteerChase(GameWorld& world, int slot) {
 
     // One that had lost the chase does not look for a way round.
     if (!m.chasing) return false;
-    if (!FindDetour(world, bx, by, slot)) return false;
+    if (!FindDetour(world, solids, bx, by, slot)) return false;
 
     int32_t ddx = SubWrap(bx, m.x);
     int32_t ddy = SubWrap(by, m.y);
@@ -224,14 +264,15 @@ bool SteerChase(GameWorld& world, int slot) {
 
 // Looks 10..100 px left, right, above and below the blocked point for a free
 // spot the mosquito can reach in a straight line.
-bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot) {
+bool FindDetour(const GameWorld& world, const SolidBoxes& solids, int32_t& x, int32_t& y,
+                int slot) {
     const Mosquito& m = world.mosquitoes[size_t(slot)];
     for (int32_t o = DetourStep; o <= DetourReach; o += DetourStep) {
         const int32_t candidates[4][2] = {
             {SubWrap(x, o), y}, {AddWrap(x, o), y}, {x, SubWrap(y, o)}, {x, AddWrap(y, o)}};
         for (const auto& c : candidates) {
-            if (HitsSolidPlatform(world, c[0], c[1])) continue;
-            if (IsPathClear(world, m.x, m.y, c[0], c[1])) {
+            if (solids.Holds(c[0], c[1])) continue;
+            if (IsPathClear(solids, m.x, m.y, c[0], c[1])) {
                 x = c[0];
                 y = c[1];
                 return true;
@@ -243,26 +284,43 @@ bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot) {
 
 // Walks 200 px from (ax, ay) towards (bx, by) in 5 px samples; true when a
 // sample comes within 3 px of the target before any platform is met.
-bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
+bool IsPathClear(const SolidBoxes& solids, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
     int32_t dx = SubWrap(bx, ax);
     int32_t dy = SubWrap(by, ay);
     int64_t d = int64_t(Length(dx, dy));
     int32_t sense = dx != 0 ? SignOf(dx) : 0;
     float theta = d == 0 ? 0.0f : HeadingFor(dy, double(d));
 
-    if (HitsSolidPlatform(world, ax, ay)) return false;
-    for (int32_t r = 0; r < PathLength; r += RayStep) {
-        int32_t sx = AddWrap(ax, sense * AlongX(theta, r));
-        int32_t sy = AddWrap(ay, AlongY(theta, r));
-        if (HitsSolidPlatform(world, sx, sy)) return false;
+    if (solids.Holds(ax, ay)) return false;
+    const RaySamples path = SampleRay(ax, ay, theta, sense, PathLength);
+    const SolidBoxes near = NearRay(solids, path);
+    for (size_t k = 0; k < size_t(path.count); ++k) {
+        int32_t sx = path.x[k];
+        int32_t sy = path.y[k];
+        if (near.Holds(sx, sy)) return false;
         if (WithinTolerance(bx, sx) && WithinTolerance(by, sy)) return true;
     }
     return false;
 }
 
+bool SteerChase(GameWorld& world, int slot) {
+    return SteerChase(world, MosquitoSolids(world), slot);
+}
+
+bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot) {
+    return FindDetour(world, MosquitoSolids(world), x, y, slot);
+}
+
+bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
+    return IsPathClear(MosquitoSolids(world), ax, ay, bx, by);
+}
+
+// The platforms stand still while the swarm moves, so their boxes are
+// worked out once for all of it.
 void UpdateMosquitoes(GameWorld& world) {
+    const SolidBoxes solids = MosquitoSolids(world);
     for (int i = 0; i < MaxMosquitoes; ++i)
-        if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, i);
+        if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, solids, i);
 }
 
 void UpdateNests(GameWorld& world) {

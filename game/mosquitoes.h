@@ -4,6 +4,7 @@
 #include <cstdint>
 
 struct GameWorld;
+class SolidBoxes;
 
 void UpdateMosquitoes(GameWorld& world);
 void UpdateNests(GameWorld& world);
@@ -14,7 +15,13 @@ int32_t NextMosquitoX(const GameWorld& world, int slot);
 int32_t NextMosquitoY(const GameWorld& world, int slot);
 bool HitsSolidPlatform(const GameWorld& world, int32_t x, int32_t y);
 bool IsInBiteRange(const GameWorld& world, int32_t x, int32_t y);
+// The ledges and blocks as the flight tests see them.
+SolidBoxes MosquitoSolids(const GameWorld& world);
 // Casts the chase ray; may turn the heading and sense towards a detour.
+bool SteerChase(GameWorld& world, const SolidBoxes& solids, int slot);
+bool FindDetour(const GameWorld& world, const SolidBoxes& solids, int32_t& x, int32_t& y, int slot);
+bool IsPathClear(const SolidBoxes& solids, int32_t ax, int32_t ay, int32_t bx, int32_t by);
+// The same, against the world's platforms as they stand.
 bool SteerChase(GameWorld& world, int slot);
 bool FindDetour(const GameWorld& world, int32_t& x, int32_t& y, int slot);
 bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int32_t by);

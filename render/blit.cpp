@@ -14,22 +14,6 @@
 #include "render/rotation_cache.h"
 #include "render/sprite_runs.h"
 
-namespace {
-
-bool InsideFrame(int64_t px, int64_t py) {
-    return 0 < px && px < FrameWidth && 0 < py && py < FrameHeight;
-}
-
-// Rows of a w x h request that hold at least one pixel of a picture of
-// `count` pixels; the rest would be all transparent.
-int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
-    if (w <= 0 || h <= 0) return 0;
-    const int64_t rows = (int64_t(count) + w - 1) / w;
-    return std::min<int64_t>(rows, h);
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 // Frame-position copies
 // ---------------------------------------------------------------------------
@@ -69,9 +53,8 @@ void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
     }
 }
 
-void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy,
-                       std::span<const uint32_t> pixels, int32_t w, int32_t h, float angle,
-                       int32_t facing) {
+void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                       int32_t w, int32_t h, float angle, int32_t facing) {
     PlacePolarSprite(frame, sx, sy, MakePolarSprite(pixels, w, h), angle, facing);
 }
 

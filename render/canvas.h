@@ -10,6 +10,20 @@ constexpr int32_t FrameHeight = 500;  // px
 
 constexpr uint32_t TransparentKey = 0x00FFFFFF;  // sprite colour never copied
 
+// Frame column 0 and row 0 never take a sprite pixel: the bounds are strict
+// on the low side as well as the high one.
+inline bool InsideFrame(int64_t px, int64_t py) {
+    return 0 < px && px < FrameWidth && 0 < py && py < FrameHeight;
+}
+
+// Rows of a w x h picture request that hold at least one pixel of a picture
+// of `count` pixels; the rest would be all transparent.
+inline int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
+    if (w <= 0 || h <= 0) return 0;
+    const int64_t rows = (int64_t(count) + w - 1) / w;
+    return rows < h ? rows : int64_t(h);
+}
+
 // 800 x 500 pixels 0x00RRGGBB, row after row from the top.
 struct FrameBuffer {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);

@@ -10,18 +10,6 @@
 
 namespace {
 
-bool InsideFrame(int64_t px, int64_t py) {
-    return 0 < px && px < FrameWidth && 0 < py && py < FrameHeight;
-}
-
-// Rows of a w x h request that hold at least one pixel of a picture of
-// `count` pixels; the rest would be all transparent.
-int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
-    if (w <= 0 || h <= 0) return 0;
-    const int64_t rows = (int64_t(count) + w - 1) / w;
-    return std::min<int64_t>(rows, h);
-}
-
 // The offset of one pixel from the pivot: the game's own steps and float/
 // double roundings, facing not yet applied.
 struct Landing {
@@ -38,8 +26,8 @@ Landing LandingOf(const PolarPixel& p, double turn) {
 // True when no pixel can land inside the frame. The bound holds only for
 // the mirror factors the game uses.
 bool WhollyOff(int32_t sx, int32_t sy, int32_t reach) {
-    return int64_t(sx) + reach < 1 || int64_t(sx) - reach >= FrameWidth || int64_t(sy) + reach < 1 ||
-           int64_t(sy) - reach >= FrameHeight;
+    return int64_t(sx) + reach < 1 || int64_t(sx) - reach >= FrameWidth ||
+           int64_t(sy) + reach < 1 || int64_t(sy) - reach >= FrameHeight;
 }
 
 }  // namespace
@@ -108,16 +96,26 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
     if (WhollyOff(sx, sy, sprite.reach)) return;
 
     const uint32_t angleBits = std::bit_cast<uint32_t>(angle);
-    // Fibonacci hashing of the key spreads neighbouring angles over the slots.
+    // Fibonacci hashing of the key spreads neighbouring angles over the pairs.
     const uint64_t key = (uint64_t(spriteKey) << 33) ^ (uint64_t(facing == 1) << 32) ^ angleBits;
-    Placement& slot = slots_[size_t((key * 0x9E3779B97F4A7C15ull) >> 54) % Slots];
-    if (!slot.used || slot.spriteKey != spriteKey || slot.angleBits != angleBits || slot.facing != facing) {
-        slot.used = true;
-        slot.spriteKey = spriteKey;
-        slot.angleBits = angleBits;
-        slot.facing = facing;
-        Fill(slot, sprite, angle, facing);
+    const size_t pair = size_t((key * 0x9E3779B97F4A7C15ull) >> 55) % (Slots / 2) * 2;
+    const auto holds = [&](const Placement& p) {
+        return p.used && p.spriteKey == spriteKey && p.angleBits == angleBits && p.facing == facing;
+    };
+    Placement* found = holds(slots_[pair])       ? &slots_[pair]
+                       : holds(slots_[pair + 1]) ? &slots_[pair + 1]
+                                                 : nullptr;
+    if (found == nullptr) {
+        found = slots_[pair].lastUse <= slots_[pair + 1].lastUse ? &slots_[pair]
+                                                                 : &slots_[pair + 1];
+        found->used = true;
+        found->spriteKey = spriteKey;
+        found->angleBits = angleBits;
+        found->facing = facing;
+        Fill(*found, sprite, angle, facing);
     }
+    found->lastUse = ++draws_;
+    const Placement& slot = *found;
 
     const size_t count = slot.offsets.size();
     const Offset* offset = slot.offsets.data();

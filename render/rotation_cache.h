@@ -38,7 +38,10 @@ void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSpr
                       float angle, int32_t facing);
 
 // Landing offsets of recent (sprite, angle, facing) draws, in a table of a
-// fixed number of slots; a new key takes over the slot it maps to.
+// fixed number of slots. A key maps to a pair of slots, and a new key takes
+// over the one of the pair used less recently, so two keys that map to the
+// same pair (a swarm of 100 headings makes a few) do not push each other out
+// every tick.
 class RotationCache {
 public:
     // Sprites whose reach is above this are drawn without the cache.
@@ -59,6 +62,7 @@ private:
     };
     struct Placement {
         bool used = false;
+        uint64_t lastUse = 0;  // the cache's draw count when last drawn from
         uint32_t spriteKey = 0;
         uint32_t angleBits = 0;
         int32_t facing = 0;
@@ -70,4 +74,5 @@ private:
 
     std::array<Placement, Slots> slots_;
     size_t misses_ = 0;
+    uint64_t draws_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -21,28 +22,58 @@ int64_t Clamp64(int64_t v, int64_t lo, int64_t hi) { return std::min(std::max(v,
 // rectangle per band keeps the region small.
 constexpr int ChangeBandRows = 8;
 
-// The frame's pixels are compared and copied eight at a time: a loop of a
-// fixed count the compiler turns into vector instructions.
-constexpr int Chunk = 8;
+// The frame's pixels are compared and copied in blocks of a fixed count:
+// loops the compiler turns into vector instructions, with one test of the
+// result per block.
+constexpr int CopyBlock = 8;
+constexpr int CompareBlock = 32;
 
-bool ChunkDiffers(const uint32_t* src, const QRgb* dst) {
+bool BlockDiffers(const uint32_t* src, const QRgb* dst) {
     uint32_t differs = 0;
-    for (int i = 0; i < Chunk; ++i) differs |= (src[i] | OpaqueAlpha) ^ dst[i];
+    for (int i = 0; i < CompareBlock; ++i) differs |= (src[i] | OpaqueAlpha) ^ dst[i];
     return differs != 0;
 }
 
+bool PixelDiffers(const uint32_t* src, const QRgb* dst, int col) {
+    return (src[col] | OpaqueAlpha) != dst[col];
+}
+
+void CopyWithAlpha(const uint32_t* src, QRgb* dst, int count) {
+    int col = 0;
+    for (; col + CopyBlock <= count; col += CopyBlock) {
+        uint32_t value[CopyBlock];
+        std::memcpy(value, src + col, sizeof value);
+        for (uint32_t& v : value) v |= OpaqueAlpha;
+        std::memcpy(dst + col, value, sizeof value);
+    }
+    for (; col < count; ++col) dst[col] = src[col] | OpaqueAlpha;
+}
+
 // Copies the part of a row that differs; returns the first and last column
-// copied, or first > last when the row was already the same.
+// copied, or first > last when the row was already the same. The row is
+// read once: the blocks that differ are found first, the exact ends inside
+// the outermost of them after.
 std::pair<int, int> CopyChangedSpan(const uint32_t* src, QRgb* dst, int width) {
-    int first = 0;
-    while (first + Chunk <= width && !ChunkDiffers(src + first, dst + first)) first += Chunk;
-    while (first < width && (src[first] | OpaqueAlpha) == dst[first]) ++first;
-    if (first == width) return {width, -1};
-    int last = width - 1;
-    while (last - Chunk + 1 > first && !ChunkDiffers(src + last - Chunk + 1, dst + last - Chunk + 1))
-        last -= Chunk;
-    while ((src[last] | OpaqueAlpha) == dst[last]) --last;
-    for (int col = first; col <= last; ++col) dst[col] = src[col] | OpaqueAlpha;
+    int firstBlock = -1, lastBlock = -1;
+    int col = 0;
+    for (; col + CompareBlock <= width; col += CompareBlock) {
+        if (!BlockDiffers(src + col, dst + col)) continue;
+        if (firstBlock < 0) firstBlock = col;
+        lastBlock = col;
+    }
+    int first = width, last = -1;
+    if (firstBlock >= 0) {
+        first = firstBlock;
+        while (!PixelDiffers(src, dst, first)) ++first;
+        last = lastBlock + CompareBlock - 1;
+        while (!PixelDiffers(src, dst, last)) --last;
+    }
+    for (; col < width; ++col) {
+        if (!PixelDiffers(src, dst, col)) continue;
+        first = std::min(first, col);
+        last = col;
+    }
+    if (first <= last) CopyWithAlpha(src + first, dst + first, last - first + 1);
     return {first, last};
 }
 
@@ -122,8 +153,8 @@ void ImageSurface::BeginPainter(QPainter& painter) {
 
 // The frame arrives as 0x00RRGGBB rows; QImage wants the alpha byte set, so
 // the rows are copied straight into the image with it, cut to the client
-// area. Most of a frame is what the last tick showed: only what differs is
-// written, and noted as changed.
+// area. When the changes are tracked, only what differs from what the last
+// tick showed is written, and noted as changed; most of a frame is the same.
 void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) {
     if (pixels == nullptr || w <= 0 || h <= 0) return;
     QRect target;
@@ -135,13 +166,19 @@ void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int3
         int first = target.width(), last = -1;
         for (int row = bandTop; row < bandTop + bandRows; ++row) {
             const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
-            auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) + target.left();
+            auto* dst = reinterpret_cast<QRgb*>(image_.scanLine(target.top() + row)) +
+                        target.left();
+            if (!tracking_) {
+                CopyWithAlpha(src, dst, target.width());
+                continue;
+            }
             const auto [from, to] = CopyChangedSpan(src, dst, target.width());
             first = std::min(first, from);
             last = std::max(last, to);
         }
         if (last >= first)
-            MarkChanged(QRect(target.left() + first, target.top() + bandTop, last - first + 1, bandRows));
+            MarkChanged(
+                QRect(target.left() + first, target.top() + bandTop, last - first + 1, bandRows));
     }
 }
 
@@ -164,7 +201,8 @@ void ImageSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int
     BeginPainter(painter);
     painter.fillRect(outline, ToQColor(0x000000));
     QRect inside;
-    if (ClientRect(int64_t(left) + 1, int64_t(top) + 1, int64_t(right) - 1, int64_t(bottom) - 1, inside))
+    if (ClientRect(int64_t(left) + 1, int64_t(top) + 1, int64_t(right) - 1, int64_t(bottom) - 1,
+                   inside))
         painter.fillRect(inside, ToQColor(0xFFFFFF));
 }
 
@@ -178,11 +216,12 @@ void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
 
     // The text's own cell: from the ascent above the baseline to the descent below.
     QRect cell;
-    if (!ClientRect(x, int64_t(baselineY) - ascent, int64_t(x) + advance, int64_t(baselineY) + descent,
-                    cell))
+    if (!ClientRect(x, int64_t(baselineY) - ascent, int64_t(x) + advance,
+                    int64_t(baselineY) + descent, cell))
         return;
     QRect clip = QRect(0, 0, image_.width(), image_.height());
-    if (style.clip && !ClientRect(style.clipLeft, style.clipTop, style.clipRight, style.clipBottom, clip))
+    if (style.clip &&
+        !ClientRect(style.clipLeft, style.clipTop, style.clipRight, style.clipBottom, clip))
         return;
 
     // The cell is on screen, so its corner fits an int comfortably.
@@ -195,8 +234,9 @@ void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
     BeginPainter(painter);
     painter.setClipRect(clip);
     if (style.opaqueBackground)
-        painter.fillRect(QRect(clientX, clientBaseline - int(ascent), int(advance), int(ascent + descent)),
-                         ToQColor(style.background));
+        painter.fillRect(
+            QRect(clientX, clientBaseline - int(ascent), int(advance), int(ascent + descent)),
+            ToQColor(style.background));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setFont(font_);
     painter.setPen(ToQColor(style.colour));

@@ -1,6 +1,8 @@
 // recording_surface.cpp -- the in-memory client area used by tests and the runner.
 #include "tools/common/recording_surface.h"
 
+#include <algorithm>
+
 RecordingSurface::RecordingSurface(int32_t width, int32_t height) : width_(0), height_(0) {
     Resize(width, height);
 }
@@ -26,11 +28,19 @@ uint32_t RecordingSurface::ClientPixel(int32_t x, int32_t y) const {
     return image_[size_t(y) * size_t(width_) + size_t(x)];
 }
 
-void RecordingSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) {
+// Every tick presents a whole frame here: the rows are cut to the client
+// area once and copied as they are, which is what plotting each pixel gives.
+void RecordingSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w,
+                                  int32_t h) {
     calls.push_back({SurfaceCall::Pixels, x, y, x + w, y + h, 0, {}, {}});
-    for (int32_t row = 0; row < h; ++row)
-        for (int32_t col = 0; col < w; ++col)
-            Plot(originX_ + x + col, originY_ + y + row, pixels[size_t(row) * size_t(w) + size_t(col)]);
+    const int64_t left = int64_t(originX_) + x, top = int64_t(originY_) + y;
+    const int64_t firstCol = std::max<int64_t>(0, -left),
+                  endCol = std::min<int64_t>(w, width_ - left);
+    const int64_t firstRow = std::max<int64_t>(0, -top),
+                  endRow = std::min<int64_t>(h, height_ - top);
+    for (int64_t row = firstRow; row < endRow && firstCol < endCol; ++row)
+        std::copy_n(pixels + (row * w + firstCol), endCol - firstCol,
+                    image_.begin() + ((top + row) * width_ + left + firstCol));
 }
 
 void RecordingSurface::FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -51,5 +61,6 @@ void RecordingSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right,
 
 void RecordingSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
                                 const TextStyle& style) {
-    calls.push_back({SurfaceCall::Text, x, baselineY, x, baselineY, style.colour, std::string(utf8), style});
+    calls.push_back(
+        {SurfaceCall::Text, x, baselineY, x, baselineY, style.colour, std::string(utf8), style});
 }
