@@ -1,15 +1,21 @@
 // about_dlg.cpp -- the About box and the application icon.
 #include "shell/about_dlg.h"
 
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "game/world.h"
 #include "render/sprites.h"
+#include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
+#include "shell/shell_texts.h"
 
 QIcon ApplicationIcon() {
     const SpriteInfo* info = FindSprite(SpriteMosquitoA);
@@ -34,29 +40,43 @@ QIcon ApplicationIcon() {
     return QIcon(QPixmap::fromImage(icon));
 }
 
+// The template's places, in dialog units, are the least the dialog takes;
+// a layout widens it until every line shows whole, whatever the font and
+// the screen's pixel ratio make of the text.
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Zarnok"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(AboutTitle));
+    SetDialogChrome(*this, DialogChrome::CaptionAndClose);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
-    setFixedSize(du.ToPixelsX(235), du.ToPixelsY(55));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-    icon->setGeometry(du.ToPixelsX(11), du.ToPixelsY(17), 32, 32);
+    icon->setFixedSize(32, 32);
 
-    auto* version = new QLabel(QStringLiteral("Zarnok Version 1.4 (2005-2012 гг.)"), this);
+    auto* version = new QLabel(QString::fromUtf8(VersionText), this);
     version->setObjectName(QStringLiteral("version"));
-    version->setGeometry(du.ToPixels(40, 10, 135, 8));
-
-    auto* credit = new QLabel(QStringLiteral("Версия для Linux на Qt 6: команда Zarnok"), this);
+    auto* credit = new QLabel(QString::fromUtf8(CreditText), this);
     credit->setObjectName(QStringLiteral("credit"));
-    credit->setGeometry(du.ToPixels(40, 25, 135, 8));
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(du.ToPixelsY(7));
+    for (QLabel* line : {version, credit}) {
+        line->setMinimumWidth(du.ToPixelsX(135));
+        lines->addWidget(line);
+    }
+    lines->addStretch();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(du.ToPixels(178, 7, 50, 14));
+    auto* ok = new QPushButton(QString::fromUtf8(OkText), this);
+    ok->setFixedSize(du.ToPixelsX(50), du.ToPixelsY(14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(du.ToPixelsX(11), du.ToPixelsY(7), du.ToPixelsX(7), du.ToPixelsY(7));
+    row->setSpacing(du.ToPixelsX(3));
+    row->addWidget(icon, 0, Qt::AlignVCenter);
+    row->addSpacing(std::max(0, du.ToPixelsX(40 - 11) - 32 - 2 * row->spacing()));
+    row->addLayout(lines);
+    row->addWidget(ok, 0, Qt::AlignTop);
+    setFixedSize(sizeHint().expandedTo(QSize(du.ToPixelsX(235), du.ToPixelsY(55))));
 }

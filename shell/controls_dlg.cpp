@@ -9,7 +9,9 @@
 
 #include "game/world.h"
 #include "input/keys.h"
+#include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
+#include "shell/shell_texts.h"
 #include "shell/virtual_keys.h"
 
 namespace {
@@ -22,13 +24,13 @@ struct ButtonLayout {
 
 // In tab order: OK first, as the player meets them.
 constexpr ButtonLayout kButtons[] = {
-    {CControlsDlg::IdOk, "OK", 205, 5, 50, 14},
-    {CControlsDlg::IdLeft, "Влево", 10, 5, 70, 14},
-    {CControlsDlg::IdRight, "Вправо", 10, 25, 70, 14},
-    {CControlsDlg::IdUp, "Вверх", 10, 45, 70, 14},
-    {CControlsDlg::IdDown, "Вниз", 10, 65, 70, 14},
-    {CControlsDlg::IdJump, "Прыжок", 120, 35, 70, 14},
-    {CControlsDlg::IdFire, "Огонь", 120, 55, 70, 14},
+    {CControlsDlg::IdOk, OkText, 205, 5, 50, 14},
+    {CControlsDlg::IdLeft, LeftButtonText, 10, 5, 70, 14},
+    {CControlsDlg::IdRight, RightButtonText, 10, 25, 70, 14},
+    {CControlsDlg::IdUp, UpButtonText, 10, 45, 70, 14},
+    {CControlsDlg::IdDown, DownButtonText, 10, 65, 70, 14},
+    {CControlsDlg::IdJump, JumpButtonText, 120, 35, 70, 14},
+    {CControlsDlg::IdFire, FireButtonText, 120, 55, 70, 14},
 };
 
 // Where the hint line goes, in client pixels.
@@ -38,9 +40,8 @@ constexpr int HintY = 138;
 }  // namespace
 
 CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
-    setWindowTitle(QStringLiteral("Настройка управления"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(ControlsTitle));
+    SetDialogChrome(*this, DialogChrome::CaptionAndClose);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
     setFixedSize(du.ToPixelsX(262), du.ToPixelsY(86));
@@ -53,7 +54,8 @@ CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent),
         if (layout.id == IdOk)
             connect(button, &QPushButton::clicked, this, [this] { done(IdOk); });
         else
-            connect(button, &QPushButton::clicked, this, [this, id = layout.id] { OnActionButton(id); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, id = layout.id] { OnActionButton(id); });
     }
 }
 
@@ -80,6 +82,20 @@ void CControlsDlg::OnActionButton(int id) {
     done(0);
 }
 
+// QDialog centres a dialog that was never moved on every show, guessing the
+// frame's size where the window manager has not said it, so a dialog shown
+// again and again wanders. Once placed it stays where it was, and where the
+// player dragged it.
+void CControlsDlg::setVisible(bool visible) {
+    if (visible && lastPlace_) move(*lastPlace_);
+    QDialog::setVisible(visible);
+}
+
+void CControlsDlg::hideEvent(QHideEvent* event) {
+    lastPlace_ = pos();
+    QDialog::hideEvent(event);
+}
+
 void CControlsDlg::showEvent(QShowEvent* event) {
     hintVisible_ = false;
     QDialog::showEvent(event);
@@ -92,16 +108,15 @@ void CControlsDlg::paintEvent(QPaintEvent* event) {
     painter.setFont(QApplication::font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(HintX, HintY + metrics.ascent()),
-                     QStringLiteral("Нажмите кнопку для изменения управления."));
+    painter.drawText(QPoint(HintX, HintY + metrics.ascent()), QString::fromUtf8(ControlsHintText));
 }
 
 // ---------------------------------------------------------------------------
 
 CPressKeyDlg::CPressKeyDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
-    setWindowTitle(QStringLiteral("Нажмите клавишу"));
+    setWindowTitle(QString::fromUtf8(PressKeyTitle));
     // A caption, but no close box: only a key ends this dialog.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    SetDialogChrome(*this, DialogChrome::Caption);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
     setFixedSize(du.ToPixelsX(192), du.ToPixelsY(37));
@@ -114,10 +129,10 @@ void CPressKeyDlg::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     QRect area = rect();
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     QStringLiteral("Нажмите клавишу, которую хотите"));
+                     QString::fromUtf8(PressKeyFirstLine));
     area.setTop(20);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     QStringLiteral("использовать для выбранного действия."));
+                     QString::fromUtf8(PressKeySecondLine));
 }
 
 // Enter and Escape end the capture on their press and are never bound.
@@ -125,9 +140,7 @@ void CPressKeyDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        done(0);
-        break;
+    case Qt::Key_Escape: done(0); break;
     default:
         event->accept();  // the press itself does nothing
         break;

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 struct GameWorld;
 class QPushButton;
@@ -17,7 +18,15 @@ class CControlsDlg : public QDialog {
     Q_OBJECT
 public:
     // Button ids of the dialog, and the actions they select.
-    enum ButtonId { IdOk = 1, IdLeft = 3, IdRight = 4, IdUp = 5, IdDown = 6, IdJump = 7, IdFire = 8 };
+    enum ButtonId {
+        IdOk = 1,
+        IdLeft = 3,
+        IdRight = 4,
+        IdUp = 5,
+        IdDown = 6,
+        IdJump = 7,
+        IdFire = 8
+    };
 
     explicit CControlsDlg(GameWorld& world, QWidget* parent = nullptr);
 
@@ -29,9 +38,13 @@ public:
     // Whether the hint line is on show (only after "Влево" until shown again).
     bool HintVisible() const { return hintVisible_; }
 
+    // Shown again, the dialog comes back where it was last.
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void OnActionButton(int id);
@@ -40,6 +53,7 @@ private:
     std::array<QPushButton*, 9> buttons_{};  // by id; unused ids stay null
     bool captureRequested_ = false;
     bool hintVisible_ = false;
+    std::optional<QPoint> lastPlace_;  // the frame's top-left when last hidden, px
 };
 
 // Made anew for every capture. Its result is always 0.

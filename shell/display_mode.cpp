@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "shell/dialog_units.h"
+#include "shell/shell_texts.h"
 
 // ---------------------------------------------------------------------------
 // The dialog: a bordered pop-up without a caption, a line of explanation and
@@ -30,19 +31,17 @@ CDisplayModeDlg::CDisplayModeDlg(QWidget* parent)
     border->setLineWidth(2);
     border->setGeometry(rect());
 
-    auto* text = new QLabel(QStringLiteral("Нужное качество цветопередачи установится автоматически, "
-                                           "но вы должны указать желаемое разрешение:"),
-                            this);
+    auto* text = new QLabel(QString::fromUtf8(ResolutionQuestionText), this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(du.ToPixels(7, 7, 172, 44));
 
-    auto* keep = new QPushButton(QStringLiteral("Не менять разрешение экрана"), this);
+    auto* keep = new QPushButton(QString::fromUtf8(KeepResolutionText), this);
     keep->setObjectName(QStringLiteral("keepResolution"));
     keep->setGeometry(du.ToPixels(7, 57, 172, 23));
     connect(keep, &QPushButton::clicked, this, [this] { done(KeepResolution); });
 
-    auto* small = new QPushButton(QStringLiteral("800x600"), this);
+    auto* small = new QPushButton(QString::fromUtf8(SmallResolutionText), this);
     small->setObjectName(QStringLiteral("resolution800x600"));
     small->setGeometry(du.ToPixels(7, 85, 172, 26));
     connect(small, &QPushButton::clicked, this, [this] { done(Resolution800x600); });
@@ -151,26 +150,25 @@ int DirectDrawErrorText(std::string& text, uint32_t code) {
 // The switch itself.
 // ---------------------------------------------------------------------------
 QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformName) {
-    const QString head = QStringLiteral("Разрешение экрана 800x600 установить не удалось: ");
-    const QString tail = QStringLiteral(" Игра продолжится при текущем разрешении.");
+    const QString head = QString::fromUtf8(SwitchFailedHead);
+    const QString tail = QString::fromUtf8(SwitchFailedTail);
     QString reason;
     switch (result) {
     case ScreenSizeResult::Done:
         return QString();
     case ScreenSizeResult::NoX11:
         reason = platformName.startsWith(QLatin1String("wayland"))
-                     ? QStringLiteral("в среде Wayland программы не могут менять разрешение экрана.")
-                     : QStringLiteral("в этой графической среде программа не может менять "
-                                      "разрешение экрана.");
+                     ? QString::fromUtf8(WaylandRefusesText)
+                     : QString::fromUtf8(PlatformRefusesText);
         break;
     case ScreenSizeResult::NoRandr:
-        reason = QStringLiteral("X-сервер не умеет менять разрешение экрана (нет расширения RandR).");
+        reason = QString::fromUtf8(NoRandRText);
         break;
     case ScreenSizeResult::NoSuchSize:
-        reason = QStringLiteral("X-сервер не предлагает такого режима.");
+        reason = QString::fromUtf8(NoSuchModeText);
         break;
     case ScreenSizeResult::Refused:
-        reason = QStringLiteral("X-сервер отказался сменить режим.");
+        reason = QString::fromUtf8(ModeRefusedText);
         break;
     }
     return head + reason + tail;

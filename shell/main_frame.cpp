@@ -9,15 +9,17 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include "game/texts.h"
 #include "game/world.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
+#include "shell/shell_texts.h"
 #include "shell/x11_display.h"
 #include "shell/zarnok_view.h"
 
 namespace {
-const QString kIdlePrompt = QStringLiteral("Ready");
-const QString kAppTitle = QStringLiteral("Zarnok");
+const QString kIdlePrompt = QString::fromUtf8(IdlePromptText);
+const QString kAppTitle = QString::fromUtf8(GameTitle);
 constexpr int IndicatorPollMs = 250;
 }  // namespace
 
@@ -31,9 +33,9 @@ CMainFrame::CMainFrame(GameWorld& world, ModalRunner& modal) : world_(world), mo
 
 CMainFrame::~CMainFrame() = default;
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt) {
-    auto* action = menu->addAction(text);
-    action->setStatusTip(prompt);
+QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* text, const char* prompt) {
+    auto* action = menu->addAction(QString::fromUtf8(text));
+    action->setStatusTip(QString::fromUtf8(prompt));
     commands_[id] = action;
     return action;
 }
@@ -41,26 +43,23 @@ QAction* CMainFrame::AddCommand(QMenu* menu, int id, const QString& text, const 
 // The menu with each item's prompt (the part a tooltip would add is left
 // out: a menu-only window never shows it). No item has a shortcut.
 void CMainFrame::BuildMenu() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Игра"));
-    AddCommand(game, ID_FILE_NEW, QStringLiteral("&Новая"), QStringLiteral("Начать новую игру"));
-    AddCommand(game, ID_GAME_PAUSE, QStringLiteral("Пауза"), QStringLiteral("Пауза"));
+    QMenu* game = menuBar()->addMenu(QString::fromUtf8(GameMenuText));
+    AddCommand(game, ID_FILE_NEW, NewItemText, NewPromptText);
+    AddCommand(game, ID_GAME_PAUSE, PauseText, PauseText);
     game->addSeparator();
-    AddCommand(game, ID_BEST_PLAYER, QStringLiteral("&Лучший игрок"),
-               QStringLiteral("Посмотреть имя и результат лучшего игрока"));
+    AddCommand(game, ID_BEST_PLAYER, BestPlayerItemText, BestPlayerPromptText);
     game->addSeparator();
-    AddCommand(game, ID_APP_EXIT, QStringLiteral("В&ыход"), QStringLiteral("Выйти из игры"));
+    AddCommand(game, ID_APP_EXIT, ExitItemText, ExitPromptText);
 
-    QMenu* settings = menuBar()->addMenu(QStringLiteral("&Настройки"));
-    AddCommand(settings, ID_CONTROLS, QStringLiteral("&Управление"), QStringLiteral("Настройка управления"));
-    QAction* sounds = AddCommand(settings, ID_SOUNDS, QStringLiteral("Звуки"),
-                                 QStringLiteral("Вкл\\выкл звука"));
+    QMenu* settings = menuBar()->addMenu(QString::fromUtf8(SettingsMenuText));
+    AddCommand(settings, ID_CONTROLS, ControlsItemText, ControlsTitle);
+    QAction* sounds = AddCommand(settings, ID_SOUNDS, SoundsItemText, SoundsPromptText);
     sounds->setCheckable(true);
     // The check mark is brought up to date whenever the menu opens.
     connect(settings, &QMenu::aboutToShow, this, &CMainFrame::UpdateSoundCheck);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    AddCommand(help, ID_APP_ABOUT, QStringLiteral("&About Zarnok..."),
-               QStringLiteral("Показать имя автора и версию программы"));
+    QMenu* help = menuBar()->addMenu(QString::fromUtf8(HelpMenuText));
+    AddCommand(help, ID_APP_ABOUT, AboutItemText, AboutPromptText);
 
     menus_ = {game, settings, help};
     UpdateSoundCheck();
@@ -70,12 +69,14 @@ void CMainFrame::BuildMenu() {
 void CMainFrame::BuildStatusBar() {
     messagePane_ = new QLabel(kIdlePrompt, this);
     statusBar()->addWidget(messagePane_, 1);
-    const QString names[3] = {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")};
+    const char* const names[3] = {CapsLampText, NumLampText, ScrollLampText};
     for (int i = 0; i < 3; ++i) {
-        auto* lamp = new QLabel(names[i], this);
+        auto* lamp = new QLabel(QString::fromUtf8(names[i]), this);
         lamp->setAlignment(Qt::AlignCenter);
         lamp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        lamp->setMinimumWidth(lamp->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
+        // Wide enough for the widest of the three.
+        lamp->setMinimumWidth(
+            lamp->fontMetrics().horizontalAdvance(QString::fromUtf8(ScrollLampText)) + 12);
         statusBar()->addPermanentWidget(lamp);
         indicators_[i] = lamp;
     }

@@ -69,7 +69,7 @@ protected:
 private:
     void BuildMenu();
     void BuildStatusBar();
-    QAction* AddCommand(QMenu* menu, int id, const QString& text, const QString& prompt);
+    QAction* AddCommand(QMenu* menu, int id, const char* text, const char* prompt);
 
     GameWorld& world_;
     ModalRunner& modal_;

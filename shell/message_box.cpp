@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "shell/dialog_chrome.h"
+#include "shell/shell_texts.h"
+
 namespace {
 
 // Plain push buttons with the game's words, no theme icons on them.
@@ -21,18 +24,19 @@ GameMessageBox::GameMessageBox(const QString& text, const QString& caption, Mess
     setWindowTitle(caption);
     setText(text);
     setTextFormat(Qt::PlainText);
+    // A question has no close box: it must be answered.
+    SetDialogChrome(*this, question_ ? DialogChrome::Caption : DialogChrome::CaptionAndClose);
     setIcon(icon == MessageIcon::Stop      ? QMessageBox::Critical
             : icon == MessageIcon::Warning ? QMessageBox::Warning
                                            : QMessageBox::NoIcon);
     if (question_) {
         setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        Label(button(QMessageBox::Yes), QStringLiteral("&Да"));
-        Label(button(QMessageBox::No), QStringLiteral("&Нет"));
+        Label(button(QMessageBox::Yes), QString::fromUtf8(YesText));
+        Label(button(QMessageBox::No), QString::fromUtf8(NoText));
         setDefaultButton(QMessageBox::Yes);
-        setWindowFlags(windowFlags() & ~Qt::WindowCloseButtonHint);
     } else {
         setStandardButtons(QMessageBox::Ok);
-        Label(button(QMessageBox::Ok), QStringLiteral("OK"));
+        Label(button(QMessageBox::Ok), QString::fromUtf8(OkText));
         setDefaultButton(QMessageBox::Ok);
     }
 }

@@ -8,12 +8,14 @@
 
 #include "game/level_file.h"
 #include "game/sound.h"
+#include "game/texts.h"
 #include "game/world.h"
 #include "shell/about_dlg.h"
 #include "shell/controls_dlg.h"
 #include "shell/gamepad_input.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
+#include "shell/shell_texts.h"
 #include "shell/zarnok_view.h"
 
 CZarnokApp::CZarnokApp()
@@ -29,7 +31,7 @@ CZarnokApp::~CZarnokApp() {
 }
 
 bool CZarnokApp::InitInstance() {
-    QApplication::setApplicationName(QStringLiteral("Zarnok"));
+    QApplication::setApplicationName(QString::fromUtf8(GameTitle));
     QApplication::setWindowIcon(ApplicationIcon());
 
     frame_ = std::make_unique<CMainFrame>(*world_, modal_);
@@ -68,7 +70,7 @@ void CZarnokApp::OnAppExit() {
 void CZarnokApp::OnPause() {
     if (!frame_) return;
     QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : frame_.get();
-    GameMessageBox box(QStringLiteral("Игра приостановлена..."), QStringLiteral("Пауза"),
+    GameMessageBox box(QString::fromUtf8(PausedText), QString::fromUtf8(PauseText),
                        MessageButtons::Ok, MessageIcon::None, owner);
     frame_->View().RunModal(box);
 }

@@ -2,9 +2,10 @@
 #include "shell/zarnok_doc.h"
 
 #include "game/progression.h"
+#include "shell/shell_texts.h"
 
 bool CZarnokDoc::OnNewDocument(GameWorld& world) {
     RequestNewGame(world);
-    title_ = QStringLiteral("Игра");
+    title_ = QString::fromUtf8(DocumentTitle);
     return true;
 }

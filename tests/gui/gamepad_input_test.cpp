@@ -362,7 +362,7 @@ TEST_F(GamepadDialogTest, StartOpensThePauseBoxAndTheSouthButtonClosesItWithoutA
     player_.Tap(SDL_CONTROLLER_BUTTON_START);
     player_.WaitForWindow("GameMessageBox");
     player_.Do([&] {
-        EXPECT_EQ(ActiveModal()->windowTitle(), QStringLiteral("Пауза"));
+        EXPECT_EQ(ActiveModal()->windowTitle(), Expected("PauseText"));
         EXPECT_FALSE(view_->TickTimerActive());
         pausedAt = World().tickCounter;
     });

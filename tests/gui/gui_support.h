@@ -29,6 +29,7 @@
 #include "shell/name_dlg.h"
 #include "shell/zarnok_app.h"
 #include "shell/zarnok_view.h"
+#include "tests/support/expected_texts.h"
 
 // Runs the event loop until `done` holds or the time is up; true if it held.
 // (QTest's QTRY macros report to QTest, not to this test framework.)
@@ -41,6 +42,11 @@ bool WaitUntil(Predicate done, int timeoutMs = 3000) {
         QTest::qWait(5);
     }
     return true;
+}
+
+// The tests' own copy of a text the game shows, by its name in the table.
+inline QString Expected(std::string_view name) {
+    return QString::fromStdString(ExpectedText(name));
 }
 
 // One QApplication for the test program, made before the first test.

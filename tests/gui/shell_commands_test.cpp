@@ -31,51 +31,48 @@ int32_t ReadInt32(const QByteArray& bytes, int offset) {
 TEST_F(GameWindowTest, TheMenuHasTheGamesItemsSeparatorsAndNoShortcuts) {
     const QList<QAction*> top = frame_->menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
-    EXPECT_EQ(top[0]->text(), QStringLiteral("&Игра"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("&Настройки"));
-    EXPECT_EQ(top[2]->text(), QStringLiteral("&Помощь"));
+    EXPECT_EQ(top[0]->text(), Expected("GameMenuText"));
+    EXPECT_EQ(top[1]->text(), Expected("SettingsMenuText"));
+    EXPECT_EQ(top[2]->text(), Expected("HelpMenuText"));
 
     EXPECT_EQ(ItemTexts(frame_->Menu(0)),
-              QStringList({"&Новая", "Пауза", "-", "&Лучший игрок", "-", "В&ыход"}));
-    EXPECT_EQ(ItemTexts(frame_->Menu(1)), QStringList({"&Управление", "Звуки"}));
-    EXPECT_EQ(ItemTexts(frame_->Menu(2)), QStringList({"&About Zarnok..."}));
+              QStringList({Expected("NewItemText"), Expected("PauseText"), "-",
+                           Expected("BestPlayerItemText"), "-", Expected("ExitItemText")}));
+    EXPECT_EQ(ItemTexts(frame_->Menu(1)),
+              QStringList({Expected("ControlsItemText"), Expected("SoundsItemText")}));
+    EXPECT_EQ(ItemTexts(frame_->Menu(2)), QStringList({Expected("AboutItemText")}));
 
     for (int id : {ID_FILE_NEW, ID_GAME_PAUSE, ID_BEST_PLAYER, ID_APP_EXIT, ID_CONTROLS, ID_SOUNDS,
                    ID_APP_ABOUT}) {
         ASSERT_NE(frame_->Command(id), nullptr) << id;
         EXPECT_TRUE(frame_->Command(id)->shortcut().isEmpty()) << id;
     }
-    EXPECT_EQ(frame_->Command(ID_FILE_NEW)->statusTip(), QStringLiteral("Начать новую игру"));
-    EXPECT_EQ(frame_->Command(ID_SOUNDS)->statusTip(), QStringLiteral("Вкл\\выкл звука"));
-    EXPECT_EQ(frame_->Command(ID_APP_ABOUT)->statusTip(),
-              QStringLiteral("Показать имя автора и версию программы"));
+    EXPECT_EQ(frame_->Command(ID_FILE_NEW)->statusTip(), Expected("NewPromptText"));
+    EXPECT_EQ(frame_->Command(ID_SOUNDS)->statusTip(), Expected("SoundsPromptText"));
+    EXPECT_EQ(frame_->Command(ID_APP_ABOUT)->statusTip(), Expected("AboutPromptText"));
 }
 
 // The menus are opened from the menu bar, as the player opens them: the bar
 // is the widget whose window receives the prompts of its menus.
 TEST_F(GameWindowTest, TheStatusBarShowsAnItemsPromptWhileItIsHighlightedAndReadyOtherwise) {
-    EXPECT_EQ(frame_->MessagePaneText(), QStringLiteral("Ready"));
+    EXPECT_EQ(frame_->MessagePaneText(), Expected("IdlePromptText"));
     QMenu* game = frame_->Menu(0);
     frame_->menuBar()->setActiveAction(game->menuAction());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(game));
-    EXPECT_EQ(frame_->MessagePaneText(), QStringLiteral("Ready")) << "nothing highlighted yet";
+    EXPECT_EQ(frame_->MessagePaneText(), Expected("IdlePromptText")) << "nothing highlighted yet";
 
     // The mouse resting on an item.
     QTest::mouseMove(game, game->actionGeometry(frame_->Command(ID_BEST_PLAYER)).center());
     EXPECT_TRUE(WaitUntil([&] {
-        return frame_->MessagePaneText() == QStringLiteral("Посмотреть имя и результат лучшего игрока");
+        return frame_->MessagePaneText() == Expected("BestPlayerPromptText");
     })) << frame_->MessagePaneText().toStdString();
 
     // The keyboard walking every item of every menu; separators are skipped.
     const QString prompts[] = {
-        QStringLiteral("Выйти из игры"),
-        QStringLiteral("Начать новую игру"),
-        QStringLiteral("Пауза"),
-        QStringLiteral("Настройка управления"),
-        QStringLiteral("Вкл\\выкл звука"),
-        QStringLiteral("Показать имя автора и версию программы"),
+        Expected("ExitPromptText"), Expected("NewPromptText"),    Expected("PauseText"),
+        Expected("ControlsTitle"),  Expected("SoundsPromptText"), Expected("AboutPromptText"),
     };
-    const Qt::Key moves[] = {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+    const Qt::Key moves[] = {Qt::Key_Down,  Qt::Key_Down, Qt::Key_Down,
                              Qt::Key_Right, Qt::Key_Down, Qt::Key_Right};
     for (size_t i = 0; i < std::size(moves); ++i) {
         auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -86,13 +83,14 @@ TEST_F(GameWindowTest, TheStatusBarShowsAnItemsPromptWhileItIsHighlightedAndRead
 
     // Closing the menu leaves nothing highlighted.
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(WaitUntil([&] { return frame_->MessagePaneText() == QStringLiteral("Ready"); }))
+    EXPECT_TRUE(WaitUntil([&] { return frame_->MessagePaneText() == Expected("IdlePromptText"); }))
         << frame_->MessagePaneText().toStdString();
 }
 
 TEST_F(GameWindowTest, LockLampsAreDimmedWhereTheKeyboardCannotBeAsked) {
     // The offscreen platform has no keyboard lamps to read.
-    const QStringList names = {"CAP", "NUM", "SCRL"};
+    const QStringList names = {Expected("CapsLampText"), Expected("NumLampText"),
+                               Expected("ScrollLampText")};
     for (int i = 0; i < 3; ++i) {
         ASSERT_NE(frame_->Indicator(i), nullptr);
         EXPECT_EQ(frame_->Indicator(i)->text(), names[i]);
@@ -132,8 +130,8 @@ TEST_F(GameWindowTest, PauseShowsItsBoxAndTheGameWaitsForIt) {
 
     const SeenModal& box = script_.seen.back();
     EXPECT_EQ(box.kind, QStringLiteral("GameMessageBox"));
-    EXPECT_EQ(box.title, QStringLiteral("Пауза"));
-    EXPECT_EQ(box.text, QStringLiteral("Игра приостановлена..."));
+    EXPECT_EQ(box.title, Expected("PauseText"));
+    EXPECT_EQ(box.text, Expected("PausedText"));
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_EQ(box.buttons, int(QMessageBox::Ok));
     EXPECT_FALSE(box.tickTimerActive);
@@ -163,7 +161,7 @@ TEST_F(GameWindowTest, ControlsOpensTheOneControlsDialogOfTheProcess) {
     for (const SeenModal& modal : script_.seen)
         if (modal.kind == QLatin1String("CControlsDlg")) controls.push_back(&modal);
     ASSERT_EQ(controls.size(), 2u);
-    EXPECT_EQ(controls[0]->title, QStringLiteral("Настройка управления"));
+    EXPECT_EQ(controls[0]->title, Expected("ControlsTitle"));
     EXPECT_FALSE(controls[0]->tickTimerActive);
     // OK left it: no capture followed, and the game runs again.
     EXPECT_EQ(script_.seen.back().kind, QStringLiteral("CControlsDlg"));
@@ -201,14 +199,14 @@ TEST_F(GameWindowTest, AboutShowsTheIconTheVersionAndOk) {
         const QLabel* icon = dialog.findChild<QLabel*>(QStringLiteral("icon"));
         iconShown = icon != nullptr && !icon->pixmap().isNull();
         auto* ok = dialog.findChild<QPushButton*>();
-        EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+        EXPECT_EQ(ok->text(), Expected("OkText"));
         ok->click();
         return dialog.result();
     });
     frame_->Command(ID_APP_ABOUT)->trigger();
     ASSERT_EQ(script_.seen.back().kind, QStringLiteral("CAboutDlg"));
-    EXPECT_EQ(script_.seen.back().title, QStringLiteral("About Zarnok"));
-    EXPECT_EQ(version, QStringLiteral("Zarnok Version 1.4 (2005-2012 гг.)"));
+    EXPECT_EQ(script_.seen.back().title, Expected("AboutTitle"));
+    EXPECT_EQ(version, Expected("VersionText"));
     EXPECT_FALSE(credit.isEmpty());
     EXPECT_TRUE(iconShown);
     EXPECT_FALSE(script_.seen.back().tickTimerActive);

@@ -140,8 +140,9 @@ TEST_F(GameWindowTest, ARealMessageBoxStopsTheGameAndFocusComesBackAfterIt) {
         ASSERT_NE(box, nullptr);
         box->button(QMessageBox::Ok)->click();
     });
-    const MessageAnswer answer =
-        view_->ShowMessage("Игра приостановлена...", "Пауза", MessageButtons::Ok, MessageIcon::None);
+    const MessageAnswer answer = view_->ShowMessage(ExpectedText("PausedText"),
+                                                    ExpectedText("PauseText"), MessageButtons::Ok,
+                                                    MessageIcon::None);
     EXPECT_EQ(answer, MessageAnswer::Ok);
     EXPECT_EQ(ticksUnderBox, 0);
     EXPECT_FALSE(timerUnderBox);
@@ -152,8 +153,8 @@ TEST_F(GameWindowTest, ARealMessageBoxStopsTheGameAndFocusComesBackAfterIt) {
 TEST_F(GameWindowTest, MessageBoxesCarryTheGamesButtonsIconsAndAnswers) {
     script_.Then([](QDialog& dialog) {
         auto& box = static_cast<QMessageBox&>(dialog);
-        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Да"));
-        EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Нет"));
+        EXPECT_EQ(box.button(QMessageBox::Yes)->text(), Expected("YesText"));
+        EXPECT_EQ(box.button(QMessageBox::No)->text(), Expected("NoText"));
         // A question cannot be escaped.
         QTest::keyClick(&box, Qt::Key_Escape);
         EXPECT_NE(box.result(), int(QMessageBox::No));

@@ -1,0 +1,157 @@
+// The resolution question at start-up, the switch and its undoing, and the
+// display driver's error texts.
+#include "tests/gui/gui_support.h"
+
+TEST(DisplayModeDialogTest, TwoChoicesNoDefaultAndEscapeIsNeither) {
+    const auto run = [](const std::function<void(CDisplayModeDlg&)>& act) {
+        CDisplayModeDlg dialog;
+        QTimer::singleShot(0, [&] {
+            EXPECT_TRUE(WaitUntil([&] { return dialog.isVisible(); }));
+            act(dialog);
+        });
+        return dialog.exec();
+    };
+    const auto button = [](CDisplayModeDlg& dialog, const char* name) {
+        return dialog.findChild<QPushButton*>(QLatin1String(name));
+    };
+    EXPECT_EQ(run([&](CDisplayModeDlg& d) { button(d, "keepResolution")->click(); }),
+              KeepResolution);
+    EXPECT_EQ(run([&](CDisplayModeDlg& d) { button(d, "resolution800x600")->click(); }),
+              Resolution800x600);
+    EXPECT_EQ(run([](CDisplayModeDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); }),
+              DisplayModeCancelled);
+
+    CDisplayModeDlg dialog;
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(button(dialog, "keepResolution")->text(), Expected("KeepResolutionText"));
+    EXPECT_EQ(button(dialog, "resolution800x600")->text(), Expected("SmallResolutionText"));
+    for (const QPushButton* each : dialog.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(each->isDefault()) << each->text().toStdString();
+        EXPECT_TRUE(dialog.rect().contains(each->geometry())) << each->text().toStdString();
+    }
+}
+
+TEST(DisplayErrorTextTest, DriverCodesAreToldInTheirOwnWords) {
+    const auto text = [](uint32_t code) {
+        std::string out = "";
+        EXPECT_EQ(DirectDrawErrorText(out, code), 1);
+        return out;
+    };
+    EXPECT_EQ(text(0x80070057),
+              " One or more of the parameters passed to the method are incorrect.  ");
+    EXPECT_EQ(text(0x88760078), "??????????? ??????.");  // not in the table
+    const std::string zBuffer = text(0x88760154);
+    EXPECT_EQ(zBuffer.size(), 238u);
+    EXPECT_TRUE(
+        zBuffer.ends_with("there is no hardware support for z-buffers. "
+                          "DirectDraw does not have enough display memory to perform the "
+                          "operation. "));
+    std::string appended = "Ошибка: ";
+    DirectDrawErrorText(appended, 0x8876024E);
+    EXPECT_EQ(appended,
+              "Ошибка: Access to the surface is refused because the surface is locked by another "
+              "thread. ");
+}
+
+namespace {
+
+struct FakeScreen {
+    static inline int sets = 0, restores = 0, width = 0, height = 0, restoredIndex = -1;
+    static inline ScreenSizeResult answer = ScreenSizeResult::Done;
+
+    static ScreenSizeResult Set(int w, int h, SavedScreenSize& saved) {
+        ++sets;
+        width = w;
+        height = h;
+        if (answer == ScreenSizeResult::Done) saved = {true, 3, 1};
+        return answer;
+    }
+    static void Restore(SavedScreenSize& saved) {
+        ++restores;
+        restoredIndex = saved.sizeIndex;
+        saved.valid = false;
+    }
+    static void Reset(ScreenSizeResult next) {
+        sets = restores = width = height = 0;
+        restoredIndex = -1;
+        answer = next;
+    }
+};
+
+}  // namespace
+
+TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackOnce) {
+    FakeScreen::Reset(ScreenSizeResult::Done);
+    {
+        DisplayModeSwitch display;
+        display.SetSizeSetter(&FakeScreen::Set);
+        display.SetSizeRestorer(&FakeScreen::Restore);
+        display.AllowModeChange(true);
+        EXPECT_TRUE(display.Apply(Resolution800x600).isEmpty());
+        EXPECT_TRUE(display.FullScreen());
+        EXPECT_EQ(FakeScreen::sets, 1);
+        EXPECT_EQ(FakeScreen::width, 800);
+        EXPECT_EQ(FakeScreen::height, 600);
+        display.Restore();
+        display.Restore();
+        EXPECT_EQ(FakeScreen::restores, 1);
+        EXPECT_EQ(FakeScreen::restoredIndex, 3);
+    }
+    EXPECT_EQ(FakeScreen::restores, 1) << "restored again on the way out";
+
+    // Keeping the resolution, or choosing nothing, switches nothing but the
+    // window still takes the whole screen; the way out restores nothing.
+    for (int choice : {int(KeepResolution), int(DisplayModeCancelled)}) {
+        FakeScreen::Reset(ScreenSizeResult::Done);
+        {
+            DisplayModeSwitch display;
+            display.SetSizeSetter(&FakeScreen::Set);
+            display.SetSizeRestorer(&FakeScreen::Restore);
+            display.AllowModeChange(true);
+            EXPECT_TRUE(display.Apply(choice).isEmpty());
+            EXPECT_TRUE(display.FullScreen());
+        }
+        EXPECT_EQ(FakeScreen::sets, 0);
+        EXPECT_EQ(FakeScreen::restores, 0);
+    }
+
+    // The window system said no: the player is told why, nothing to restore.
+    FakeScreen::Reset(ScreenSizeResult::Refused);
+    {
+        DisplayModeSwitch display;
+        display.SetSizeSetter(&FakeScreen::Set);
+        display.SetSizeRestorer(&FakeScreen::Restore);
+        display.AllowModeChange(true);
+        const QString told = display.Apply(Resolution800x600);
+        EXPECT_TRUE(told.contains(QStringLiteral("отказался"))) << told.toStdString();
+    }
+    EXPECT_EQ(FakeScreen::restores, 0);
+    EXPECT_TRUE(ScreenSizeFailureText(ScreenSizeResult::NoX11, QStringLiteral("wayland"))
+                    .contains(QStringLiteral("Wayland")));
+}
+
+// On the offscreen platform, as on Wayland, no program may change the screen;
+// only a player who asked for a real switch hears about it.
+class DisplaySwitchRefusedTest : public GameWindowTest {
+protected:
+    void BeforeStart() override {
+        app_->AllowDisplayModeSwitch(true);
+        script_.Then([](QDialog&) { return int(Resolution800x600); });
+    }
+};
+
+TEST_F(DisplaySwitchRefusedTest, APlayerWhoAsksFor800x600IsToldWhyNotAndTheGameGoesOn) {
+    ASSERT_GE(script_.seen.size(), 2u);
+    EXPECT_EQ(script_.seen[0].kind, QStringLiteral("CDisplayModeDlg"));
+    const SeenModal& told = script_.seen[1];
+    EXPECT_EQ(told.kind, QStringLiteral("GameMessageBox"));
+    EXPECT_EQ(told.text, told.title);
+    EXPECT_TRUE(told.text.contains(Expected("SmallResolutionText"))) << told.text.toStdString();
+    EXPECT_EQ(told.icon, QMessageBox::Critical);
+    EXPECT_EQ(told.buttons, int(QMessageBox::Ok));
+
+    EXPECT_TRUE(frame_->windowState().testFlag(Qt::WindowFullScreen));
+    ASSERT_TRUE(WaitTicks(2));
+    EXPECT_EQ(World().gameRunning, 1);
+}
