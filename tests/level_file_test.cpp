@@ -14,6 +14,7 @@
 #include "game/text.h"
 #include "game/world.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/game_fixtures.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 
@@ -145,10 +146,8 @@ TEST_F(LevelFileTest, LoadShowsTheSponsorAndResetsOnlyWhatALoadResets) {
     ASSERT_TRUE(Load(file, 1));
 
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, SponsorText);
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("AdvertCaption"), SponsorText, MessageButtons::Ok,
+                  MessageIcon::None);
 
     EXPECT_EQ(world.player.x, 70);
     EXPECT_EQ(world.player.y, 410);
