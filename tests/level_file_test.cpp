@@ -26,6 +26,7 @@ constexpr size_t ScoreAt = 31140;
 constexpr size_t NameAt = 31144;
 
 const std::string SponsorText = ExpectedText("SponsorText");
+const std::string Scored = ExpectedText("ScoredText");  // between the name and the score
 
 size_t RecordAt(int level) { return size_t(level - 1) * RecordSize; }
 size_t PlatformAt(int level, size_t slot) { return RecordAt(level) + 12 + 9 * slot; }
@@ -264,11 +265,11 @@ TEST_F(LevelFileTest, BestRecordIsShownWithAllTwentyNameBytesAndReadAsSigned) {
         std::string name;  // Windows-1251 bytes
         std::string expected;
     } cases[] = {
-        {1500, "Ivan", "Ivan                 набрал(а) 1500"},
-        {0, "", "                     набрал(а) 0"},
-        {-42, "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST набрал(а) -42"},
+        {1500, "Ivan", "Ivan                " + Scored + "1500"},
+        {0, "", std::string(20, ' ') + Scored + "0"},
+        {-42, "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST" + Scored + "-42"},
         {INT32_MIN, "\xC7\xE0\xF0\xED\xEE\xEA\xEE\xE2",
-         "Зарноков             набрал(а) -2147483648"},
+         "Зарноков            " + Scored + "-2147483648"},
     };
     for (const Case& c : cases) {
         ScriptedHost caseHost;
@@ -382,7 +383,7 @@ TEST_F(LevelFileTest, CyrillicNameSurvivesWriteAndShow) {
     EXPECT_EQ(file.StoredBestName(), "\xA8\xE6\xE8\xEA \xC7\xE0\xF0\xED\xEE\xEA\xEE\xE2       ");
 
     ASSERT_TRUE(ShowBestPlayer(world, host));
-    EXPECT_EQ(host.messages.back().text, "Ёжик Зарноков        набрал(а) 31337");
+    EXPECT_EQ(host.messages.back().text, "Ёжик Зарноков       " + Scored + "31337");
 }
 
 // ---------------------------------------------------------------------------

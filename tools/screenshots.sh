@@ -19,6 +19,9 @@ cp "$build/bin/Data.dat" "$folder/"
 chmod u+w "$folder/Data.dat"
 cp "$root"/resources/sounds/*.wav "$folder/"
 
+# A text the game shows, read from the engine's table of texts.
+game_text() { sed -n "s/^constexpr char $1\[\] = \"\(.*\)\";\$/\1/p" "$root/game/texts.h"; }
+
 # Waits until a visible window of the game has exactly this title.
 wait_window() {
   local window
@@ -43,7 +46,7 @@ wait_window 'Zarnok'
 sleep 0.5
 xdotool key Return
 # The sponsor's word before level 1.
-wait_window 'Реклама'
+wait_window "$(game_text AdvertCaption)"
 sleep 0.3
 xdotool key Return
 

@@ -10,6 +10,7 @@
 
 #include "game/tick.h"
 #include "render/hud.h"
+#include "tests/support/expected_texts.h"
 
 namespace {
 
@@ -224,7 +225,7 @@ TEST_F(VirtualDisplayGameTest, ChoosingIt800x600FillsTheScreenWithNoMessageAndNo
     ASSERT_GE(script_.seen.size(), 2u);
     EXPECT_EQ(script_.seen[0].kind, QStringLiteral("CDisplayModeDlg"));
     // Next comes the sponsor of level 1: nothing is said about the screen.
-    EXPECT_EQ(script_.seen[1].title, QStringLiteral("Реклама"));
+    EXPECT_EQ(script_.seen[1].title, QString::fromStdString(ExpectedText("AdvertCaption")));
     EXPECT_TRUE(frame_->windowState().testFlag(Qt::WindowFullScreen));
     EXPECT_TRUE(view_->VirtualDisplay());
     EXPECT_EQ(view_->Surface().ClientWidth(), 800);
