@@ -10,6 +10,8 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/level_file.h"
@@ -347,26 +349,27 @@ TEST(LevelCheck, ReportsLikelyMistakesBySlotAndLine) {
         }
         return false;
     };
-    const struct {
-        int line;
-        const char* where;
-        const char* words;
-    } expected[] = {
-        {1, "start", "neither left nor right"},
-        {1, "start", "inside his platform"},
-        {2, "goal", "below the death plane (1000)"},
-        {4, "platform slot 1", "off the soldier's 10 px grid"},
-        {5, "platform slot 2", "kind 9"},
-        {6, "platform slot 3", "death plane down to 1000"},
-        {7, "decoration slot 0", "kind 8"},
-        {8, "pickup slot 0", "kind 7"},
-        {9, "pickup slot 1", "far outside"},
-        {10, "nest slot 0", "never appears"},
-        {11, "nest slot 1", "vanishes"},
-        {12, "mosquito slot 0", "dir 0"},
+    // Each finding as it is printed: the line, then "where: words of the message".
+    const std::pair<int, std::string_view> expected[] = {
+        {1, "start: neither left nor right"},
+        {1, "start: inside his platform"},
+        {2, "goal: below the death plane (1000)"},
+        {4, "platform slot 1: off the soldier's 10 px grid"},
+        {5, "platform slot 2: kind 9"},
+        {6, "platform slot 3: death plane down to 1000"},
+        {7, "decoration slot 0: kind 8"},
+        {8, "pickup slot 0: kind 7"},
+        {9, "pickup slot 1: far outside"},
+        {10, "nest slot 0: never appears"},
+        {11, "nest slot 1: vanishes"},
+        {12, "mosquito slot 0: dir 0"},
     };
-    for (const auto& e : expected)
-        EXPECT_TRUE(has(e.line, e.where, e.words)) << e.where << ": " << e.words;
+    for (const auto& [line, finding] : expected) {
+        const size_t colon = finding.find(": ");
+        EXPECT_TRUE(has(line, std::string(finding.substr(0, colon)),
+                        std::string(finding.substr(colon + 2))))
+            << line << ": " << finding;
+    }
     EXPECT_EQ(findings.size(), 12u);
 
     const LevelRecord floating = MustParse("start 500 410 right\ngoal 0 0\nledge 0 400\n");
