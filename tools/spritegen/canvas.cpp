@@ -23,7 +23,8 @@ void Canvas::Set(int x, int y, Rgb c) {
 }
 
 void Canvas::Dots(std::initializer_list<int> xy, Rgb c) {
-    for (const int* p = xy.begin(); p + 1 < xy.end(); p += 2) Set(p[0], p[1], c);
+    const int* p = xy.begin();
+    for (size_t i = 0; i + 1 < xy.size(); i += 2) Set(p[i], p[i + 1], c);
 }
 
 void Canvas::Fill(Rgb c) { std::fill(pixels_.begin(), pixels_.end(), c); }
