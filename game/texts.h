@@ -28,6 +28,10 @@ constexpr char VictoryText[] = "Поздравляю победителя!";
 constexpr char PlayAgainCaption[] = "Вопрос";
 constexpr char PlayAgainText[] = "Хотите начать игру заново?";
 
+// The labels of the heads-up display.
+constexpr char HudHealthLabel[] = "Жизнь:";
+constexpr char HudScoreLabel[] = "Очки:";
+
 // Data.dat: what cannot be read or written, the sponsor, the best player.
 constexpr char ErrorCaption[] = "Ошибка";
 constexpr char OpenFailedText[] = "Не удалось открыть файл \"Data.dat\"";
@@ -36,8 +40,7 @@ constexpr char LevelCutTextEnd[] = " целиком.";
 constexpr char BestUnreadableText[] = "Не удалось прочитать рекорд из файла \"Data.dat\".";
 constexpr char NoBestRecordText[] = "В файле \"Data.dat\" нет рекорда.";
 constexpr char WriteOpenFailedText[] = "Не удалось открыть файл \"Data.dat\" для записи.";
-constexpr char WriteShortFileText[] =
-    "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.";
+constexpr char WriteShortFileText[] = "Файл \"Data.dat\" повреждён или неполон, рекорд не записан.";
 constexpr char WriteFailedText[] = "Не удалось записать рекорд в файл \"Data.dat\".";
 
 constexpr char SponsorText[] =
@@ -45,7 +48,3 @@ constexpr char SponsorText[] =
     "современных комаров.";
 constexpr char BestPlayerCaption[] = "Лучший игрок";
 constexpr char ScoredText[] = " набрал(а) ";
-
-// The labels of the heads-up display.
-constexpr char HudHealthLabel[] = "Жизнь:";
-constexpr char HudScoreLabel[] = "Очки:";

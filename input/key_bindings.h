@@ -3,19 +3,16 @@
 
 #include <cstdint>
 
-// Virtual-key codes the game uses by name. The shell maps its own key
-// identifiers onto these codes so that the bindings mean the same everywhere.
+// Virtual-key codes the game uses by name: the default bindings. The shell
+// maps its own key identifiers onto these codes so that the bindings mean the
+// same everywhere.
 enum VirtualKey : int32_t {
-    VK_Return = 0x0D,
     VK_Shift = 0x10,
-    VK_Control = 0x11,
-    VK_Menu = 0x12,  // Alt
-    VK_Escape = 0x1B,
-    VK_Space = 0x20,
+    VK_Control,  // 0x11
     VK_Left = 0x25,
-    VK_Up = 0x26,
-    VK_Right = 0x27,
-    VK_Down = 0x28,
+    VK_Up,     // 0x26
+    VK_Right,  // 0x27
+    VK_Down,   // 0x28
 };
 
 // Six slots in their fixed order; 0 means unassigned. One key may sit in
@@ -32,4 +29,11 @@ struct KeyBindings {
 // Numbering of the slot the key-capture dialog sets (selectedAction).
 // It differs from the slot order above on purpose: it follows the buttons,
 // counted from 0.
-enum SelectedAction : uint8_t { ActionLeft, ActionRight, ActionUp, ActionDown, ActionJump, ActionFire };
+enum SelectedAction : uint8_t {
+    ActionLeft,
+    ActionRight,
+    ActionUp,
+    ActionDown,
+    ActionJump,
+    ActionFire
+};

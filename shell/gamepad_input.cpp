@@ -15,14 +15,12 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include <SDL.h>
 
 #include "game/world.h"
 #include "input/keys.h"
-#include "shell/main_frame.h"
-#include "shell/modal.h"
-#include "shell/zarnok_app.h"
 #include "shell/zarnok_view.h"
 
 namespace {
@@ -74,7 +72,7 @@ bool IsDialogStop(const QWidget& widget) {
 
 }  // namespace
 
-GamepadInput::GamepadInput(CZarnokApp& app) : app_(app) {
+GamepadInput::GamepadInput(PadTarget target) : target_(std::move(target)) {
     // Qt owns SIGINT and SIGTERM; pads are read whichever window is in
     // front, and the game decides when they count; A is the south button
     // on every pad, whatever its label says.
@@ -197,23 +195,23 @@ PadMode GamepadInput::CurrentMode() const {
     if (active == nullptr) return PadMode::Ignored;
     const QWidget* modal = QApplication::activeModalWidget();
     // A modal window answered by a script has nothing on screen to drive.
-    if (modal != nullptr || app_.Modal().Depth() > 0)
+    if (modal != nullptr || target_.modalRunning())
         return modal == active ? PadMode::InDialog : PadMode::Ignored;
-    const CMainFrame* frame = app_.Frame();
-    return frame != nullptr && frame->View().hasFocus() ? PadMode::Playing : PadMode::Ignored;
+    const CZarnokView* view = target_.view();
+    return view != nullptr && view->hasFocus() ? PadMode::Playing : PadMode::Ignored;
 }
 
 // ---------------------------------------------------------------------------
 // Acting
 // ---------------------------------------------------------------------------
 void GamepadInput::SendKey(bool down, PadControl action) {
-    CMainFrame* frame = app_.Frame();
-    const int32_t key = BoundKey(app_.World().keyBindings, action);
-    if (frame == nullptr || key == 0) return;
+    CZarnokView* view = target_.view();
+    const int32_t key = BoundKey(target_.world.keyBindings, action);
+    if (view == nullptr || key == 0) return;
     if (down)
-        DispatchKeyDown(app_.World(), frame->View(), key);
+        DispatchKeyDown(target_.world, *view, key);
     else
-        DispatchKeyUp(app_.World(), frame->View(), key);
+        DispatchKeyUp(target_.world, *view, key);
     if (keyObserver_) keyObserver_(down, key);
 }
 
@@ -229,7 +227,7 @@ void GamepadInput::Carry(const PadCommand& command) {
         return;
     case PadCommandKind::Pause:
         QTimer::singleShot(0, this, [this] {
-            if (CurrentMode() == PadMode::Playing) app_.OnPause();
+            if (CurrentMode() == PadMode::Playing) target_.pause();
         });
         return;
     default:

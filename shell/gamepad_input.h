@@ -13,9 +13,18 @@
 
 #include "input/gamepad.h"
 
-class CZarnokApp;
+class CZarnokView;
 class QWidget;
+struct GameWorld;
 struct _SDL_GameController;
+
+// What the pads act on, handed over by the application.
+struct PadTarget {
+    GameWorld& world;
+    std::function<bool()> modalRunning;  // a modal window of the game runs, scripted ones too
+    std::function<CZarnokView*()> view;  // the game view; null before the frame exists
+    std::function<void()> pause;         // the pause command of the menu
+};
 
 class GamepadInput : public QObject {
     Q_OBJECT
@@ -25,7 +34,7 @@ public:
 
     // Starts SDL's game-controller subsystem (and only that one). Without
     // it the game simply has no pads.
-    explicit GamepadInput(CZarnokApp& app);
+    explicit GamepadInput(PadTarget target);
     ~GamepadInput() override;
     GamepadInput(const GamepadInput&) = delete;
     GamepadInput& operator=(const GamepadInput&) = delete;
@@ -57,7 +66,7 @@ private:
     void SendKey(bool down, PadControl action);
     void ArmTimer();
 
-    CZarnokApp& app_;
+    PadTarget target_;
     bool available_ = false;
     std::map<int32_t, Pad> pads_;  // by SDL joystick instance id
     PadRouter router_;

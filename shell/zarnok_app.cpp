@@ -21,7 +21,9 @@
 CZarnokApp::CZarnokApp()
     : world_(std::make_unique<GameWorld>()),
       controlsDlg_(std::make_unique<CControlsDlg>(*world_)),
-      gamepad_(std::make_unique<GamepadInput>(*this)) {}
+      gamepad_(std::make_unique<GamepadInput>(PadTarget{
+          *world_, [this] { return modal_.Depth() > 0; },
+          [this] { return frame_ ? &frame_->View() : nullptr; }, [this] { OnPause(); }})) {}
 
 // The frame goes first: it gives the screen back before the world goes, and
 // its sound is done with SDL before the pads let go of SDL's events.

@@ -90,8 +90,8 @@ TEST(BulletHits, BoxSideFollowsTheMosquitosSense) {
     };
     // Mosquito pivot at (1500, 2200).
     const Case cases[] = {
-        {1, 1550, 2225, true},  {1, 1500, 2200, true},  {1, 1551, 2210, false},
-        {1, 1499, 2210, false}, {1, 1520, 2226, false}, {-1, 1450, 2225, true},
+        {1, 1550, 2225, true},   {1, 1500, 2200, true},   {1, 1551, 2210, false},
+        {1, 1499, 2210, false},  {1, 1520, 2226, false},  {-1, 1450, 2225, true},
         {-1, 1449, 2210, false}, {-1, 1501, 2210, false}, {0, 1460, 2210, true},
         {0, 1520, 2210, false},
     };
@@ -113,29 +113,33 @@ TEST(BulletHits, EveryPlatformKindStopsInTheSameTopBand) {
     };
     // Platform corner at (1300, 2100).
     const Case cases[] = {
-        {PlatformBlock, 1350, 2130, true},       {PlatformBlock, 1350, 2131, false},  // lower 70 rows
-        {PlatformBlock, 1420, 2115, true},       {PlatformBlock, 1421, 2115, false},  // 20 px past
-        {PlatformLedge, 1300, 2100, true},       {PlatformRaptorOff, 1310, 2110, true},
-        {PlatformRaptorOn, 1310, 2110, true},    {7, 1310, 2110, true},
-        {PlatformNone, 1310, 2110, false},       {PlatformLedge, 1299, 2110, false},
+        {PlatformBlock, 1350, 2130, true},    {PlatformBlock, 1350, 2131, false},  // lower 70 rows
+        {PlatformBlock, 1420, 2115, true},    {PlatformBlock, 1421, 2115, false},  // 20 px past
+        {PlatformLedge, 1300, 2100, true},    {PlatformRaptorOff, 1310, 2110, true},
+        {PlatformRaptorOn, 1310, 2110, true}, {7, 1310, 2110, true},
+        {PlatformNone, 1310, 2110, false},    {PlatformLedge, 1299, 2110, false},
     };
     for (const Case& c : cases) {
         GameWorld world = WorldWithCamera();
         world.platforms[150] = {1300, 2100, c.type};
-        EXPECT_NE(SurvivesAt(world, c.bx, c.by), c.stopped) << int(c.type) << " " << c.bx << "," << c.by;
+        EXPECT_NE(SurvivesAt(world, c.bx, c.by), c.stopped)
+            << int(c.type) << " " << c.bx << "," << c.by;
     }
 }
 
 TEST(BulletView, LeftAndRightEdgesBelongTheTopDoesNot) {
-    GameWorld world = WorldWithCamera();
-    EXPECT_FALSE(SurvivesAt(world, 999, 2250));
-    EXPECT_TRUE(SurvivesAt(world, 1000, 2250));
-    EXPECT_TRUE(SurvivesAt(world, 1800, 2250));
-    EXPECT_FALSE(SurvivesAt(world, 1801, 2250));
-    EXPECT_FALSE(SurvivesAt(world, 1400, 2000));
-    EXPECT_TRUE(SurvivesAt(world, 1400, 2001));
-    EXPECT_TRUE(SurvivesAt(world, 1400, 2500));
-    EXPECT_FALSE(SurvivesAt(world, 1400, 2501));
+    struct Case {
+        int32_t x, y;
+        bool survives;
+    };
+    // The camera's box is x 1000..1800, y 2001..2500.
+    const Case cases[] = {
+        {999, 2250, false},  {1000, 2250, true}, {1800, 2250, true}, {1801, 2250, false},
+        {1400, 2000, false}, {1400, 2001, true}, {1400, 2500, true}, {1400, 2501, false},
+    };
+    const GameWorld world = WorldWithCamera();
+    for (const Case& c : cases)
+        EXPECT_EQ(SurvivesAt(world, c.x, c.y), c.survives) << c.x << "," << c.y;
 }
 
 TEST(BulletFlight, SpawnedShotIsTestedOneStepOnAndFliesUntilItLeaves) {

@@ -18,6 +18,13 @@ protected:
     void Down(int32_t key) { DispatchKeyDown(world, host, key); }
     void Up(int32_t key) { DispatchKeyUp(world, host, key); }
 
+    // The rifle's state, its sound countdown and the firing loops started so far.
+    void ExpectRifle(int fireState, int soundCountdown, int loopsStarted) {
+        EXPECT_EQ(world.player.fireState, fireState);
+        EXPECT_EQ(world.player.fireSoundCountdown, soundCountdown);
+        EXPECT_EQ(host.firingLoopStarts, loopsStarted);
+    }
+
     GameWorld world;
     ScriptedHost host;
 };
@@ -72,12 +79,8 @@ TEST_F(KeysTest, FreeSlotsAreTakenUpDownLeftRightFireJump) {
     for (int32_t key : pressed) {
         Down(key);
     }
-    EXPECT_EQ(keys.up, 0x31);
-    EXPECT_EQ(keys.down, 0x32);
-    EXPECT_EQ(keys.left, 0x33);
-    EXPECT_EQ(keys.right, 0x34);
-    EXPECT_EQ(keys.fire, 0x35);
-    EXPECT_EQ(keys.jump, 0x36);
+    const int32_t slots[] = {keys.up, keys.down, keys.left, keys.right, keys.fire, keys.jump};
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(slots[i], pressed[i]) << "slot " << i;
     EXPECT_EQ(world.keyPressCounter, 0);
     EXPECT_EQ(world.player.jumpTicksLeft, 0);  // none of them acted
     Down(0x36);
@@ -119,26 +122,20 @@ TEST_F(KeysTest, FireWithRoundsStartsTheLoopWithoutRoundsReloads) {
     world.player.fireState = 9;
     world.stopPending = 1;
     Down(VK_Control);
-    EXPECT_EQ(world.player.fireState, 1);
-    EXPECT_EQ(world.player.fireSoundCountdown, 1);
-    EXPECT_EQ(host.firingLoopStarts, 1);
+    ExpectRifle(1, 1, 1);
     EXPECT_EQ(world.stopPending, 0);
 
     world.player.rounds = 0;
     world.player.fireSoundCountdown = 77;
     Down(VK_Control);
-    EXPECT_EQ(world.player.fireState, 3);
-    EXPECT_EQ(world.player.fireSoundCountdown, 77);
-    EXPECT_EQ(host.firingLoopStarts, 1);
+    ExpectRifle(3, 77, 1);
 }
 
 TEST_F(KeysTest, FireWithSoundOffStillFiresSilently) {
     world.soundOn = 0;
     world.player.rounds = 3;
     Down(VK_Control);
-    EXPECT_EQ(world.player.fireState, 1);
-    EXPECT_EQ(world.player.fireSoundCountdown, 1);
-    EXPECT_EQ(host.firingLoopStarts, 0);
+    ExpectRifle(1, 1, 0);
 }
 
 TEST_F(KeysTest, FireReleaseIdlesAndSchedulesTheStopEvenWithSoundOff) {
@@ -187,9 +184,9 @@ TEST_F(KeysTest, CapturedKeyGoesToTheSlotOfTheSelectedButton) {
         uint8_t action;
         int32_t KeyBindings::*slot;
     } cases[] = {
-        {ActionLeft, &KeyBindings::left},   {ActionRight, &KeyBindings::right},
-        {ActionUp, &KeyBindings::up},       {ActionDown, &KeyBindings::down},
-        {ActionJump, &KeyBindings::jump},   {ActionFire, &KeyBindings::fire},
+        {ActionLeft, &KeyBindings::left}, {ActionRight, &KeyBindings::right},
+        {ActionUp, &KeyBindings::up},     {ActionDown, &KeyBindings::down},
+        {ActionJump, &KeyBindings::jump}, {ActionFire, &KeyBindings::fire},
     };
     for (const Case& c : cases) {
         GameWorld fresh;

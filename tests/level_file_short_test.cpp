@@ -67,15 +67,17 @@ struct ShortCase {
     size_t size;
     int wholeLevels;          // levels 1..wholeLevels load
     int32_t bestScore;        // as ReadBestScore gives it
-    std::string bestMessage;  // the "Лучший игрок" text
+    std::string bestMessage;  // what the best-player command shows
 };
 
 const ShortCase ShortCases[] = {
     {RecordSize, 1, 0, ExpectedText("NoBestRecordText")},
     {2 * RecordSize, 2, 0, ExpectedText("NoBestRecordText")},
     {6 * RecordSize, 6, 0, ExpectedText("NoBestRecordText")},
-    {31150, 6, 1500, "Ivan" + std::string(2 + 1, ' ') + "набрал(а) 1500"},   // six name bytes
-    {FileSize - 1, 6, 1500, "Ivan" + std::string(15 + 1, ' ') + "набрал(а) 1500"},  // nineteen
+    {31150, 6, 1500,
+     "Ivan" + std::string(2, ' ') + ExpectedText("ScoredText") + "1500"},  // six name bytes
+    {FileSize - 1, 6, 1500,
+     "Ivan" + std::string(15, ' ') + ExpectedText("ScoredText") + "1500"},  // nineteen
 };
 
 TEST(LevelFileShort, EachLevelHeldWholeLoadsAndTheOthersAreRefusedUntouched) {

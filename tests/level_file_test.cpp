@@ -14,6 +14,7 @@
 #include "game/text.h"
 #include "game/world.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/game_fixtures.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 
@@ -25,6 +26,7 @@ constexpr size_t ScoreAt = 31140;
 constexpr size_t NameAt = 31144;
 
 const std::string SponsorText = ExpectedText("SponsorText");
+const std::string Scored = ExpectedText("ScoredText");  // between the name and the score
 
 size_t RecordAt(int level) { return size_t(level - 1) * RecordSize; }
 size_t PlatformAt(int level, size_t slot) { return RecordAt(level) + 12 + 9 * slot; }
@@ -145,10 +147,8 @@ TEST_F(LevelFileTest, LoadShowsTheSponsorAndResetsOnlyWhatALoadResets) {
     ASSERT_TRUE(Load(file, 1));
 
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, SponsorText);
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("AdvertCaption"), SponsorText, MessageButtons::Ok,
+                  MessageIcon::None);
 
     EXPECT_EQ(world.player.x, 70);
     EXPECT_EQ(world.player.y, 410);
@@ -265,11 +265,11 @@ TEST_F(LevelFileTest, BestRecordIsShownWithAllTwentyNameBytesAndReadAsSigned) {
         std::string name;  // Windows-1251 bytes
         std::string expected;
     } cases[] = {
-        {1500, "Ivan", "Ivan                 набрал(а) 1500"},
-        {0, "", "                     набрал(а) 0"},
-        {-42, "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST набрал(а) -42"},
+        {1500, "Ivan", "Ivan                " + Scored + "1500"},
+        {0, "", std::string(20, ' ') + Scored + "0"},
+        {-42, "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST" + Scored + "-42"},
         {INT32_MIN, "\xC7\xE0\xF0\xED\xEE\xEA\xEE\xE2",
-         "Зарноков             набрал(а) -2147483648"},
+         "Зарноков            " + Scored + "-2147483648"},
     };
     for (const Case& c : cases) {
         ScriptedHost caseHost;
@@ -383,7 +383,7 @@ TEST_F(LevelFileTest, CyrillicNameSurvivesWriteAndShow) {
     EXPECT_EQ(file.StoredBestName(), "\xA8\xE6\xE8\xEA \xC7\xE0\xF0\xED\xEE\xEA\xEE\xE2       ");
 
     ASSERT_TRUE(ShowBestPlayer(world, host));
-    EXPECT_EQ(host.messages.back().text, "Ёжик Зарноков        набрал(а) 31337");
+    EXPECT_EQ(host.messages.back().text, "Ёжик Зарноков       " + Scored + "31337");
 }
 
 // ---------------------------------------------------------------------------

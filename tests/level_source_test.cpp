@@ -10,6 +10,8 @@
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/level_file.h"
@@ -48,8 +50,16 @@ std::vector<uint8_t> SparseFile(uint32_t seed) {
         }
     }
     const std::string names[] = {
-        "  leading spaces", "#hash", "x #comment-like", "tab\there", "\x98\xC0",
-        "Имя", "trailing  ", std::string("nul\0inside", 10), "best", "\xFF\xFF\xFF",
+        "  leading spaces",
+        "#hash",
+        "x #comment-like",
+        "tab\there",
+        "\x98\xC0",
+        "Имя",
+        "trailing  ",
+        std::string("nul\0inside", 10),
+        "best",
+        "\xFF\xFF\xFF",
     };
     const std::string& name = names[seed % std::size(names)];
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {
@@ -127,7 +137,7 @@ TEST(LevelSourceRoundTrip, WrittenTextIsReadableWhereItCanBe) {
     level.startY = 410;
     level.facing = 1;
     level.platforms[0] = {1, 0, 400};
-    level.platforms[3] = {0, 0, 480};   // an empty slot that still carries a y
+    level.platforms[3] = {0, 0, 480};  // an empty slot that still carries a y
     level.decorations[0] = {9, 5, 6};  // no such decoration
     level.mosquitoes[1] = {100, -1, 900, 200};
     data.best.score = 5000;
@@ -162,8 +172,8 @@ TEST(LevelSourceText, NamedElementsCarryTheGamesKindBytes) {
         "nest 60 -5 7\nmosquito 100 right 8 9\nmosquito 3 -7 0 0\n");
     EXPECT_EQ(level.facing, -1);
     EXPECT_EQ(level.goalY, 4);
-    const uint8_t platforms[] = {PlatformLedge, PlatformBlock, PlatformRaptorOff,
-                                 PlatformRaptorOn, 77};
+    const uint8_t platforms[] = {PlatformLedge, PlatformBlock, PlatformRaptorOff, PlatformRaptorOn,
+                                 77};
     for (size_t i = 0; i < std::size(platforms); ++i) {
         EXPECT_EQ(level.platforms[i].kind, platforms[i]) << i;
     }
@@ -184,7 +194,7 @@ TEST(LevelSourceText, NamedElementsCarryTheGamesKindBytes) {
 TEST(LevelSourceText, ElementsTakeTheFirstFreeSlotUnlessNumbered) {
     SourceLines lines;
     const LevelRecord level = MustParse(
-        "start 0 0 right\r\n"       // CRLF line ends are fine
+        "start 0 0 right\r\n"  // CRLF line ends are fine
         "goal 0 0   # trailing comment\n"
         "\n"
         "   # an indented comment\n"
@@ -214,13 +224,16 @@ TEST(LevelSourceText, MistakesAreReportedWithFileAndLine) {
     EXPECT_EQ(FirstError(head + "mosquito 1 up 0 0\n").rfind("bad.txt:3: DIR must be", 0), 0u);
     EXPECT_EQ(FirstError(head + "@4 coin 0 0\n\n@4 tulip 0 0\n"),
               "bad.txt:5: pickup slot 4 is already taken by line 3");
-    EXPECT_EQ(FirstError(head + "@30 nest 1 0 0\n").rfind("bad.txt:3: nest slot 30 does not exist", 0),
-              0u);
+    EXPECT_EQ(
+        FirstError(head + "@30 nest 1 0 0\n").rfind("bad.txt:3: nest slot 30 does not exist", 0),
+        0u);
     EXPECT_EQ(FirstError(head + "@x ledge 0 0\n").rfind("bad.txt:3: slot '@x'", 0), 0u);
     EXPECT_EQ(FirstError(head + "@3 goal 1 1\n").rfind("bad.txt:3: 'goal' has no slot", 0), 0u);
-    EXPECT_EQ(FirstError(head + "goal 5 5\n"), "bad.txt:3: a second 'goal'; the first is on line 2");
+    EXPECT_EQ(FirstError(head + "goal 5 5\n"),
+              "bad.txt:3: a second 'goal'; the first is on line 2");
     EXPECT_EQ(FirstError(head + "best 10 Ivan\n").rfind("bad.txt:3: the best record", 0), 0u);
-    EXPECT_EQ(FirstError("goal 0 0\nledge 0 0\n"), "bad.txt: the level has no 'start X Y FACING' line");
+    EXPECT_EQ(FirstError("goal 0 0\nledge 0 0\n"),
+              "bad.txt: the level has no 'start X Y FACING' line");
 
     std::string full = head;
     for (int i = 0; i < 31; ++i) {
@@ -238,14 +251,14 @@ TEST(LevelSourceText, MistakesAreReportedWithFileAndLine) {
 TEST(LevelSourceText, BestRecordNamesAreWindows1251AndAtMostTwentyLetters) {
     BestRecord best;
     std::vector<Diagnostic> errors;
-    ASSERT_TRUE(ParseBest("# who holds the record\nbest -7   Ёж  Ёжиков   # comment\n", "b",
-                          best, errors));
+    ASSERT_TRUE(
+        ParseBest("# who holds the record\nbest -7   Ёж  Ёжиков   # comment\n", "b", best, errors));
     EXPECT_EQ(best.score, -7);
     EXPECT_EQ(std::string(best.name.begin(), best.name.end()),
               "\xA8\xE6  \xA8\xE6\xE8\xEA\xEE\xE2" + std::string(10, ' '));
 
-    ASSERT_TRUE(ParseBest("best-raw 1 000102030405060708090a0b0c0d0e0f10111213\n", "b", best,
-                          errors));
+    ASSERT_TRUE(
+        ParseBest("best-raw 1 000102030405060708090a0b0c0d0e0f10111213\n", "b", best, errors));
     for (size_t i = 0; i < best.name.size(); ++i) {
         EXPECT_EQ(best.name[i], i);
     }
@@ -267,10 +280,11 @@ TEST(LevelSourceText, BestRecordNamesAreWindows1251AndAtMostTwentyLetters) {
 TEST(LevelSourceInGame, CompiledSourceLoadsIntoTheWorld) {
     DataFile data;
     std::vector<Diagnostic> errors;
-    ASSERT_TRUE(ParseLevel("start 60 410 right\ngoal 3180 360\nledge 0 400\n@5 block 600 310\n"
-                           "tree 130 124\ntulip 800 300\nnest 60 1640 380\n"
-                           "mosquito 100 left 900 200\n",
-                           "x", data.levels[2], errors));
+    ASSERT_TRUE(
+        ParseLevel("start 60 410 right\ngoal 3180 360\nledge 0 400\n@5 block 600 310\n"
+                   "tree 130 124\ntulip 800 300\nnest 60 1640 380\n"
+                   "mosquito 100 left 900 200\n",
+                   "x", data.levels[2], errors));
     TempDataFile file(EncodeDataFile(data));
     GameWorld world;
     ScriptedHost host;
@@ -299,7 +313,8 @@ TEST(LevelSourceInGame, CompiledSourceLoadsIntoTheWorld) {
 TEST(LevelCheck, ShippedLevelsAreClean) {
     for (const char* name :
          {"level1.txt", "level2.txt", "level3.txt", "level4.txt", "level5.txt", "level6.txt"}) {
-        const std::string text = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) / "resources/levels" / name);
+        const std::string text = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) / "resources/levels" /
+                                               name);
         ASSERT_FALSE(text.empty()) << name;
         SourceLines lines;
         const LevelRecord level = MustParse(text, &lines);
@@ -312,18 +327,18 @@ TEST(LevelCheck, ShippedLevelsAreClean) {
 TEST(LevelCheck, ReportsLikelyMistakesBySlotAndLine) {
     SourceLines lines;
     const LevelRecord level = MustParse(
-        "start 65 420 0\n"                         // 1: below the ledge's rest line, no facing
-        "goal 100 2000\n"                          // 2: below the death plane
-        "ledge 0 400\n"                            // 3
-        "ledge 120 403\n"                          // 4: off the 10 px grid
-        "platform 9 0 0\n"                         // 5: no such platform
-        "platform 0 0 900\n"                       // 6: empty slot lowering the death plane
-        "decoration 8 0 0\n"                       // 7
-        "pickup 7 0 0\n"                           // 8
-        "coin 50000 380\n"                         // 9: far away
-        "nest 0 10 20\n"                           // 10: timer 0, never appears
-        "nest 255 10 20\n"                         // 11: wraps to 0
-        "mosquito 100 0 10 20\n",                  // 12: dir neither way
+        "start 65 420 0\n"         // 1: below the ledge's rest line, no facing
+        "goal 100 2000\n"          // 2: below the death plane
+        "ledge 0 400\n"            // 3
+        "ledge 120 403\n"          // 4: off the 10 px grid
+        "platform 9 0 0\n"         // 5: no such platform
+        "platform 0 0 900\n"       // 6: empty slot lowering the death plane
+        "decoration 8 0 0\n"       // 7
+        "pickup 7 0 0\n"           // 8
+        "coin 50000 380\n"         // 9: far away
+        "nest 0 10 20\n"           // 10: timer 0, never appears
+        "nest 255 10 20\n"         // 11: wraps to 0
+        "mosquito 100 0 10 20\n",  // 12: dir neither way
         &lines);
     const std::vector<Finding> findings = CheckLevel(level, &lines);
     auto has = [&](int line, const std::string& where, const std::string& words) {
@@ -334,18 +349,27 @@ TEST(LevelCheck, ReportsLikelyMistakesBySlotAndLine) {
         }
         return false;
     };
-    EXPECT_TRUE(has(1, "start", "neither left nor right"));
-    EXPECT_TRUE(has(1, "start", "inside his platform"));
-    EXPECT_TRUE(has(2, "goal", "below the death plane (1000)"));
-    EXPECT_TRUE(has(4, "platform slot 1", "off the soldier's 10 px grid"));
-    EXPECT_TRUE(has(5, "platform slot 2", "kind 9"));
-    EXPECT_TRUE(has(6, "platform slot 3", "death plane down to 1000"));
-    EXPECT_TRUE(has(7, "decoration slot 0", "kind 8"));
-    EXPECT_TRUE(has(8, "pickup slot 0", "kind 7"));
-    EXPECT_TRUE(has(9, "pickup slot 1", "far outside"));
-    EXPECT_TRUE(has(10, "nest slot 0", "never appears"));
-    EXPECT_TRUE(has(11, "nest slot 1", "vanishes"));
-    EXPECT_TRUE(has(12, "mosquito slot 0", "dir 0"));
+    // Each finding as it is printed: the line, then "where: words of the message".
+    const std::pair<int, std::string_view> expected[] = {
+        {1, "start: neither left nor right"},
+        {1, "start: inside his platform"},
+        {2, "goal: below the death plane (1000)"},
+        {4, "platform slot 1: off the soldier's 10 px grid"},
+        {5, "platform slot 2: kind 9"},
+        {6, "platform slot 3: death plane down to 1000"},
+        {7, "decoration slot 0: kind 8"},
+        {8, "pickup slot 0: kind 7"},
+        {9, "pickup slot 1: far outside"},
+        {10, "nest slot 0: never appears"},
+        {11, "nest slot 1: vanishes"},
+        {12, "mosquito slot 0: dir 0"},
+    };
+    for (const auto& [line, finding] : expected) {
+        const size_t colon = finding.find(": ");
+        EXPECT_TRUE(has(line, std::string(finding.substr(0, colon)),
+                        std::string(finding.substr(colon + 2))))
+            << line << ": " << finding;
+    }
     EXPECT_EQ(findings.size(), 12u);
 
     const LevelRecord floating = MustParse("start 500 410 right\ngoal 0 0\nledge 0 400\n");
@@ -380,8 +404,8 @@ TEST(LevelCheck, ShippedFirstLevelCanBeFinished) {
         }
         RunTimerTick(world, host);
     }
-    EXPECT_EQ(world.levelNumber, 2) << "stopped after " << ticks << " ticks at x "
-                                    << world.player.x << ", y " << world.player.y;
+    EXPECT_EQ(world.levelNumber, 2) << "stopped after " << ticks << " ticks at x " << world.player.x
+                                    << ", y " << world.player.y;
     EXPECT_EQ(world.gameRunning, 1);
 }
 
@@ -435,8 +459,8 @@ TEST_F(LevelToolTest, BadSourceFailsWithItsLineAndWritesNothing) {
     Write("bad.txt", std::string(MinimalLevel) + "\nledge 1\n");
     Write("best.txt", "best 5000 Зарноков\n");
     const std::string good = Path("good.txt");
-    EXPECT_EQ(Run("compile -o " + Path("out.dat") + " " + good + " " + good + " " + Path("bad.txt") +
-                  " " + good + " " + good + " " + good + " " + Path("best.txt")),
+    EXPECT_EQ(Run("compile -o " + Path("out.dat") + " " + good + " " + good + " " +
+                  Path("bad.txt") + " " + good + " " + good + " " + good + " " + Path("best.txt")),
               1);
     EXPECT_NE(Output().find("bad.txt:6: 'ledge' takes X Y"), std::string::npos) << Output();
     EXPECT_FALSE(fs::exists(dir / "out.dat"));

@@ -7,19 +7,12 @@
 #include "game/mosquitoes.h"
 #include "game/world.h"
 #include "render/sprites.h"
+#include "tests/support/game_fixtures.h"
 
 namespace {
 
 const float HalfPi = float(std::acos(0.0));
 constexpr uint32_t Sentinel = 0x00123456;
-
-GameWorld WorldWithSoldierAt(int32_t x, int32_t y) {
-    GameWorld world;
-    world.player.x = x;
-    world.player.y = y;
-    world.player.health = 100;
-    return world;
-}
 
 // A mosquito hanging at the aim point: it neither turns nor moves, it bites.
 void PutBiterAt(GameWorld& world, int slot) {
@@ -38,7 +31,8 @@ int MisplacedPixels(const GameWorld& world, int32_t sx, int32_t sy, SpriteId id,
         for (int j = 0; j < info->width; ++j) {
             uint32_t v = pixels[size_t(i * info->width + j)];
             int32_t px = sx + j * facing, py = sy + i;
-            if ((i == 0 && j == 0) || v == TransparentKey || px <= 0 || px >= 800 || py <= 0 || py >= 500)
+            if ((i == 0 && j == 0) || v == TransparentKey || px <= 0 || px >= 800 || py <= 0 ||
+                py >= 500)
                 continue;
             ++checked;
             if (world.frameBuffer.at(px, py) != v) ++wrong;
@@ -81,8 +75,8 @@ TEST(MosquitoRaptor, KillsStrictlyOnScreenForFiveHundredAndDrawsOnceMore) {
     world.cameraLeft = 1000;
     world.cameraTop = 2000;
     world.raptorOnScreen = 1;
-    world.player.invulnerableTicks = 9;  // frozen, yet still killed
-    world.tickCounter = 7;               // none of slots 0..3 re-plans
+    world.player.invulnerableTicks = 9;                   // frozen, yet still killed
+    world.tickCounter = 7;                                // none of slots 0..3 re-plans
     world.mosquitoes[0] = {1300, 2200, 1, 1, HalfPi, 0};  // frame (300, 200)
     world.mosquitoes[1] = {1000, 2250, 1, 1, HalfPi, 0};  // left edge: spared
     world.mosquitoes[2] = {1799, 2499, 1, 1, HalfPi, 0};
@@ -127,8 +121,10 @@ TEST(MosquitoDraw, WingFrameByTickAndMirroredBySense) {
         int32_t facing;
     };
     // Soldier far to the left: an undecided sense turns left before drawing.
-    const Case cases[] = {{4, 1, SpriteMosquitoA, 1}, {5, 1, SpriteMosquitoB, 1},
-                          {4, -1, SpriteMosquitoA, -1}, {5, 0, SpriteMosquitoB, -1}};
+    const Case cases[] = {{4, 1, SpriteMosquitoA, 1},
+                          {5, 1, SpriteMosquitoB, 1},
+                          {4, -1, SpriteMosquitoA, -1},
+                          {5, 0, SpriteMosquitoB, -1}};
     for (const Case& c : cases) {
         GameWorld world = WorldWithSoldierAt(-5000, 0);
         world.cameraLeft = -100;
@@ -137,7 +133,8 @@ TEST(MosquitoDraw, WingFrameByTickAndMirroredBySense) {
         std::fill(world.frameBuffer.pixels.begin(), world.frameBuffer.pixels.end(), Sentinel);
         UpdateMosquitoes(world);
         EXPECT_EQ(world.mosquitoes[0].dir, c.facing);
-        EXPECT_EQ(MisplacedPixels(world, 400, 250, c.sprite, c.facing), 0) << int(c.tick) << " " << c.dir;
+        EXPECT_EQ(MisplacedPixels(world, 400, 250, c.sprite, c.facing), 0)
+            << int(c.tick) << " " << c.dir;
     }
 }
 
@@ -225,7 +222,8 @@ TEST(Nest, ReleasesEveryHundredTicksOnlyInViewAndWithoutARaptor) {
         }
         UpdateNests(world);
         const Mosquito& m = world.mosquitoes[1];
-        EXPECT_EQ(m.alive != 0 && !c.fullTable, c.released) << c.x << "," << c.y << " " << int(c.timer);
+        EXPECT_EQ(m.alive != 0 && !c.fullTable, c.released)
+            << c.x << "," << c.y << " " << int(c.timer);
         EXPECT_EQ(world.nests[7].spawnTimer, c.timer == 100 ? 1 : c.timer + 1);
         if (c.released) {
             EXPECT_EQ(m.x, c.x + 25);

@@ -7,18 +7,11 @@
 
 #include "game/mosquitoes.h"
 #include "game/world.h"
+#include "tests/support/game_fixtures.h"
 
 namespace {
 
 const float HalfPi = float(std::acos(0.0));  // a level heading as a float holds it
-
-GameWorld WorldWithSoldierAt(int32_t x, int32_t y) {
-    GameWorld world;
-    world.player.x = x;
-    world.player.y = y;
-    world.player.health = 100;
-    return world;
-}
 
 Mosquito MosquitoAt(int32_t x, int32_t y, float heading, int32_t dir, uint8_t chasing) {
     return Mosquito{x, y, 1, dir, heading, chasing};
@@ -56,8 +49,8 @@ TEST(MosquitoReplan, StaggeredBySlotAndShiftedAtTheCounterWrap) {
 }
 
 TEST(MosquitoReplan, WithinElevenPixelsItNeitherTurnsNorMovesButCoastsOn) {
-    GameWorld world = WorldWithSoldierAt(500, 400);  // aims at (500, 370)
-    world.mosquitoes[0] = MosquitoAt(507, 363, 1.0f, 1, 1);  // 9.9 px away
+    GameWorld world = WorldWithSoldierAt(500, 400);           // aims at (500, 370)
+    world.mosquitoes[0] = MosquitoAt(507, 363, 1.0f, 1, 1);   // 9.9 px away
     world.mosquitoes[10] = MosquitoAt(511, 370, 2.0f, 1, 0);  // exactly 11 px
     world.mosquitoes[20] = MosquitoAt(512, 370, 2.0f, 1, 0);  // 12 px: re-plans
     Tick(world);

@@ -9,17 +9,16 @@
 #include "game/world.h"
 #include "render/sprites.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/game_fixtures.h"
 #include "tools/common/scripted_host.h"
 
 namespace {
 
 constexpr uint32_t Sentinel = 0x00123456;
 
-GameWorld WorldWithSoldierAt(int32_t x, int32_t y) {
-    GameWorld world;
-    world.player.x = x;
-    world.player.y = y;
-    world.player.health = 100;
+// A soldier with a move and an aim key held, so a pickup that forgets them shows it.
+GameWorld WalkingSoldierAt(int32_t x, int32_t y) {
+    GameWorld world = WorldWithSoldierAt(x, y);
     world.player.moveDir = 1;
     world.player.aimDir = -1;
     return world;
@@ -49,11 +48,11 @@ void ClearFrame(GameWorld& world) {
 }  // namespace
 
 TEST(Pickups, EachKindPaysItsPointsAndIsDrawnInTheTickItIsTaken) {
-    const SpriteId sprites[] = {SpriteCircuitBoard, SpriteCrystal, SpriteTulip,
-                                SpriteCoin, SpriteRepellent, SpriteStrawberry};
+    const SpriteId sprites[] = {SpriteCircuitBoard, SpriteCrystal,   SpriteTulip,
+                                SpriteCoin,         SpriteRepellent, SpriteStrawberry};
     const int32_t points[] = {100, 250, 1000, 301, 57, 699};
     for (uint8_t type = 1; type <= 6; ++type) {
-        GameWorld world = WorldWithSoldierAt(310, 250);
+        GameWorld world = WalkingSoldierAt(310, 250);
         ScriptedHost host;
         world.pickups[9] = {300, 200, type};
         ClearFrame(world);
@@ -81,13 +80,13 @@ TEST(Pickups, TouchedAtTheFeetTheMiddleOrTheChestOnly) {
     // Soldier's feet at y 500: test points at 500, 480 and 460.
     const Case cases[] = {{480, true}, {500, true}, {440, true}, {439, false}, {501, false}};
     for (const Case& c : cases) {
-        GameWorld world = WorldWithSoldierAt(100, 500);
+        GameWorld world = WalkingSoldierAt(100, 500);
         ScriptedHost host;
         world.pickups[0] = {80, c.pickupY, 4};
         UpdatePickups(world, host);
         EXPECT_EQ(world.pickups[0].type == 0, c.taken) << c.pickupY;
     }
-    GameWorld world = WorldWithSoldierAt(100, 500);
+    GameWorld world = WalkingSoldierAt(100, 500);
     ScriptedHost host;
     world.pickups[0] = {101, 480, 4};  // one pixel to the right
     UpdatePickups(world, host);
@@ -95,24 +94,23 @@ TEST(Pickups, TouchedAtTheFeetTheMiddleOrTheChestOnly) {
 }
 
 TEST(Pickups, RepellentProtectsAdvertisesAndForgetsHeldKeys) {
-    GameWorld world = WorldWithSoldierAt(110, 300);
+    GameWorld world = WalkingSoldierAt(110, 300);
     ScriptedHost host;
     world.pickups[2] = {100, 290, 5};
     UpdatePickups(world, host);
     EXPECT_EQ(world.score, 57);
     EXPECT_EQ(world.player.invulnerableTicks, 255);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, ExpectedText("RepellentAdvertText"));
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("AdvertCaption"),
+                  ExpectedText("RepellentAdvertText"), MessageButtons::Ok, MessageIcon::None);
     EXPECT_EQ(world.player.moveDir, 0);
     EXPECT_EQ(world.player.aimDir, 0);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"chime", std::string("message ") + ExpectedText("AdvertCaption")}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{
+                            "chime", std::string("message ") + ExpectedText("AdvertCaption")}));
 }
 
 TEST(Pickups, UnknownKindsAreInvisibleButChimeEveryTickWhileSoundIsOn) {
-    GameWorld world = WorldWithSoldierAt(110, 300);
+    GameWorld world = WalkingSoldierAt(110, 300);
     ScriptedHost host;
     world.pickups[0] = {100, 290, 7};
     world.pickups[1] = {100, 290, 255};
@@ -135,7 +133,7 @@ TEST(Pickups, UnknownKindsAreInvisibleButChimeEveryTickWhileSoundIsOn) {
 }
 
 TEST(RaptorItem, SwitchedOnOnceShownUnlitThatTickThenClearsTheScreen) {
-    GameWorld world = WorldWithSoldierAt(1420, 2330);  // hand at (1420, 2300)
+    GameWorld world = WalkingSoldierAt(1420, 2330);  // hand at (1420, 2300)
     world.cameraLeft = 1000;
     world.cameraTop = 2000;
     ScriptedHost host;
@@ -146,10 +144,8 @@ TEST(RaptorItem, SwitchedOnOnceShownUnlitThatTickThenClearsTheScreen) {
     EXPECT_EQ(world.raptorOnScreen, 0);
     EXPECT_TRUE(DrawnAt(world, 400, 270, SpriteRaptorOff));
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, ExpectedText("RaptorAdvertText"));
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("AdvertCaption"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("AdvertCaption"), ExpectedText("RaptorAdvertText"),
+                  MessageButtons::Ok, MessageIcon::None);
     EXPECT_EQ(world.player.moveDir, 0);
 
     world.player.moveDir = 1;
@@ -166,10 +162,10 @@ TEST(RaptorItem, CountsOnlyWhenItsCornerIsStrictlyInView) {
         int32_t x, y;
         bool onScreen;
     };
-    const Case cases[] = {{1001, 2001, true}, {1799, 2499, true}, {1000, 2200, false},
+    const Case cases[] = {{1001, 2001, true},  {1799, 2499, true},  {1000, 2200, false},
                           {1800, 2200, false}, {1300, 2000, false}, {1300, 2500, false}};
     for (const Case& c : cases) {
-        GameWorld world = WorldWithSoldierAt(0, 0);
+        GameWorld world = WalkingSoldierAt(0, 0);
         world.cameraLeft = 1000;
         world.cameraTop = 2000;
         ScriptedHost host;
@@ -183,7 +179,7 @@ TEST(RaptorItem, CountsOnlyWhenItsCornerIsStrictlyInView) {
 // at once, but the mosquitoes only see it in the following tick; a text
 // earned in a tick is on the view at the end of that tick.
 TEST(RaptorItem, LitDeviceAcrossTicks) {
-    GameWorld world = WorldWithSoldierAt(400, 300);
+    GameWorld world = WalkingSoldierAt(400, 300);
     world.player.facing = 1;
     world.deathPlaneY = 100000;
     world.cameraLeft = 0;
@@ -200,7 +196,8 @@ TEST(RaptorItem, LitDeviceAcrossTicks) {
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(world.score, 301);
     bool coinShown = false;
-    for (const SurfaceCall& c : surface.calls) coinShown |= c.kind == SurfaceCall::Text && c.text == "301";
+    for (const SurfaceCall& c : surface.calls)
+        coinShown |= c.kind == SurfaceCall::Text && c.text == "301";
     EXPECT_TRUE(coinShown);
 
     RunTimerTick(world, host);  // lit and in view: the due nest stays quiet

@@ -9,6 +9,7 @@
 #include "game/progression.h"
 #include "game/world.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/game_fixtures.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/scripted_host.h"
@@ -47,18 +48,16 @@ std::string Padded(std::string name) {
     return name;
 }
 
-class ProgressionTest : public ::testing::Test {
+// A soldier as every level starts him: full health, a full rifle, ten spare magazines.
+void ExpectFullKit(const PlayerState& p) {
+    EXPECT_EQ(p.health, 100);
+    EXPECT_EQ(p.rounds, 30);
+    EXPECT_EQ(p.spareMagazines, 10);
+}
+
+class ProgressionTest : public GameWithDataFile<> {
 protected:
-    void UseFile(const DataFileSketch& sketch) {
-        data = std::make_unique<TempDataFile>(sketch);
-        host.dataFilePath = data->Path();
-    }
-
     void SetUp() override { UseFile(SixLevels()); }
-
-    std::unique_ptr<TempDataFile> data;
-    GameWorld world;
-    ScriptedHost host;
 };
 
 // --- new game ----------------------------------------------------------------
@@ -88,15 +87,11 @@ TEST_F(ProgressionTest, NewGameSetsTheStartValuesAndKeepsWhatCarriesOver) {
     StartNewGame(world, host);
 
     EXPECT_EQ(world.newGameRequested, 0);
-    EXPECT_EQ(world.gameRunning, 1);
-    EXPECT_EQ(world.levelNumber, 1);
-    EXPECT_EQ(world.score, 0);
+    ExpectNewGameRunning(world);
     EXPECT_EQ(world.raptorOnScreen, 0);
-    EXPECT_EQ(p.health, 100);
+    ExpectFullKit(p);
     EXPECT_EQ(p.invulnerableTicks, 0);
     EXPECT_EQ(p.damageTint, 0);
-    EXPECT_EQ(p.rounds, 30);
-    EXPECT_EQ(p.spareMagazines, 10);
     EXPECT_EQ(p.moveDir, 0);
     EXPECT_EQ(p.aimDir, 0);
     EXPECT_EQ(p.fireState, 0);
@@ -115,9 +110,9 @@ TEST_F(ProgressionTest, NewGameBlanksTheViewAndStripBelowIt) {
     StartNewGame(world, host);
     bool blanked = false;
     for (const SurfaceCall& call : surface.calls) {
-        blanked = blanked || (call.kind == SurfaceCall::Fill && call.x == 0 && call.y == 0 &&
-                              call.right == 800 && call.bottom == 700 &&
-                              call.colour == SystemWindowColour);
+        blanked = blanked ||
+                  (call.kind == SurfaceCall::Fill && call.x == 0 && call.y == 0 &&
+                   call.right == 800 && call.bottom == 700 && call.colour == SystemWindowColour);
     }
     EXPECT_TRUE(blanked);
     EXPECT_EQ(host.drawingsBegun, 1);
@@ -141,9 +136,7 @@ TEST_F(ProgressionTest, AdvanceRefillsTheRifleAndHealthAndKeepsTheRest) {
     EXPECT_EQ(world.levelNumber, 3);
     EXPECT_EQ(world.player.x, 3000);
     EXPECT_EQ(world.player.facing, 1);
-    EXPECT_EQ(world.player.rounds, 30);
-    EXPECT_EQ(world.player.spareMagazines, 10);
-    EXPECT_EQ(world.player.health, 100);
+    ExpectFullKit(world.player);
     EXPECT_EQ(world.score, 1234);
     EXPECT_EQ(world.player.invulnerableTicks, 40);
     EXPECT_EQ(world.player.damageTint, 20);
@@ -160,14 +153,10 @@ TEST_F(ProgressionTest, FinishingTheSixthLevelIsAVictoryThenGameOver) {
     AdvanceLevel(world, host);
 
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("VictoryCaption"));
-    EXPECT_EQ(host.messages[0].text, ExpectedText("VictoryText"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(host.messages[1].caption, ExpectedText("PlayAgainCaption"));
-    EXPECT_EQ(host.messages[1].text, QuestionText);
-    EXPECT_EQ(host.messages[1].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(host.messages[1].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("VictoryCaption"), ExpectedText("VictoryText"),
+                  MessageButtons::Ok, MessageIcon::None, "victory");
+    ExpectMessage(host.messages[1], ExpectedText("PlayAgainCaption"), QuestionText,
+                  MessageButtons::YesNo, MessageIcon::None, "play again");
     EXPECT_EQ(world.levelNumber, 7);
     EXPECT_EQ(world.gameRunning, 0);
     EXPECT_EQ(world.player.x, 0);  // no level was loaded
@@ -181,9 +170,7 @@ TEST_F(ProgressionTest, AnsweringYesStartsLevelOneAtOnce) {
     host.Answer(ScriptedAnswer::Yes);
     AdvanceLevel(world, host);
 
-    EXPECT_EQ(world.levelNumber, 1);
-    EXPECT_EQ(world.gameRunning, 1);
-    EXPECT_EQ(world.score, 0);
+    ExpectNewGameRunning(world);
     EXPECT_EQ(world.player.x, 1000);
     ASSERT_EQ(host.messages.size(), 3u);
     EXPECT_EQ(host.messages[2].caption, SponsorCaption);
@@ -196,8 +183,8 @@ TEST_F(ProgressionTest, BestScoreIsComparedUnsignedAndATieWins) {
         int32_t stored, score;
         bool newBest;
     } cases[] = {
-        {1000, 500, false}, {700, 700, true},    {0, 0, true},     {0, 1, true},
-        {-5, 1000000, false}, {-5, -5, true},    {100, -1, true},  {-1, INT32_MAX, false},
+        {1000, 500, false},   {700, 700, true}, {0, 0, true},    {0, 1, true},
+        {-5, 1000000, false}, {-5, -5, true},   {100, -1, true}, {-1, INT32_MAX, false},
     };
     for (const Case& c : cases) {
         GameWorld fresh;

@@ -10,6 +10,7 @@
 #include "game/tick.h"
 #include "game/world.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/game_fixtures.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/scripted_host.h"
@@ -47,13 +48,8 @@ public:
     bool drawingReleasedAtClose = false;
 };
 
-class TickTest : public ::testing::Test {
+class TickTest : public GameWithDataFile<ClosingHost> {
 protected:
-    void UseFile(const DataFileSketch& sketch) {
-        data = std::make_unique<TempDataFile>(sketch);
-        host.dataFilePath = data->Path();
-    }
-
     void SetUp() override { UseFile(FloorLevels()); }
 
     // Starts a game the way the application does: request, then one tick.
@@ -91,10 +87,6 @@ protected:
         }
         return false;
     }
-
-    std::unique_ptr<TempDataFile> data;
-    GameWorld world;
-    ClosingHost host;
 };
 
 TEST_F(TickTest, FirstTickStartsTheGameAndPresentsNothing) {
@@ -187,10 +179,8 @@ TEST_F(TickTest, FallingIntoThePitEndsTheGameWithItsMessage) {
     host.Answer(ScriptedAnswer::No);
     RunTimerTick(world, host);
     ASSERT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[0].caption, ExpectedText("GameTitle"));
-    EXPECT_EQ(host.messages[0].text, ExpectedText("DeathFellText"));
-    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+    ExpectMessage(host.messages[0], ExpectedText("GameTitle"), ExpectedText("DeathFellText"),
+                  MessageButtons::Ok, MessageIcon::None);
     EXPECT_EQ(host.messages[1].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_EQ(world.gameRunning, 0);
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
@@ -229,9 +219,7 @@ TEST_F(TickTest, AnsweringYesAfterADeathStartsTheNextGameInsideTheTick) {
     host.Answer(ScriptedAnswer::Ok);
     host.Answer(ScriptedAnswer::Yes);
     RunTimerTick(world, host);
-    EXPECT_EQ(world.gameRunning, 1);
-    EXPECT_EQ(world.levelNumber, 1);
-    EXPECT_EQ(world.score, 0);
+    ExpectNewGameRunning(world);
     EXPECT_EQ(world.deathCode, DeathNone);
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
 }

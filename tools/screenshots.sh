@@ -24,6 +24,9 @@ cp "$build/bin/Data.dat" "$folder/"
 chmod u+w "$folder/Data.dat"
 cp "$root"/resources/sounds/*.wav "$folder/"
 
+# A text the game shows, read from the engine's table of texts.
+game_text() { sed -n "s/^constexpr char $1\[\] = \"\(.*\)\";\$/\1/p" "$root/game/texts.h"; }
+
 # Waits until a visible window of the game has exactly this title.
 wait_window() {
   local window
@@ -50,7 +53,7 @@ sleep 0.5
 if [ "$ZARNOK_SHOTS" = scaled ]; then xdotool key Tab; fi
 xdotool key Return
 # The sponsor's word before level 1.
-wait_window 'Реклама'
+wait_window "$(game_text AdvertCaption)"
 sleep 0.3
 xdotool key Return
 

@@ -14,6 +14,7 @@
 #include "input/keys.h"
 #include "shell/gamepad_input.h"
 #include "shell/message_box.h"
+#include "tests/support/expected_texts.h"
 
 namespace {
 
@@ -425,7 +426,7 @@ TEST_F(GamepadDialogTest, TheNameAsTypedIsConfirmedWithAAndTheFocusedYesStartsAg
     player_.WaitForWindow("GameMessageBox");
     player_.Do([this] {
         auto* question = static_cast<QMessageBox*>(ActiveModal());
-        EXPECT_EQ(question->text(), QStringLiteral("Хотите начать игру заново?"));
+        EXPECT_EQ(question->text(), QString::fromStdString(ExpectedText("PlayAgainText")));
         EXPECT_EQ(question->focusWidget(), question->button(QMessageBox::Yes));
         EXPECT_EQ(World().playerName, "\xC2\xE0\xED\xFF") << "Ваня, in Windows-1251";
         EXPECT_EQ(ReadBestScore(*view_), std::optional<int32_t>(30000));
@@ -503,7 +504,7 @@ protected:
         player_.WaitForWindow("CNameDlg");
         player_.Tap(SDL_CONTROLLER_BUTTON_A);  // no name typed
         player_.WaitForWindow("GameMessageBox");
-        // "Хотите начать игру заново?": over to "Нет", then A.
+        // The play-again question: over to "Нет", then A.
         player_.Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
         player_.Do([] {
             auto* box = qobject_cast<QMessageBox*>(ActiveModal());

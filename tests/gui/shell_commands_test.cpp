@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "shell/about_dlg.h"
+#include "tests/support/expected_texts.h"
 
 namespace {
 
@@ -116,7 +117,8 @@ TEST_F(GameWindowTest, NewRestartsTheGameAtLevelOneOnTheNextTick) {
     EXPECT_EQ(World().score, 0);
     // The sponsor's word comes with it.
     ASSERT_GT(script_.seen.size(), shownBefore);
-    EXPECT_EQ(script_.seen[shownBefore].title, QStringLiteral("Реклама"));
+    EXPECT_EQ(script_.seen[shownBefore].title,
+              QString::fromStdString(ExpectedText("AdvertCaption")));
 }
 
 TEST_F(GameWindowTest, PauseShowsItsBoxAndTheGameWaitsForIt) {
@@ -149,8 +151,10 @@ TEST_F(GameWindowTest, BestPlayerShowsTheRecordFromTheDataFile) {
 
     frame_->Command(ID_BEST_PLAYER)->trigger();
     const SeenModal& box = script_.seen.back();
-    EXPECT_EQ(box.title, QStringLiteral("Лучший игрок"));
-    EXPECT_TRUE(box.text.endsWith(QStringLiteral(" набрал(а) ") + QString::number(best))) << box.text.toStdString();
+    EXPECT_EQ(box.title, QString::fromStdString(ExpectedText("BestPlayerCaption")));
+    EXPECT_TRUE(box.text.endsWith(QString::fromStdString(ExpectedText("ScoredText")) +
+                                  QString::number(best)))
+        << box.text.toStdString();
     EXPECT_FALSE(box.tickTimerActive);
 }
 

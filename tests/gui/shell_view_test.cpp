@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 
 #include "shell/message_box.h"
+#include "tests/support/expected_texts.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST_F(GameWindowTest, StartsMaximisedWithTheGameTitleAndTheFirstTickStartsLevel
     ASSERT_FALSE(script_.seen.empty());
     const SeenModal& sponsor = script_.seen.back();
     EXPECT_EQ(sponsor.kind, QStringLiteral("GameMessageBox"));
-    EXPECT_EQ(sponsor.title, QStringLiteral("Реклама"));
+    EXPECT_EQ(sponsor.title, QString::fromStdString(ExpectedText("AdvertCaption")));
     EXPECT_FALSE(sponsor.tickTimerActive);
 }
 
@@ -160,12 +161,14 @@ TEST_F(GameWindowTest, MessageBoxesCarryTheGamesButtonsIconsAndAnswers) {
         EXPECT_NE(box.result(), int(QMessageBox::No));
         return int(QMessageBox::Yes);
     });
-    EXPECT_EQ(view_->ShowMessage("Хотите?", "Вопрос", MessageButtons::YesNo, MessageIcon::None),
+    const std::string question = ExpectedText("PlayAgainCaption"),
+                      error = ExpectedText("ErrorCaption");
+    EXPECT_EQ(view_->ShowMessage("Хотите?", question, MessageButtons::YesNo, MessageIcon::None),
               MessageAnswer::Yes);
     script_.Then([](QDialog&) { return int(QMessageBox::No); });
-    EXPECT_EQ(view_->ShowMessage("Хотите?", "Вопрос", MessageButtons::YesNo, MessageIcon::Stop),
+    EXPECT_EQ(view_->ShowMessage("Хотите?", question, MessageButtons::YesNo, MessageIcon::Stop),
               MessageAnswer::No);
-    EXPECT_EQ(view_->ShowMessage("Файл", "Ошибка", MessageButtons::Ok, MessageIcon::Warning),
+    EXPECT_EQ(view_->ShowMessage("Файл", error, MessageButtons::Ok, MessageIcon::Warning),
               MessageAnswer::Ok);
 
     ASSERT_GE(script_.seen.size(), 3u);
@@ -175,7 +178,7 @@ TEST_F(GameWindowTest, MessageBoxesCarryTheGamesButtonsIconsAndAnswers) {
     EXPECT_EQ(script_.seen[n - 2].icon, QMessageBox::Critical);
     EXPECT_EQ(script_.seen[n - 1].icon, QMessageBox::Warning);
     EXPECT_EQ(script_.seen[n - 1].buttons, int(QMessageBox::Ok));
-    EXPECT_EQ(script_.seen[n - 1].title, QStringLiteral("Ошибка"));
+    EXPECT_EQ(script_.seen[n - 1].title, QString::fromStdString(error));
     EXPECT_EQ(script_.seen[n - 1].text, QStringLiteral("Файл"));
 }
 

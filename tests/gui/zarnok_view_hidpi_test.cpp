@@ -1,6 +1,6 @@
 // The view on a screen of two device pixels per logical pixel: one to one
 // stays crisp, and the virtual display counts the real device pixels.
-#include "tests/gui/gui_support.h"
+#include "tests/gui/lone_view.h"
 
 #include <QMessageBox>
 
@@ -16,26 +16,19 @@ const bool kScaledScreen = [] {
     return true;
 }();
 
-class HiDpiViewTest : public ::testing::Test {
+class HiDpiViewTest : public LoneViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(kScaledScreen);
-        world_.gameRunning = 0;
-        world_.newGameRequested = 0;
         world_.player.health = 50;
-        modal_.SetHook([](QDialog&) { return int(QMessageBox::Ok); });
-        view_ = std::make_unique<CZarnokView>(world_, modal_);
+        MakeView();
     }
 
     void ShowAt(QSize size) {
-        view_->resize(size);
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+        ASSERT_NO_FATAL_FAILURE(Show(size));
         ASSERT_EQ(view_->devicePixelRatioF(), 2.0);
         RunTimerTick(world_, *view_);
     }
-
-    QImage Shown() { return view_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // Game pixels of the block that are not a uniform k x k square of their
     // colour at device pixel `at`, and device pixels outside it that are
@@ -53,10 +46,6 @@ protected:
             }
         return wrong;
     }
-
-    GameWorld world_;
-    ModalRunner modal_;
-    std::unique_ptr<CZarnokView> view_;
 };
 
 TEST_F(HiDpiViewTest, OneToOneIsOneGamePixelPerLogicalPixelDrawnAsSharpSquares) {

@@ -1,7 +1,7 @@
 // How the view shows the picture and HUD block: one game pixel per logical
 // pixel, or the virtual 800 x 600 display scaled to today's screens; and
 // nothing of an earlier picture is left beside it after a resize.
-#include "tests/gui/gui_support.h"
+#include "tests/gui/lone_view.h"
 
 #include <QMessageBox>
 
@@ -10,34 +10,28 @@
 
 #include "game/tick.h"
 #include "render/hud.h"
+#include "tests/support/expected_texts.h"
 
 namespace {
 
 constexpr QRgb kWindow = 0xFFFFFFu;
 
 // A view on its own, drawn by ticks run by hand: no level, no timer.
-class ViewPresentationTest : public ::testing::Test {
+class ViewPresentationTest : public LoneViewTest {
 protected:
     void SetUp() override {
-        world_.gameRunning = 0;
-        world_.newGameRequested = 0;
         world_.player.health = 37;
         world_.player.spareMagazines = 3;
         world_.score = 4711;
-        modal_.SetHook([](QDialog&) { return int(QMessageBox::Ok); });
-        view_ = std::make_unique<CZarnokView>(world_, modal_);
+        MakeView();
     }
 
     void ShowAt(QSize size) {
-        view_->resize(size);
-        view_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+        ASSERT_NO_FATAL_FAILURE(Show(size));
         ASSERT_EQ(view_->size(), size);
     }
 
     void Tick() { RunTimerTick(world_, *view_); }
-
-    QImage Shown() { return view_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // Client pixels outside `block` that are not the window colour.
     static int64_t StrayPixels(const QImage& shown, const QRect& block) {
@@ -47,10 +41,6 @@ protected:
                 if (!block.contains(x, y) && (shown.pixel(x, y) & 0xFFFFFFu) != kWindow) ++stray;
         return stray;
     }
-
-    GameWorld world_;
-    ModalRunner modal_;
-    std::unique_ptr<CZarnokView> view_;
 };
 
 // The device pixel whose middle is nearest the middle of game pixel (gx, gy).
@@ -127,7 +117,8 @@ TEST_P(VirtualDisplayTest, TheBlockIsScaledCentredAndTheHudSitsBelowThePicture) 
             const QRgb expected = view_->Surface().ClientPixel(gx, gy);
             for (int dy = 0; dy < k; ++dy)
                 for (int dx = 0; dx < k; ++dx)
-                    if ((shown.pixel(t.x() + gx * k + dx, t.y() + gy * k + dy) & 0xFFFFFFu) != expected)
+                    if ((shown.pixel(t.x() + gx * k + dx, t.y() + gy * k + dy) & 0xFFFFFFu) !=
+                        expected)
                         ++wrong;
         }
     EXPECT_EQ(wrong, 0);
@@ -172,8 +163,8 @@ TEST_F(ViewPresentationTest, AfterAResizeOnlyThePictureAndHudAreLeftAndTheyMoveW
 
     // Smaller, larger, smaller, then so small that the block is cut, and larger again.
     bool wholeSoFar = true;
-    for (const QSize size : {QSize(900, 640), QSize(1300, 960), QSize(1100, 800), QSize(620, 420),
-                             QSize(1200, 900)}) {
+    for (const QSize size :
+         {QSize(900, 640), QSize(1300, 960), QSize(1100, 800), QSize(620, 420), QSize(1200, 900)}) {
         SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         view_->resize(size);
         QCoreApplication::processEvents();
@@ -234,7 +225,7 @@ TEST_F(VirtualDisplayGameTest, ChoosingIt800x600FillsTheScreenWithNoMessageAndNo
     ASSERT_GE(script_.seen.size(), 2u);
     EXPECT_EQ(script_.seen[0].kind, QStringLiteral("CDisplayModeDlg"));
     // Next comes the sponsor of level 1: nothing is said about the screen.
-    EXPECT_EQ(script_.seen[1].title, QStringLiteral("Реклама"));
+    EXPECT_EQ(script_.seen[1].title, QString::fromStdString(ExpectedText("AdvertCaption")));
     EXPECT_TRUE(frame_->windowState().testFlag(Qt::WindowFullScreen));
     EXPECT_TRUE(view_->VirtualDisplay());
     EXPECT_EQ(view_->Surface().ClientWidth(), 800);

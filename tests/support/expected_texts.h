@@ -36,6 +36,7 @@ WriteOpenFailedText "Не удалось открыть файл "Data.dat" дл
 WriteShortFileText "Файл "Data.dat" повреждён или неполон, рекорд не записан."
 WriteFailedText "Не удалось записать рекорд в файл "Data.dat"."
 BestPlayerCaption "Лучший игрок"
+ScoredText " набрал(а) "
 HudHealthLabel "Жизнь:"
 HudScoreLabel "Очки:"
 DocumentTitle "Игра"

@@ -52,7 +52,7 @@ public:
     int drawingsBegun = 0;
     int drawingsEnded = 0;
 
-    // Every call in order, one short line each ("message Реклама", "chime", ...).
+    // Every call in order, one short line each ("message " + caption, "chime", ...).
     std::vector<std::string> log;
 
     void Answer(ScriptedAnswer::Kind kind, std::string name = {});

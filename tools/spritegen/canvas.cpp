@@ -8,7 +8,9 @@
 #include <cstring>
 
 Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), fill) {}
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<size_t>(width) * static_cast<size_t>(height), fill) {}
 
 Rgb Canvas::Get(int x, int y) const {
     if (!Inside(x, y)) return Clear;
@@ -18,6 +20,11 @@ Rgb Canvas::Get(int x, int y) const {
 void Canvas::Set(int x, int y, Rgb c) {
     if (!Inside(x, y)) return;
     pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] = c;
+}
+
+void Canvas::Dots(std::initializer_list<int> xy, Rgb c) {
+    const int* p = xy.begin();
+    for (size_t i = 0; i + 1 < xy.size(); i += 2) Set(p[i], p[i + 1], c);
 }
 
 void Canvas::Fill(Rgb c) { std::fill(pixels_.begin(), pixels_.end(), c); }
@@ -35,8 +42,10 @@ void Canvas::FillRotatedEllipse(double cx, double cy, double rx, double ry, doub
     if (rx <= 0.0 || ry <= 0.0) return;
     const double reach = std::max(rx, ry) + 1.0;
     const double ca = std::cos(angle), sa = std::sin(angle);
-    for (int y = static_cast<int>(std::floor(cy - reach)); y <= static_cast<int>(std::ceil(cy + reach)); ++y) {
-        for (int x = static_cast<int>(std::floor(cx - reach)); x <= static_cast<int>(std::ceil(cx + reach)); ++x) {
+    for (int y = static_cast<int>(std::floor(cy - reach));
+         y <= static_cast<int>(std::ceil(cy + reach)); ++y) {
+        for (int x = static_cast<int>(std::floor(cx - reach));
+             x <= static_cast<int>(std::ceil(cx + reach)); ++x) {
             const double dx = x - cx, dy = y - cy;
             const double u = (dx * ca + dy * sa) / rx;
             const double v = (-dx * sa + dy * ca) / ry;
@@ -59,7 +68,8 @@ void Canvas::FillPolygon(const std::vector<double>& xy, Rgb c) {
             for (size_t i = 0, j = n - 1; i < n; j = i++) {
                 const double xi = xy[2 * i], yi = xy[2 * i + 1];
                 const double xj = xy[2 * j], yj = xy[2 * j + 1];
-                if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+                if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi)
+                    inside = !inside;
             }
             if (inside) Set(x, y, c);
         }
@@ -74,8 +84,14 @@ void Canvas::Line(int x0, int y0, int x1, int y1, Rgb c) {
         Set(x0, y0, c);
         if (x0 == x1 && y0 == y1) break;
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x0 += sx; }
-        if (e2 <= dx) { err += dx; y0 += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
     }
 }
 
@@ -93,8 +109,10 @@ void Canvas::Outline(Rgb c) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             if (Get(x, y) != Clear) continue;
-            if (!IsClear(x - 1, y) || !IsClear(x + 1, y) || !IsClear(x, y - 1) || !IsClear(x, y + 1))
-                out[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] = c;
+            if (!IsClear(x - 1, y) || !IsClear(x + 1, y) || !IsClear(x, y - 1) ||
+                !IsClear(x, y + 1))
+                out[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] =
+                    c;
         }
     }
     pixels_ = out;
@@ -108,18 +126,28 @@ void Canvas::Stamp(const Canvas& src, int dx, int dy) {
             if (src.Get(x, y) != Clear) Set(x + dx, y + dy, src.Get(x, y));
 }
 
-void Canvas::Draw(int x, int y, std::initializer_list<const char*> rows, std::initializer_list<Ink> legend) {
+Canvas Canvas::FromArt(std::initializer_list<const char*> rows, std::initializer_list<Ink> legend) {
+    const size_t width = rows.size() ? std::strlen(*rows.begin()) : 0;
+    Canvas c(static_cast<int>(width), static_cast<int>(rows.size()));
+    c.Draw(0, 0, rows, legend);
+    return c;
+}
+
+void Canvas::Draw(int x, int y, std::initializer_list<const char*> rows,
+                  std::initializer_list<Ink> legend) {
     const size_t width = rows.size() ? std::strlen(*rows.begin()) : 0;
     int row = 0;
     for (const char* text : rows) {
         if (std::strlen(text) != width) {
-            std::fprintf(stderr, "spritegen: row %d is %zu wide, not %zu: %s\n", row, std::strlen(text), width, text);
+            std::fprintf(stderr, "spritegen: row %d is %zu wide, not %zu: %s\n", row,
+                         std::strlen(text), width, text);
             std::exit(2);
         }
         for (int col = 0; text[col] != '\0'; ++col) {
             const char key = text[col];
             if (key == '.') continue;
-            const Ink* ink = std::find_if(legend.begin(), legend.end(), [key](const Ink& i) { return i.key == key; });
+            const Ink* ink = std::find_if(legend.begin(), legend.end(),
+                                          [key](const Ink& i) { return i.key == key; });
             if (ink == legend.end()) {
                 std::fprintf(stderr, "spritegen: no ink for '%c' in row %d\n", key, row);
                 std::exit(2);

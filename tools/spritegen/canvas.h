@@ -32,6 +32,7 @@ public:
 
     Rgb Get(int x, int y) const;
     void Set(int x, int y, Rgb c);
+    void Dots(std::initializer_list<int> xy, Rgb c);  // single pixels x0,y0,x1,y1,...
     bool IsClear(int x, int y) const { return !Inside(x, y) || Get(x, y) == Clear; }
 
     void Fill(Rgb c);
@@ -56,7 +57,12 @@ public:
         char key;
         Rgb colour;
     };
-    void Draw(int x, int y, std::initializer_list<const char*> rows, std::initializer_list<Ink> legend);
+    void Draw(int x, int y, std::initializer_list<const char*> rows,
+              std::initializer_list<Ink> legend);
+
+    // A canvas just big enough for the rows, with them drawn at (0, 0).
+    static Canvas FromArt(std::initializer_list<const char*> rows,
+                          std::initializer_list<Ink> legend);
 
     const std::vector<Rgb>& Pixels() const { return pixels_; }
 

@@ -23,7 +23,8 @@ void PaintWing(Canvas& c, double cx, double cy, double length, double width, dou
     // One vein along the wing.
     const double dx = std::cos(angle), dy = std::sin(angle);
     for (double t = -length + 3.0; t <= length - 3.0; t += 0.5)
-        c.Set(static_cast<int>(std::lround(cx + dx * t)), static_cast<int>(std::lround(cy + dy * t)), kWingEdge);
+        c.Set(static_cast<int>(std::lround(cx + dx * t)),
+              static_cast<int>(std::lround(cy + dy * t)), kWingEdge);
 }
 
 void PaintLeg(Canvas& c, int x0, int y0, int kx, int ky, int x1, int y1) {
@@ -51,16 +52,13 @@ void PaintBody(Canvas& c) {
     // Thorax: humped, lit from above.
     c.FillEllipse(31.0, 11.5, 5.0, 4.2, kChitinDark);
     c.FillEllipse(31.0, 10.2, 3.6, 2.4, kChitin);
-    c.Set(30, 9, kChitinLight);
-    c.Set(31, 9, kChitinLight);
+    c.Dots({30, 9, 31, 9}, kChitinLight);
 
     // Head, eye, antenna and the long proboscis.
     c.FillEllipse(38.0, 12.0, 2.6, 2.4, kChitinDark);
-    c.Set(38, 11, kEye);
-    c.Set(39, 11, kEye);
+    c.Dots({38, 11, 39, 11}, kEye);
     c.Line(39, 10, 43, 6, kChitinDark);
-    c.Set(42, 6, kChitinDark);
-    c.Set(44, 7, kChitinDark);
+    c.Dots({42, 6, 44, 7}, kChitinDark);
     c.Line(40, 13, 49, 16, kChitinDark);
 }
 
@@ -101,13 +99,18 @@ Canvas PaintNest() {
         for (int x = 0; x < 50; ++x) {
             const double dx = x - cx, dy = (y - cy) * 1.15;
             const double theta = std::atan2(dy, dx);
-            const double rim = 19.5 + 2.5 * std::sin(3.0 * theta) + 1.5 * std::cos(5.0 * theta + 1.0);
+            const double rim = 19.5 + 2.5 * std::sin(3.0 * theta) +
+                               1.5 * std::cos(5.0 * theta + 1.0);
             const double d = std::hypot(dx, dy);
             if (d > rim + 1.5) continue;
-            if (d > rim) c.Set(x, y, MakeRgb(52, 40, 26));  // wet mud edge
-            else if (d > rim - 2.0) c.Set(x, y, WaterLight);
-            else if (d > rim - 7.0) c.Set(x, y, Water);
-            else c.Set(x, y, WaterDeep);
+            if (d > rim)
+                c.Set(x, y, MakeRgb(52, 40, 26));  // wet mud edge
+            else if (d > rim - 2.0)
+                c.Set(x, y, WaterLight);
+            else if (d > rim - 7.0)
+                c.Set(x, y, Water);
+            else
+                c.Set(x, y, WaterDeep);
         }
     }
 
@@ -117,17 +120,16 @@ Canvas PaintNest() {
             const double d = std::hypot(x - 21.0, (y - 27.0) * 1.6);
             const Rgb here = c.Get(x, y);
             const bool water = here == Water || here == WaterDeep;
-            if (water && (std::fabs(d - 5.0) < 0.5 || std::fabs(d - 10.0) < 0.5)) c.Set(x, y, WaterLight);
+            if (water && (std::fabs(d - 5.0) < 0.5 || std::fabs(d - 10.0) < 0.5))
+                c.Set(x, y, WaterLight);
         }
     }
-    c.Set(21, 27, WaterGlint);
-    c.Set(20, 27, WaterGlint);
+    c.Dots({21, 27, 20, 27}, WaterGlint);
 
     // A lily pad with its notch.
     c.FillEllipse(34.0, 18.0, 4.5, 3.2, LeafDark);
     c.FillEllipse(34.0, 17.6, 3.6, 2.4, Leaf);
-    c.Set(34, 17, LeafLight);
-    c.Set(35, 16, LeafLight);
+    c.Dots({34, 17, 35, 16}, LeafLight);
     c.Line(34, 18, 37, 20, LeafDark);
 
     // Bubbles and mosquito larvae at the surface.
@@ -144,7 +146,8 @@ Canvas PaintNest() {
     }
 
     // Reeds at the corners of the mud.
-    const int reeds[][3] = {{3, 49, 38}, {5, 49, 41}, {46, 49, 40}, {44, 49, 43}, {47, 12, 2}, {2, 10, 1}};
+    const int reeds[][3] = {{3, 49, 38},  {5, 49, 41}, {46, 49, 40},
+                            {44, 49, 43}, {47, 12, 2}, {2, 10, 1}};
     for (const auto& r : reeds) c.Line(r[0], r[1], r[0] + (r[0] < 25 ? -1 : 1), r[2], LeafLight);
     return c;
 }

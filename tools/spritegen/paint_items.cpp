@@ -7,18 +7,7 @@ namespace {
 
 using namespace swamp;
 
-constexpr Rgb kBoard = MakeRgb(28, 112, 54);
-constexpr Rgb kBoardDark = MakeRgb(16, 70, 34);
-constexpr Rgb kBoardLight = MakeRgb(70, 150, 84);
-
-constexpr Rgb kPlastic = MakeRgb(232, 232, 222);
-constexpr Rgb kPlasticShade = MakeRgb(196, 196, 184);
-constexpr Rgb kPlasticDark = MakeRgb(140, 140, 128);
-constexpr Rgb kLampOff = MakeRgb(98, 32, 30);
-constexpr Rgb kLampOffEdge = MakeRgb(60, 22, 20);
-constexpr Rgb kLampOn = MakeRgb(255, 52, 40);
-constexpr Rgb kLampHot = MakeRgb(255, 196, 170);
-constexpr Rgb kLampGlow = MakeRgb(250, 168, 150);
+constexpr int PickupSize = 20;  // every pickup is a square this many pixels wide
 
 // Shared body of both Raptor states; only the lamp differs.
 Canvas PaintRaptorBody() {
@@ -32,12 +21,12 @@ Canvas PaintRaptorBody() {
     // Housing with rounded corners, lit from the left.
     c.FillRect(10, 5, 39, 32, Ink);
     c.FillRect(9, 7, 40, 30, Ink);
-    c.FillRect(11, 6, 38, 31, kPlasticShade);
-    c.FillRect(10, 8, 39, 29, kPlasticShade);
-    c.FillRect(11, 6, 33, 30, kPlastic);
-    c.FillRect(10, 8, 33, 28, kPlastic);
-    c.FillRect(12, 7, 14, 26, OffWhite);  // gloss along the left edge
-    c.FillRect(16, 5, 33, 6, kPlasticDark);  // slot lip
+    c.FillRect(11, 6, 38, 31, PlasticShade);
+    c.FillRect(10, 8, 39, 29, PlasticShade);
+    c.FillRect(11, 6, 33, 30, Plastic);
+    c.FillRect(10, 8, 33, 28, Plastic);
+    c.FillRect(12, 7, 14, 26, OffWhite);    // gloss along the left edge
+    c.FillRect(16, 5, 33, 6, PlasticDark);  // slot lip
 
     // Green brand stripe with a crossed-out mosquito.
     c.FillRect(10, 10, 39, 15, LeafDark);
@@ -49,15 +38,15 @@ Canvas PaintRaptorBody() {
     c.Line(30, 10, 34, 15, Red);
 
     // Lamp socket and vent slots.
-    c.FillEllipse(24.5, 22.5, 3.6, 3.6, kPlasticDark);
-    for (int x = 14; x <= 35; x += 3) c.FillRect(x, 27, x + 1, 29, kPlasticDark);
+    c.FillEllipse(24.5, 22.5, 3.6, 3.6, PlasticDark);
+    for (int x = 14; x <= 35; x += 3) c.FillRect(x, 27, x + 1, 29, PlasticDark);
 
     // Plug prongs at the bottom.
     c.FillRect(17, 32, 19, 39, MetalDark);
     c.FillRect(17, 32, 18, 38, MetalLight);
     c.FillRect(30, 32, 32, 39, MetalDark);
     c.FillRect(30, 32, 31, 38, MetalLight);
-    c.FillRect(15, 32, 34, 33, kPlasticDark);
+    c.FillRect(15, 32, 34, 33, PlasticDark);
     return c;
 }
 
@@ -65,30 +54,28 @@ Canvas PaintRaptorBody() {
 
 Canvas PaintRaptorOff() {
     Canvas c = PaintRaptorBody();
-    c.FillEllipse(24.5, 22.5, 2.6, 2.6, kLampOffEdge);
-    c.FillEllipse(24.5, 22.3, 1.8, 1.6, kLampOff);
+    c.FillEllipse(24.5, 22.5, 2.6, 2.6, LampOffEdge);
+    c.FillEllipse(24.5, 22.3, 1.8, 1.6, LampOff);
     c.Set(23, 21, MakeRgb(150, 70, 66));
     return c;
 }
 
 Canvas PaintRaptorOn() {
     Canvas c = PaintRaptorBody();
-    c.FillEllipse(24.5, 22.5, 3.6, 3.6, kLampGlow);
+    c.FillEllipse(24.5, 22.5, 3.6, 3.6, LampGlow);
     c.FillEllipse(24.5, 22.5, 2.6, 2.6, Red);
-    c.FillEllipse(24.5, 22.3, 1.8, 1.6, kLampOn);
-    c.Set(23, 21, kLampHot);
-    c.Set(24, 21, kLampHot);
-    c.Set(23, 22, kLampHot);
+    c.FillEllipse(24.5, 22.3, 1.8, 1.6, LampOn);
+    c.Dots({23, 21, 24, 21, 23, 22}, LampHot);
     return c;
 }
 
 // A green printed circuit board with a chip, gold traces and pads.
 Canvas PaintCircuitBoard() {
-    Canvas c(20, 20, kBoard);
-    c.FillRect(0, 0, 19, 0, kBoardLight);
-    c.FillRect(0, 0, 0, 19, kBoardLight);
-    c.FillRect(0, 19, 19, 19, kBoardDark);
-    c.FillRect(19, 0, 19, 19, kBoardDark);
+    Canvas c(PickupSize, PickupSize, Board);
+    c.FillRect(0, 0, 19, 0, BoardLight);
+    c.FillRect(0, 0, 0, 19, BoardLight);
+    c.FillRect(0, 19, 19, 19, BoardDark);
+    c.FillRect(19, 0, 19, 19, BoardDark);
     // Traces.
     c.Line(2, 4, 6, 4, Gold);
     c.Line(2, 15, 6, 15, Gold);
@@ -97,10 +84,7 @@ Canvas PaintCircuitBoard() {
     c.Line(3, 4, 3, 15, Gold);
     c.Line(16, 17, 9, 17, Gold);
     c.Line(9, 17, 9, 14, Gold);
-    const int pads[][2] = {{2, 4}, {2, 15}, {17, 4}, {17, 8}, {16, 17}, {10, 2}, {6, 17}};
-    for (const auto& p : pads) {
-        c.Set(p[0], p[1], GoldLight);
-    }
+    c.Dots({2, 4, 2, 15, 17, 4, 17, 8, 16, 17, 10, 2, 6, 17}, GoldLight);  // pads
     c.Line(10, 2, 10, 5, Gold);
     // The chip with its pins.
     for (int x = 7; x <= 12; x += 2) {
@@ -119,8 +103,9 @@ Canvas PaintCircuitBoard() {
 
 // An aerosol of mosquito repellent: red cap, green can, pale label.
 Canvas PaintRepellent() {
-    Canvas c(20, 20);
-    c.Draw(0, 0, {
+    Canvas c(PickupSize, PickupSize);
+    // clang-format off
+    c.Draw(2, 0, {  // the can stands in the middle of the square
         "........kk..........",
         ".......kmMk.........",
         ".......kMMk.........",
@@ -145,15 +130,13 @@ Canvas PaintRepellent() {
         {'k', Ink}, {'m', MetalDark}, {'M', Metal}, {'L', MetalLight}, {'r', Red}, {'R', RedLight},
         {'g', Leaf}, {'G', LeafLight}, {'d', LeafDark}, {'w', OffWhite},
     });
-    // Centre the can in the square.
-    Canvas centred(20, 20);
-    centred.Stamp(c, 2, 0);
-    return centred;
+    // clang-format on
+    return c;
 }
 
 // A cut blue gem: flat table on top, pointed pavilion below.
 Canvas PaintCrystal() {
-    Canvas c(20, 20);
+    Canvas c(PickupSize, PickupSize);
     c.FillPolygon({5.5, 3.5, 14.5, 3.5, 18.5, 8.0, 10.0, 18.5, 1.5, 8.0}, BlueDark);
     c.FillPolygon({6.5, 4.5, 13.5, 4.5, 16.8, 7.8, 10.0, 16.5, 3.2, 7.8}, Blue);
     // Facets: lit crown on the left, shaded pavilion on the right.
@@ -162,18 +145,14 @@ Canvas PaintCrystal() {
     c.FillPolygon({3.2, 8.2, 8.0, 8.2, 10.0, 16.5}, BlueLight);
     c.FillPolygon({12.0, 8.2, 16.8, 8.2, 10.0, 16.5}, BlueDark);
     c.Line(3, 8, 17, 8, BlueBright);
-    c.Set(7, 5, OffWhite);
-    c.Set(6, 6, OffWhite);
-    c.Set(15, 2, OffWhite);
-    c.Set(15, 1, BlueBright);
-    c.Set(16, 2, BlueBright);
-    c.Set(14, 2, BlueBright);
+    c.Dots({7, 5, 6, 6, 15, 2}, OffWhite);
+    c.Dots({15, 1, 16, 2, 14, 2}, BlueBright);
     return c;
 }
 
 // A red tulip on a leafy stem.
 Canvas PaintTulip() {
-    Canvas c(20, 20);
+    Canvas c(PickupSize, PickupSize);
     c.Line(10, 10, 10, 19, Leaf);
     c.Line(11, 11, 11, 19, LeafDark);
     c.FillRotatedEllipse(6.5, 15.0, 4.5, 1.6, -0.9, Leaf);
@@ -186,21 +165,20 @@ Canvas PaintTulip() {
     c.FillPolygon({8.2, 4.0, 10.0, 0.5, 11.8, 4.0}, RedLight);
     c.FillPolygon({11.5, 4.0, 13.5, 1.0, 14.4, 6.0}, RedDark);
     c.Line(10, 4, 10, 9, RedDark);
-    c.Set(7, 5, RedLight);
-    c.Set(7, 6, RedLight);
+    c.Dots({7, 5, 7, 6}, RedLight);
     return c;
 }
 
 // A ripe strawberry with seeds and a green calyx.
 Canvas PaintStrawberry() {
-    Canvas c(20, 20);
+    Canvas c(PickupSize, PickupSize);
     c.FillPolygon({2.5, 7.0, 17.5, 7.0, 15.0, 14.0, 10.0, 19.0, 5.0, 14.0}, RedDark);
     c.FillEllipse(10.0, 8.5, 7.5, 4.0, RedDark);
     c.FillPolygon({3.8, 7.5, 16.2, 7.5, 14.0, 13.5, 10.0, 17.5, 6.0, 13.5}, Red);
     c.FillEllipse(10.0, 8.8, 6.5, 3.2, Red);
     c.FillEllipse(6.8, 9.0, 1.6, 2.6, RedLight);
-    const int seeds[][2] = {{9, 9}, {13, 8}, {12, 12}, {8, 13}, {10, 15}, {14, 11}, {6, 11}, {11, 10}};
-    for (const auto& s : seeds) c.Set(s[0], s[1], GoldLight);
+    c.Dots({9, 9, 13, 8, 12, 12, 8, 13, 10, 15, 14, 11, 6, 11, 11, 10}, GoldLight);  // seeds
+    // clang-format off
     c.Draw(4, 1, {
         "....kk......",
         ".....gk.....",
@@ -208,16 +186,18 @@ Canvas PaintStrawberry() {
         "ggdgGgGgdgg.",
         ".d..ddd..d..",
     }, {{'k', LeafDark}, {'g', Leaf}, {'G', LeafLight}, {'d', LeafDark}});
+    // clang-format on
     return c;
 }
 
 // A gold coin stamped with a "1".
 Canvas PaintCoin() {
-    Canvas c(20, 20);
+    Canvas c(PickupSize, PickupSize);
     c.FillEllipse(9.5, 9.5, 8.6, 8.6, GoldDark);
     c.FillEllipse(9.0, 9.0, 7.6, 7.6, Gold);
     c.FillEllipse(9.5, 9.5, 6.0, 6.0, GoldDark);
     c.FillEllipse(9.3, 9.3, 5.4, 5.4, Gold);
+    // clang-format off
     c.Draw(7, 5, {
         "..kl",
         ".kkl",
@@ -228,9 +208,7 @@ Canvas PaintCoin() {
         "..kl",
         ".kkk",
     }, {{'k', GoldDark}, {'l', GoldLight}});
-    c.Set(4, 4, GoldLight);
-    c.Set(5, 3, GoldLight);
-    c.Set(3, 5, GoldLight);
-    c.Set(6, 3, GoldLight);
+    // clang-format on
+    c.Dots({4, 4, 5, 3, 3, 5, 6, 3}, GoldLight);
     return c;
 }

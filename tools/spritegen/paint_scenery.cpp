@@ -19,7 +19,8 @@ constexpr Rgb kLeafShadow = MakeRgb(16, 50, 24);
 
 // A small deterministic hash of a cell, 0..1: leaf-sized blobs of texture.
 double CellNoise(int x, int y, uint32_t seed) {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u + seed * 2246822519u;
+    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
+                 seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return static_cast<double>(h & 0xFFFFu) / 65535.0;
@@ -34,13 +35,18 @@ void PaintLeafClump(Canvas& c, double cx, double cy, double rx, double ry, Lcg& 
         for (int x = static_cast<int>(cx - rx - 2); x <= static_cast<int>(cx + rx + 2); ++x) {
             const double dx = (x - cx) / rx, dy = (y - cy) / ry;
             const double a = std::atan2(dy, dx);
-            const double edge = 1.0 + 0.09 * std::sin(7.0 * a + phase) + 0.06 * std::sin(13.0 * a + phase2);
+            const double edge = 1.0 + 0.09 * std::sin(7.0 * a + phase) +
+                                0.06 * std::sin(13.0 * a + phase2);
             const double d = std::hypot(dx, dy);
             if (d > edge) continue;
             const double toLight = -(dx * 0.6 + dy * 0.8);
             const double grain = CellNoise(x / 2, y / 2, seed) - 0.5;
             const double s = toLight * 0.45 + (1.0 - d / edge) * 0.35 + grain * 0.5 + 0.3;
-            Rgb col = s < 0.08 ? kLeafShadow : s < 0.35 ? LeafDark : s < 0.62 ? Leaf : s < 0.86 ? LeafLight : LeafBright;
+            Rgb col = s < 0.08   ? kLeafShadow
+                      : s < 0.35 ? LeafDark
+                      : s < 0.62 ? Leaf
+                      : s < 0.86 ? LeafLight
+                                 : LeafBright;
             c.Set(x, y, col);
         }
     }
@@ -60,7 +66,8 @@ void PaintLeaf24(Canvas& c, double x0, double y0, double angle, double length, d
             const double t = u / length;
             const double half = width * std::sin(kPi * std::pow(t, 0.8));
             if (std::fabs(v) > half) continue;
-            Rgb col = v < 0.0 ? Mix(Leaf, LeafBright, 0.55 - 0.4 * t) : Mix(LeafDark, Leaf, 0.7 - 0.3 * t);
+            Rgb col = v < 0.0 ? Mix(Leaf, LeafBright, 0.55 - 0.4 * t)
+                              : Mix(LeafDark, Leaf, 0.7 - 0.3 * t);
             if (std::fabs(v) > half - 0.9) col = Mix(col, LeafDark, 0.6);
             if (std::fabs(v) < 0.5 && t < 0.85) col = Mix(col, LeafBright, 0.35);
             c.Set(x, y, col);
@@ -78,7 +85,8 @@ Canvas PaintLedge() {
     // Earth body: flat top at row 10, sides that taper to a ragged bottom.
     for (int x = 0; x < 120; ++x) {
         const int edge = std::min(x, 119 - x);
-        const int bottom = std::min(29, 17 + edge / 2 + static_cast<int>(2.0 * std::sin(x * 0.7)) + noise.Below(2));
+        const int bottom = std::min(
+            29, 17 + edge / 2 + static_cast<int>(2.0 * std::sin(x * 0.7)) + noise.Below(2));
         for (int y = 10; y <= bottom; ++y) {
             // Clods a few pixels wide, darker towards the underside.
             const double clod = CellNoise((x + (y / 2) % 2) / 3, y / 2, 137) + (y - 14) * 0.025;
@@ -89,7 +97,8 @@ Canvas PaintLedge() {
         }
     }
     // Stones bedded in the earth.
-    const double stones[][3] = {{14, 19, 2.6}, {38, 22, 3.2}, {63, 18, 2.2}, {85, 23, 3.0}, {104, 19, 2.4}, {50, 26, 1.8}};
+    const double stones[][3] = {{14, 19, 2.6}, {38, 22, 3.2},  {63, 18, 2.2},
+                                {85, 23, 3.0}, {104, 19, 2.4}, {50, 26, 1.8}};
     for (const auto& s : stones) {
         c.FillEllipse(s[0], s[1], s[2] + 0.8, s[2], StoneDark);
         c.FillEllipse(s[0] - 0.4, s[1] - 0.4, s[2], s[2] - 0.9, Stone);
@@ -114,8 +123,7 @@ Canvas PaintLedge() {
         c.Set(0, y, y < 13 ? Leaf : LeafDark);
         c.Set(119, y, y < 13 ? Leaf : LeafDark);
     }
-    c.Set(1, 14, LeafDark);
-    c.Set(118, 14, LeafDark);
+    c.Dots({1, 14, 118, 14}, LeafDark);
     return c;
 }
 
@@ -124,7 +132,8 @@ Canvas PaintLedge() {
 Canvas PaintBlock() {
     Canvas c(100, 100, StoneDark);
     Lcg noise(156);
-    const Rgb faces[] = {Stone, MakeRgb(118, 116, 112), MakeRgb(104, 108, 116), MakeRgb(124, 126, 130)};
+    const Rgb faces[] = {Stone, MakeRgb(118, 116, 112), MakeRgb(104, 108, 116),
+                         MakeRgb(124, 126, 130)};
     for (int row = 0; row < 4; ++row) {
         const int y0 = row * 25, y1 = y0 + 23;
         const int offset = (row % 2) ? 25 : 0;
@@ -150,12 +159,10 @@ Canvas PaintBlock() {
     // Moss along the top, dripping down a little.
     for (int x = 0; x < 100; ++x) {
         const int drip = 2 + noise.Below(3) + ((x % 17 < 4) ? 3 : 0);
-        for (int y = 0; y < drip; ++y) c.Set(x, y, y == 0 ? LeafLight : (y + 1 == drip ? LeafDark : Leaf));
+        for (int y = 0; y < drip; ++y)
+            c.Set(x, y, y == 0 ? LeafLight : (y + 1 == drip ? LeafDark : Leaf));
     }
-    c.Set(0, 0, Clear);
-    c.Set(99, 0, Clear);
-    c.Set(0, 99, Clear);
-    c.Set(99, 99, Clear);
+    c.Dots({0, 0, 99, 0, 0, 99, 99, 99}, Clear);
     return c;
 }
 
@@ -175,11 +182,9 @@ Canvas PaintGoal() {
     c.Line(30, 8, 40, 8, WoodDark);
     c.Line(8, 18, 16, 18, WoodDark);
     c.Line(28, 18, 38, 18, WoodDark);
-    c.Set(5, 8, Ink);
-    c.Set(5, 19, Ink);
-    c.Set(36, 8, Ink);
-    c.Set(36, 19, Ink);
+    c.Dots({5, 8, 5, 19, 36, 8, 36, 19}, Ink);  // nail heads
     // Painted letters.
+    // clang-format off
     c.Draw(8, 11, {
         "xx..x..x.x.x..x...xxx.",
         "x.x.x..x.x.x.x.x..x.x.",
@@ -187,7 +192,9 @@ Canvas PaintGoal() {
         "x.x.x.xx.x.x.x.x.xxxxx",
         "xx..xx.x.x.x..x..x...x",
     }, {{'x', OffWhite}});
+    // clang-format on
     // Grass at the foot of the post.
+    // clang-format off
     c.Draw(14, 44, {
         "...g.....g..g....",
         ".g.gg..g.gg.g..g.",
@@ -196,6 +203,7 @@ Canvas PaintGoal() {
         ".dddddddddddddd..",
         "..ddd.....ddd....",
     }, {{'g', Leaf}, {'G', LeafLight}, {'d', LeafDark}});
+    // clang-format on
     return c;
 }
 
@@ -244,8 +252,8 @@ Canvas PaintShrub() {
     Canvas c(48, 39);
     Lcg noise(149);
     const double clumps[][4] = {
-        {10, 30, 9, 7},  {37, 30, 9, 7},  {24, 31, 12, 7}, {14, 20, 9, 8}, {33, 20, 9, 8},
-        {23, 13, 10, 9}, {8, 25, 6, 6},   {40, 24, 6, 6},  {23, 24, 10, 8},
+        {10, 30, 9, 7},  {37, 30, 9, 7}, {24, 31, 12, 7}, {14, 20, 9, 8},  {33, 20, 9, 8},
+        {23, 13, 10, 9}, {8, 25, 6, 6},  {40, 24, 6, 6},  {23, 24, 10, 8},
     };
     for (const auto& k : clumps) PaintLeafClump(c, k[0], k[1], k[2], k[3], noise);
     // Ground shadow and a glimpse of stems.
@@ -264,7 +272,8 @@ Canvas PaintConifer() {
     c.FillRect(23, 80, 23, 99, BarkLight);
     c.Line(18, 99, 22, 96, BarkDark);
     c.Line(31, 99, 27, 96, BarkDark);
-    const double tiers[][3] = {{1, 24, 8}, {12, 39, 12}, {25, 55, 16.5}, {39, 71, 20.5}, {53, 87, 24.5}};
+    const double tiers[][3] = {
+        {1, 24, 8}, {12, 39, 12}, {25, 55, 16.5}, {39, 71, 20.5}, {53, 87, 24.5}};
     for (const auto& t : tiers) {
         const double top = t[0], bottom = t[1], half = t[2];
         for (int y = static_cast<int>(top); y <= static_cast<int>(bottom) + 2; ++y) {
@@ -274,7 +283,8 @@ Canvas PaintConifer() {
                 if (std::fabs(off) > span + 0.5) continue;
                 // Bough tips hang lower than the gaps between them.
                 const int tip = (x + static_cast<int>(top)) % 5;
-                const double hem = bottom - 2.0 + (tip < 2 ? 2.0 : 0.0) + std::fabs(off) / half * 1.5;
+                const double hem = bottom - 2.0 + (tip < 2 ? 2.0 : 0.0) +
+                                   std::fabs(off) / half * 1.5;
                 if (y > hem) continue;
                 const double side = off / (half + 1.0);  // -1 left (lit) .. 1 right
                 const bool stroke = (x * 2 + y * (off < 0 ? 1 : -1) * 2 + 64) % 7 == 0;
@@ -291,8 +301,8 @@ Canvas PaintConifer() {
 
 // A single bulrush: brown cattail on a tall stem, with two blade leaves.
 Canvas PaintBulrush() {
-    Canvas c(10, 40);
-    c.Draw(0, 0, {
+    // clang-format off
+    return Canvas::FromArt({
         "....k.....",
         "....k.....",
         "....k.....",
@@ -334,7 +344,7 @@ Canvas PaintBulrush() {
         "...ggd....",
         "..dggdd...",
     }, {{'k', BarkDark}, {'b', Bark}, {'B', BarkLight}, {'g', Leaf}, {'d', LeafDark}, {'l', LeafLight}});
-    return c;
+    // clang-format on
 }
 
 // The sky: a gradient from deep blue to a hazy horizon, clouds, and two
@@ -350,12 +360,14 @@ Canvas PaintBackground() {
     // crowns, grey-blue bellies, soft edges.
     Lcg noise(162);
     const double clouds[][4] = {
-        {110, 80, 90, 1.0}, {360, 140, 70, 0.8}, {600, 70, 110, 1.1}, {720, 210, 60, 0.7},
+        {110, 80, 90, 1.0},  {360, 140, 70, 0.8}, {600, 70, 110, 1.1}, {720, 210, 60, 0.7},
         {230, 250, 55, 0.6}, {480, 300, 80, 0.7}, {40, 330, 50, 0.5},
     };
     for (const auto& k : clouds) {
         const double cx = k[0], base = k[1], width = k[2], scale = k[3];
-        struct Puff { double x, y, r; };
+        struct Puff {
+            double x, y, r;
+        };
         Puff puffs[16];
         for (int i = 0; i < 16; ++i) {
             Puff& p = puffs[i];
@@ -366,21 +378,25 @@ Canvas PaintBackground() {
         }
         const double height = 46.0 * scale;
         for (int y = static_cast<int>(base - 70 * scale); y <= static_cast<int>(base); ++y) {
-            for (int x = static_cast<int>(cx - width - 50); x <= static_cast<int>(cx + width + 50); ++x) {
+            for (int x = static_cast<int>(cx - width - 50); x <= static_cast<int>(cx + width + 50);
+                 ++x) {
                 if (!c.Inside(x, y)) continue;
                 double cover = 0.0;
-                for (const Puff& p : puffs) cover = std::max(cover, (p.r - std::hypot(x - p.x, y - p.y)) / 3.0);
+                for (const Puff& p : puffs)
+                    cover = std::max(cover, (p.r - std::hypot(x - p.x, y - p.y)) / 3.0);
                 cover = std::min(cover, (base - y + 1.0) / 2.0);  // soft flat bottom
                 if (cover <= 0.0) continue;
                 const double up = std::clamp((base - y) / height, 0.0, 1.0);
-                const Rgb cloud = Mix(MakeRgb(190, 204, 222), MakeRgb(250, 250, 246), std::pow(up, 0.7));
+                const Rgb cloud = Mix(MakeRgb(190, 204, 222), MakeRgb(250, 250, 246),
+                                      std::pow(up, 0.7));
                 c.Set(x, y, Mix(c.Get(x, y), cloud, std::min(cover, 1.0)));
             }
         }
     }
     // Far hills, hazy blue-green, with a fringe of tiny trees.
     for (int x = 0; x < 800; ++x) {
-        const double top = 360.0 + 22.0 * std::sin(x * 0.011) + 12.0 * std::sin(x * 0.031 + 1.3) + 5.0 * std::sin(x * 0.09);
+        const double top = 360.0 + 22.0 * std::sin(x * 0.011) + 12.0 * std::sin(x * 0.031 + 1.3) +
+                           5.0 * std::sin(x * 0.09);
         for (int y = static_cast<int>(top); y < 523; ++y) {
             const double depth = std::clamp((y - top) / 120.0, 0.0, 1.0);
             c.Set(x, y, Mix(MakeRgb(128, 164, 160), MakeRgb(100, 140, 128), depth));
@@ -388,12 +404,14 @@ Canvas PaintBackground() {
         if (x % 7 == 3) {
             const int h = 4 + static_cast<int>(noise.Below(5));
             for (int y = 0; y < h; ++y)
-                for (int dx = -(y / 2); dx <= y / 2; ++dx) c.Set(x + dx, static_cast<int>(top) - h + y, MakeRgb(112, 150, 142));
+                for (int dx = -(y / 2); dx <= y / 2; ++dx)
+                    c.Set(x + dx, static_cast<int>(top) - h + y, MakeRgb(112, 150, 142));
         }
     }
     // Near hills, deeper green.
     for (int x = 0; x < 800; ++x) {
-        const double top = 418.0 + 16.0 * std::sin(x * 0.017 + 2.0) + 9.0 * std::sin(x * 0.043 + 0.4);
+        const double top = 418.0 + 16.0 * std::sin(x * 0.017 + 2.0) +
+                           9.0 * std::sin(x * 0.043 + 0.4);
         for (int y = static_cast<int>(top); y < 523; ++y) {
             const double depth = std::clamp((y - top) / 60.0, 0.0, 1.0);
             Rgb col = Mix(MakeRgb(88, 128, 84), MakeRgb(62, 100, 64), depth);
@@ -455,8 +473,9 @@ Canvas PaintHangingVines() {
     Canvas c(114, 77);
     Lcg noise(164);
     const Rgb stem = MakeRgb(64, 88, 38), stemDark = MakeRgb(40, 58, 26);
-    const double strands[][3] = {{6, 52, 0.0}, {19, 70, 1.1}, {33, 40, 2.3}, {46, 76, 0.7},
-                                 {60, 58, 1.9}, {74, 30, 2.9}, {86, 66, 0.3}, {100, 46, 1.5}, {109, 24, 2.6}};
+    const double strands[][3] = {{6, 52, 0.0},  {19, 70, 1.1},  {33, 40, 2.3},
+                                 {46, 76, 0.7}, {60, 58, 1.9},  {74, 30, 2.9},
+                                 {86, 66, 0.3}, {100, 46, 1.5}, {109, 24, 2.6}};
     for (const auto& s : strands) {
         const double x0 = s[0], length = s[1], phase = s[2];
         for (int y = 4; y < static_cast<int>(length); ++y) {
@@ -506,9 +525,10 @@ Canvas PaintTree() {
     c.ThickLine(71, 100, 72, 40, 4.0, Bark);
     // Crown: clumps from the back (dark, low) to the front (lit, high).
     const double clumps[][4] = {
-        {30, 110, 26, 18}, {112, 108, 26, 18}, {70, 120, 30, 16}, {20, 80, 20, 22}, {122, 78, 20, 22},
-        {45, 88, 28, 22},  {98, 86, 28, 22},   {70, 70, 34, 26}, {34, 50, 24, 22}, {108, 48, 24, 22},
-        {70, 34, 30, 26},  {52, 22, 20, 18},   {90, 20, 20, 18}, {70, 96, 24, 16},
+        {30, 110, 26, 18}, {112, 108, 26, 18}, {70, 120, 30, 16}, {20, 80, 20, 22},
+        {122, 78, 20, 22}, {45, 88, 28, 22},   {98, 86, 28, 22},  {70, 70, 34, 26},
+        {34, 50, 24, 22},  {108, 48, 24, 22},  {70, 34, 30, 26},  {52, 22, 20, 18},
+        {90, 20, 20, 18},  {70, 96, 24, 16},
     };
     for (const auto& k : clumps) PaintLeafClump(c, k[0], k[1], k[2], k[3], noise);
     // Stray leaves dotted round the crown's outline.

@@ -6,6 +6,9 @@
 // pixel (x, y - 38), which is the rifle sprite's own top-left pixel.
 #include "tools/spritegen/painters.h"
 
+// The pieces are drawn as text, one pixel row a line; keep it that way.
+// clang-format off
+
 namespace {
 
 using namespace swamp;
@@ -55,8 +58,7 @@ void AddMagazine(Canvas& c, int drop) {
 }  // namespace
 
 Canvas PaintLegsTogether() {
-    Canvas c(9, 21);
-    c.Draw(0, 0, {
+    return Canvas::FromArt({
         "k111222k.",
         "k111222k.",
         "k11k222k.",
@@ -79,12 +81,10 @@ Canvas PaintLegsTogether() {
         "kbbbbbbbk",
         "kkkkkkkkk",
     }, kUniform);
-    return c;
 }
 
 Canvas PaintLegsStride() {
-    Canvas c(18, 21);
-    c.Draw(0, 0, {
+    return Canvas::FromArt({
         "..k1112222k.......",
         "..k1112222k.......",
         "..k11kk2222k......",
@@ -107,12 +107,10 @@ Canvas PaintLegsStride() {
         "kbbbbk.....kbbbbbk",
         "kkkkkk.....kkkkkkk",
     }, kUniform);
-    return c;
 }
 
 Canvas PaintTorso() {
-    Canvas c(9, 16);
-    c.Draw(0, 0, {
+    return Canvas::FromArt({
         ".kk1kkkk.",
         "k1223333k",
         "k1222333k",
@@ -130,12 +128,10 @@ Canvas PaintTorso() {
         "k1111222k",
         "k1111222k",
     }, kUniform);
-    return c;
 }
 
 Canvas PaintHead() {
-    Canvas c(9, 7);
-    c.Draw(0, 0, {
+    return Canvas::FromArt({
         "..kkkkk..",
         ".k22333k.",
         "k1222233k",
@@ -144,7 +140,6 @@ Canvas PaintHead() {
         ".kSsssss.",
         "..kSsskk.",
     }, kUniform);
-    return c;
 }
 
 Canvas PaintRifle() {
@@ -177,8 +172,7 @@ Canvas PaintRifleFlash() {
 }
 
 Canvas PaintMagazine() {
-    Canvas c(7, 7);
-    c.Draw(0, 0, {
+    return Canvas::FromArt({
         ".kkkk..",
         ".kLMk..",
         ".kmMk..",
@@ -187,5 +181,4 @@ Canvas PaintMagazine() {
         "..kmMk.",
         "..kkkk.",
     }, kUniform);
-    return c;
 }

@@ -59,18 +59,31 @@ constexpr Rgb WaterDeep = MakeRgb(24, 46, 36);
 constexpr Rgb Water = MakeRgb(40, 70, 50);
 constexpr Rgb WaterLight = MakeRgb(66, 100, 66);
 constexpr Rgb WaterGlint = MakeRgb(126, 156, 112);
+
+// The devices: a printed circuit board and the Raptor's plastic and lamp.
+constexpr Rgb BoardDark = MakeRgb(16, 70, 34);
+constexpr Rgb Board = MakeRgb(28, 112, 54);
+constexpr Rgb BoardLight = MakeRgb(70, 150, 84);
+constexpr Rgb PlasticDark = MakeRgb(140, 140, 128);
+constexpr Rgb PlasticShade = MakeRgb(196, 196, 184);
+constexpr Rgb Plastic = MakeRgb(232, 232, 222);
+constexpr Rgb LampOffEdge = MakeRgb(60, 22, 20);
+constexpr Rgb LampOff = MakeRgb(98, 32, 30);
+constexpr Rgb LampOn = MakeRgb(255, 52, 40);
+constexpr Rgb LampHot = MakeRgb(255, 196, 170);
+constexpr Rgb LampGlow = MakeRgb(250, 168, 150);
 }  // namespace swamp
 
 // The soldier and his rifle.
-Canvas PaintLegsTogether();   // 131
-Canvas PaintLegsStride();     // 132
-Canvas PaintTorso();          // 133
-Canvas PaintHead();           // 134
-Canvas PaintRifle();          // 135
-Canvas PaintRifleFlash();     // 136
-Canvas PaintMagazine();       // 138
-Canvas PaintRifleHalfOut();   // 139
-Canvas PaintRifleEmpty();     // 140
+Canvas PaintLegsTogether();  // 131
+Canvas PaintLegsStride();    // 132
+Canvas PaintTorso();         // 133
+Canvas PaintHead();          // 134
+Canvas PaintRifle();         // 135
+Canvas PaintRifleFlash();    // 136
+Canvas PaintMagazine();      // 138
+Canvas PaintRifleHalfOut();  // 139
+Canvas PaintRifleEmpty();    // 140
 
 // Creatures and their nest.
 Canvas PaintMosquitoWingsUp();    // 145
@@ -88,14 +101,14 @@ Canvas PaintRaptorOff();     // 169
 Canvas PaintRaptorOn();      // 170
 
 // Landscape: platforms, goal, decorations and the sky.
-Canvas PaintLedge();          // 137
-Canvas PaintBlock();          // 156
-Canvas PaintGoal();           // 158
-Canvas PaintFlower();         // 148
-Canvas PaintShrub();          // 149
-Canvas PaintConifer();        // 160
-Canvas PaintBulrush();        // 161
-Canvas PaintBackground();     // 162
-Canvas PaintVine();           // 163
-Canvas PaintHangingVines();   // 164
-Canvas PaintTree();           // 165
+Canvas PaintLedge();         // 137
+Canvas PaintBlock();         // 156
+Canvas PaintGoal();          // 158
+Canvas PaintFlower();        // 148
+Canvas PaintShrub();         // 149
+Canvas PaintConifer();       // 160
+Canvas PaintBulrush();       // 161
+Canvas PaintBackground();    // 162
+Canvas PaintVine();          // 163
+Canvas PaintHangingVines();  // 164
+Canvas PaintTree();          // 165
