@@ -30,6 +30,8 @@ CZarnokApp::~CZarnokApp() {
 
 bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Zarnok"));
+    // Wayland compositors find the installed desktop entry, and its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarnok.Zarnok"));
     QApplication::setWindowIcon(ApplicationIcon());
 
     frame_ = std::make_unique<CMainFrame>(*world_, modal_);
