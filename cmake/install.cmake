@@ -60,6 +60,9 @@ configure_file(${CMAKE_SOURCE_DIR}/resources/debian/copyright.in ${ZARNOK_PACKAG
 # --- What is installed: the game and the level tool, nothing else built here
 if(TARGET zarnok AND TARGET zarnok-level)
   install(TARGETS zarnok zarnok-level RUNTIME DESTINATION ${ZARNOK_INSTALL_GAMESDIR})
+  # Every symbol bound at start, so the relocations can all be read-only.
+  target_link_options(zarnok PRIVATE -Wl,-z,now)
+  target_link_options(zarnok-level PRIVATE -Wl,-z,now)
   install(FILES ${ZARNOK_DATA_FILE} ${CMAKE_SOURCE_DIR}/resources/sounds/ZARNOKF.wav
                 ${CMAKE_SOURCE_DIR}/resources/sounds/collect.wav
           DESTINATION ${ZARNOK_INSTALL_GAMEDATADIR})
