@@ -34,6 +34,8 @@ CZarnokApp::~CZarnokApp() {
 
 bool CZarnokApp::InitInstance() {
     QApplication::setApplicationName(QString::fromUtf8(GameTitle));
+    // Wayland compositors find the installed desktop entry, and its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarnok.Zarnok"));
     QApplication::setWindowIcon(ApplicationIcon());
 
     frame_ = std::make_unique<CMainFrame>(*world_, modal_);

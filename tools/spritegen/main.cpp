@@ -1,12 +1,18 @@
 // main.cpp -- zarnok-spritegen: paints every bitmap of the game and writes
-// them as <id>.bmp into the given directory.
+// them as <id>.bmp into the given directory, or the application icon in all
+// its sizes into an icon theme's folder.
 //
 // Usage: zarnok-spritegen OUTDIR
+//        zarnok-spritegen --icons THEMEDIR   (resources/icons/hicolor)
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "tools/spritegen/bmp_writer.h"
 #include "tools/spritegen/painters.h"
+#ifdef ZARNOK_SPRITEGEN_ICONS
+#include "tools/spritegen/qt/icon_png.h"
+#endif
 
 namespace {
 
@@ -78,11 +84,24 @@ bool CheckKey(const Job& job, const Canvas& canvas, std::string& error) {
     return true;
 }
 
+// The icons need Qt's PNG writer; a build without Qt paints only the sprites.
+int WriteIcons(const char* dir) {
+#ifdef ZARNOK_SPRITEGEN_ICONS
+    std::string error;
+    if (WriteIconTheme(dir, error)) return 0;
+    std::fprintf(stderr, "zarnok-spritegen: %s\n", error.c_str());
+#else
+    std::fprintf(stderr, "zarnok-spritegen: built without Qt, cannot write %s\n", dir);
+#endif
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return WriteIcons(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: zarnok-spritegen OUTDIR\n");
+        std::fprintf(stderr, "usage: zarnok-spritegen OUTDIR | --icons THEMEDIR\n");
         return 2;
     }
     const std::string dir = argv[1];
