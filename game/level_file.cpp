@@ -73,7 +73,8 @@ BestRecord TakeBestRecord(const std::vector<uint8_t>& file) {
         return best;
     }
     best.present = true;
-    best.score = ByteReader(std::span<const uint8_t>(file).subspan(size_t(BestScoreOffset))).Int32();
+    best.score =
+        ByteReader(std::span<const uint8_t>(file).subspan(size_t(BestScoreOffset))).Int32();
     const size_t nameEnd = std::min(file.size(), size_t(DataFileSize));
     best.name.assign(file.begin() + BestNameOffset, file.begin() + std::ptrdiff_t(nameEnd));
     return best;

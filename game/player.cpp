@@ -116,11 +116,8 @@ void UpdatePlatforms(GameWorld& world, Host& host) {
             BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteBlock);
             break;
         case PlatformRaptorOff:
-        case PlatformRaptorOn:
-            UpdateRaptorItem(world, host, slot);
-            break;
-        default:
-            break;
+        case PlatformRaptorOn: UpdateRaptorItem(world, host, slot); break;
+        default: break;
         }
     }
 }

@@ -13,14 +13,14 @@ struct SpriteSize {
     int32_t width, height;
 };
 
-constexpr SpriteSize LedgeSize = {120, 30};     // platform type 1
-constexpr SpriteSize BlockSize = {100, 100};    // platform type 2
-constexpr SpriteSize RaptorSize = {50, 40};     // platform types 3 and 4
-constexpr SpriteSize PickupSize = {20, 20};     // every pickup kind
+constexpr SpriteSize LedgeSize = {120, 30};   // platform type 1
+constexpr SpriteSize BlockSize = {100, 100};  // platform type 2
+constexpr SpriteSize RaptorSize = {50, 40};   // platform types 3 and 4
+constexpr SpriteSize PickupSize = {20, 20};   // every pickup kind
 constexpr SpriteSize NestSize = {50, 50};
 constexpr SpriteSize GoalSize = {50, 50};
-constexpr SpriteSize MosquitoSize = {50, 25};   // unrotated, facing right
-constexpr SpriteSize MagazineSize = {7, 7};     // the falling magazine
+constexpr SpriteSize MosquitoSize = {50, 25};  // unrotated, facing right
+constexpr SpriteSize MagazineSize = {7, 7};    // the falling magazine
 
 // An inclusive box relative to an object's reference point, px.
 struct Box {
@@ -30,23 +30,21 @@ struct Box {
 // ---------------------------------------------------------------------------
 // The soldier against the platforms. Probe points are taken from his soles.
 // ---------------------------------------------------------------------------
-constexpr int32_t HeadHeight = 50;   // px, head probe above the soles
-constexpr int32_t WallReach = 20;    // px ahead in the facing direction
-constexpr int32_t LowWallRise = 1;   // px, lower wall probe above the soles
+constexpr int32_t HeadHeight = 50;  // px, head probe above the soles
+constexpr int32_t WallReach = 20;   // px ahead in the facing direction
+constexpr int32_t LowWallRise = 1;  // px, lower wall probe above the soles
 
 // How one kind of platform touches the soldier; boxes from its top-left.
 struct ContactShape {
-    Box feet;               // soles inside -> standing
-    Box head;               // head inside -> the jump ends
-    Box wall;               // a wall probe inside -> pushed back
-    int32_t highWallRise;   // px, height of the upper wall probe above the soles
+    Box feet;              // soles inside -> standing
+    Box head;              // head inside -> the jump ends
+    Box wall;              // a wall probe inside -> pushed back
+    int32_t highWallRise;  // px, height of the upper wall probe above the soles
 };
 
 // Ledges offer the same band to every probe; blocks are solid from the top.
-constexpr ContactShape LedgeContact = {
-    {0, 10, 120, 30}, {0, 10, 120, 30}, {0, 10, 120, 30}, 21};
-constexpr ContactShape BlockContact = {
-    {0, 0, 100, 100}, {0, -1, 100, 101}, {0, 10, 100, 100}, 30};
+constexpr ContactShape LedgeContact = {{0, 10, 120, 30}, {0, 10, 120, 30}, {0, 10, 120, 30}, 21};
+constexpr ContactShape BlockContact = {{0, 0, 100, 100}, {0, -1, 100, 101}, {0, 10, 100, 100}, 30};
 
 constexpr int32_t WalkStep = 10;  // px per tick
 constexpr int32_t PushBack = 10;  // px, away from a wall
@@ -78,11 +76,11 @@ constexpr SpriteSize MosquitoHitSize = MosquitoSize;
 // ---------------------------------------------------------------------------
 // The rifle, health and points.
 // ---------------------------------------------------------------------------
-constexpr uint8_t MagazineRounds = 30;        // rounds in a full magazine
-constexpr uint8_t SpareMagazinesAtStart = 10; // full magazines carried at a start
+constexpr uint8_t MagazineRounds = 30;         // rounds in a full magazine
+constexpr uint8_t SpareMagazinesAtStart = 10;  // full magazines carried at a start
 constexpr uint8_t FullHealth = 100;
 
-constexpr int32_t MosquitoKillPoints = 500;   // shot, or cleared by a lit device
+constexpr int32_t MosquitoKillPoints = 500;  // shot, or cleared by a lit device
 
 constexpr int PickupKindCount = 6;
 // Points of pickup kinds 1..6 (circuit, crystal, tulip, coin, repellent,

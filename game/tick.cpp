@@ -107,7 +107,8 @@ bool RunDrawnTick(GameWorld& world, Host& host) {
     // the texts climb once they are drawn.
     const PlayerState& p = world.player;
     PresentFrame(world.frameBuffer, surface);
-    DrawHud(surface, {.spareMagazines = p.spareMagazines, .health = p.health, .score = world.score});
+    DrawHud(surface,
+            {.spareMagazines = p.spareMagazines, .health = p.health, .score = world.score});
     DrawScorePopups(world, surface);
     AgeScorePopups(world);
     // 9. A death ends the game with its message and the game-over sequence.

@@ -12,10 +12,10 @@ class Host;
 // state a tick from its first to its last and then goes back to idle.
 enum RifleState : uint8_t {
     RifleIdle = 0,
-    RifleShotDue = 1,         // the next player step fires a round
-    RifleBetweenShots = 2,    // the pause between two rounds of a burst
-    RifleReloadFirst = 3,     // the magazine is ejected
-    RifleEmptyRest = 6,       // no rounds, no spare: the rifle rests here
+    RifleShotDue = 1,       // the next player step fires a round
+    RifleBetweenShots = 2,  // the pause between two rounds of a burst
+    RifleReloadFirst = 3,   // the magazine is ejected
+    RifleEmptyRest = 6,     // no rounds, no spare: the rifle rests here
     RifleReloadLast = 15,
 };
 

@@ -13,8 +13,8 @@
 // ---------------------------------------------------------------------------
 // Fixed numbers of the game. Every capacity lives here and nowhere else.
 // ---------------------------------------------------------------------------
-constexpr uint8_t JumpLength = 12;         // rising ticks of one jump
-constexpr int32_t MosquitoSpawnDir = 1;    // every spawned mosquito faces right
+constexpr uint8_t JumpLength = 12;       // rising ticks of one jump
+constexpr int32_t MosquitoSpawnDir = 1;  // every spawned mosquito faces right
 
 constexpr int MaxPlatforms = 200;
 constexpr int MaxDecorations = 100;
@@ -30,18 +30,18 @@ constexpr int BestNameLength = 20;  // bytes of the stored best player's name
 // Why a game ends.
 enum DeathCode : uint8_t {
     DeathNone = 0,
-    DeathAtNest = 1,    // health ran out standing in a nest
-    DeathBitten = 2,    // health ran out from mosquito bites
-    DeathFell = 3,      // fell below the death plane
+    DeathAtNest = 1,  // health ran out standing in a nest
+    DeathBitten = 2,  // health ran out from mosquito bites
+    DeathFell = 3,    // fell below the death plane
 };
 
 // Platform kinds (Platform::type). Any other value is an empty slot.
 enum PlatformType : uint8_t {
     PlatformNone = 0,
-    PlatformLedge = 1,     // 120 x 30 grass-topped ledge
-    PlatformBlock = 2,     // 100 x 100 stone block
-    PlatformRaptorOff = 3, // repellent device, not yet switched on
-    PlatformRaptorOn = 4,  // repellent device, red lamp lit
+    PlatformLedge = 1,      // 120 x 30 grass-topped ledge
+    PlatformBlock = 2,      // 100 x 100 stone block
+    PlatformRaptorOff = 3,  // repellent device, not yet switched on
+    PlatformRaptorOn = 4,   // repellent device, red lamp lit
 };
 
 // ---------------------------------------------------------------------------
@@ -82,9 +82,9 @@ struct Mosquito {
 
 struct Bullet {
     int32_t x = 0, y = 0;
-    float angle = 0.0f;    // rad, copied from the aim angle at the shot
-    uint8_t active = 0;    // presence
-    int32_t facing = 0;    // soldier's facing at the shot, -1 or 1
+    float angle = 0.0f;  // rad, copied from the aim angle at the shot
+    uint8_t active = 0;  // presence
+    int32_t facing = 0;  // soldier's facing at the shot, -1 or 1
 };
 
 struct ScorePopup {
@@ -99,24 +99,24 @@ struct FallingMagazine {
 };
 
 struct PlayerState {
-    int32_t x = 0;               // px, point between the feet
-    int32_t y = 0;               // px, the soles
-    int32_t facing = 0;          // -1 left, 1 right
-    int32_t moveDir = 0;         // -1, 0, 1 requested by the move keys
-    int32_t aimDir = 0;          // -1 down, 0, 1 up requested by the aim keys
-    float aimAngle = 0.0f;       // rad; 0 level, positive raises the muzzle
-    uint8_t walkFrame = 0;       // leg phase, 0 or 1
-    uint8_t jumpTicksLeft = 0;   // rising ticks left in the current jump
-    uint8_t onGround = 0;        // contact flags, set by the platform pass,
-    uint8_t blocked = 0;         //   cleared at the end of the player step
+    int32_t x = 0;              // px, point between the feet
+    int32_t y = 0;              // px, the soles
+    int32_t facing = 0;         // -1 left, 1 right
+    int32_t moveDir = 0;        // -1, 0, 1 requested by the move keys
+    int32_t aimDir = 0;         // -1 down, 0, 1 up requested by the aim keys
+    float aimAngle = 0.0f;      // rad; 0 level, positive raises the muzzle
+    uint8_t walkFrame = 0;      // leg phase, 0 or 1
+    uint8_t jumpTicksLeft = 0;  // rising ticks left in the current jump
+    uint8_t onGround = 0;       // contact flags, set by the platform pass,
+    uint8_t blocked = 0;        //   cleared at the end of the player step
     uint8_t headBump = 0;
-    uint8_t fireState = 0;       // 0 idle, 1-2 firing, 3-15 reloading, 6 empty
-    uint8_t rounds = 0;          // rounds in the magazine, at most 30
-    uint8_t spareMagazines = 0;  // full magazines carried, at most 10
+    uint8_t fireState = 0;           // 0 idle, 1-2 firing, 3-15 reloading, 6 empty
+    uint8_t rounds = 0;              // rounds in the magazine, at most 30
+    uint8_t spareMagazines = 0;      // full magazines carried, at most 10
     uint8_t fireSoundCountdown = 0;  // ticks to the idle stop of the firing sound
-    uint8_t health = 0;          // 0..100
+    uint8_t health = 0;              // 0..100
     uint8_t invulnerableTicks = 0;   // ticks of protection left
-    uint8_t damageTint = 0;      // strength of the red tint, 0..255
+    uint8_t damageTint = 0;          // strength of the red tint, 0..255
 };
 
 // ---------------------------------------------------------------------------
@@ -125,13 +125,13 @@ struct PlayerState {
 struct GameWorld {
     uint8_t soundOn = 1;
     KeyBindings keyBindings;
-    uint8_t levelNumber = 1;        // 1..6; 7 after the victory
+    uint8_t levelNumber = 1;  // 1..6; 7 after the victory
     uint8_t gameRunning = 1;
     uint8_t newGameRequested = 0;
-    uint8_t tickCounter = 0;        // wraps 255 -> 0 after every tick
-    int32_t cameraLeft = 0;         // level x at the frame's left edge
-    int32_t cameraTop = 0;          // level y at the frame's top edge
-    uint8_t raptorOnScreen = 0;     // a lit repellent device is in view
+    uint8_t tickCounter = 0;     // wraps 255 -> 0 after every tick
+    int32_t cameraLeft = 0;      // level x at the frame's left edge
+    int32_t cameraTop = 0;       // level y at the frame's top edge
+    uint8_t raptorOnScreen = 0;  // a lit repellent device is in view
     int32_t score = 0;
     uint8_t deathCode = DeathNone;  // DeathCode
     int32_t deathPlaneY = 0;        // below this y a falling soldier dies

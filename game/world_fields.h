@@ -20,11 +20,15 @@ concept RecordOf = std::same_as<std::remove_const_t<T>, Record>;
 
 // ZARNOK_FOR_EACH(m, a, b, c) expands to m(a) m(b) m(c). Each rescan of
 // ZARNOK_EXPAND takes one more argument; its 64 cover any of our records.
-#define ZARNOK_EXPAND(...) ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(__VA_ARGS__))))
-#define ZARNOK_EXPAND4(...) ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(__VA_ARGS__))))
-#define ZARNOK_EXPAND3(...) ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(__VA_ARGS__))))
+#define ZARNOK_EXPAND(...) \
+    ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(ZARNOK_EXPAND4(__VA_ARGS__))))
+#define ZARNOK_EXPAND4(...) \
+    ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(ZARNOK_EXPAND3(__VA_ARGS__))))
+#define ZARNOK_EXPAND3(...) \
+    ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(ZARNOK_EXPAND1(__VA_ARGS__))))
 #define ZARNOK_EXPAND1(...) __VA_ARGS__
-#define ZARNOK_FOR_EACH(macro, ...) __VA_OPT__(ZARNOK_EXPAND(ZARNOK_FOR_EACH_STEP(macro, __VA_ARGS__)))
+#define ZARNOK_FOR_EACH(macro, ...) \
+    __VA_OPT__(ZARNOK_EXPAND(ZARNOK_FOR_EACH_STEP(macro, __VA_ARGS__)))
 #define ZARNOK_FOR_EACH_STEP(macro, first, ...) \
     macro(first) __VA_OPT__(ZARNOK_FOR_EACH_AGAIN ZARNOK_PARENS(macro, __VA_ARGS__))
 #define ZARNOK_FOR_EACH_AGAIN() ZARNOK_FOR_EACH_STEP
@@ -33,10 +37,10 @@ concept RecordOf = std::same_as<std::remove_const_t<T>, Record>;
 // Declares VisitFields for one record: visit("x", record.x), ... in the
 // order given, so a listed name cannot drift from the member it names.
 #define ZARNOK_VISIT_FIELD(field) visit(#field, record.field);
-#define ZARNOK_RECORD_FIELDS(Record, ...)                      \
-    template <RecordOf<Record> R, typename V>                  \
-    constexpr void VisitFields(R& record, V&& visit) {         \
-        ZARNOK_FOR_EACH(ZARNOK_VISIT_FIELD, __VA_ARGS__)       \
+#define ZARNOK_RECORD_FIELDS(Record, ...)                \
+    template <RecordOf<Record> R, typename V>            \
+    constexpr void VisitFields(R& record, V&& visit) {   \
+        ZARNOK_FOR_EACH(ZARNOK_VISIT_FIELD, __VA_ARGS__) \
     }
 
 ZARNOK_RECORD_FIELDS(KeyBindings, up, down, left, right, fire, jump)
@@ -73,10 +77,8 @@ ZARNOK_RECORD_FIELDS(GameWorld, soundOn, keyBindings, levelNumber, gameRunning, 
 // A table slot is in use while its presence field is nonzero: the kind
 // byte of a placed element, or the record's own flag or countdown.
 template <typename Element>
-    requires RecordOf<Element, Platform> || RecordOf<Element, Decoration> || RecordOf<Element, Pickup>
-constexpr bool InUse(const Element& e) {
-    return e.type != 0;
-}
+requires RecordOf<Element, Platform> || RecordOf<Element, Decoration> || RecordOf<Element, Pickup>
+constexpr bool InUse(const Element& e) { return e.type != 0; }
 constexpr bool InUse(const Nest& n) { return n.spawnTimer != 0; }
 constexpr bool InUse(const Mosquito& m) { return m.alive != 0; }
 constexpr bool InUse(const Bullet& b) { return b.active != 0; }

@@ -38,10 +38,12 @@ PadCommandKind DialogCommandOf(PadControl control) {
 // should believe; tell it the difference. Start asks for the pause.
 void RouteToGame(PadRouter& router, PadControls pressed, std::vector<PadCommand>& out) {
     const PadControls wanted = PadControls(router.held & PadGameActions & ~router.spent);
-    ForEachControl(PadControls(router.told & ~wanted),
-                   [&](PadControl a) { out.push_back({PadCommandKind::KeyUp, a}); });
-    ForEachControl(PadControls(wanted & ~router.told),
-                   [&](PadControl a) { out.push_back({PadCommandKind::KeyDown, a}); });
+    ForEachControl(PadControls(router.told & ~wanted), [&](PadControl a) {
+        out.push_back({PadCommandKind::KeyUp, a});
+    });
+    ForEachControl(PadControls(wanted & ~router.told), [&](PadControl a) {
+        out.push_back({PadCommandKind::KeyDown, a});
+    });
     router.told = wanted;
     if ((pressed & PadPause) != 0) out.push_back({PadCommandKind::Pause, PadControl(0)});
 }
@@ -49,8 +51,9 @@ void RouteToGame(PadRouter& router, PadControls pressed, std::vector<PadCommand>
 // A dialog: fresh presses step it. Everything pressed here stays out of the
 // game until it is let go.
 void RouteToDialog(PadRouter& router, PadControls pressed, std::vector<PadCommand>& out) {
-    ForEachControl(PadControls(pressed & PadDialogControls),
-                   [&](PadControl c) { out.push_back({DialogCommandOf(c), PadControl(0)}); });
+    ForEachControl(PadControls(pressed & PadDialogControls), [&](PadControl c) {
+        out.push_back({DialogCommandOf(c), PadControl(0)});
+    });
     router.spent = PadControls(router.spent | pressed);
 }
 
@@ -77,15 +80,9 @@ void RoutePad(PadRouter& router, PadControls held, PadMode mode, std::vector<Pad
     router.held = held;
     router.spent = PadControls(router.spent & held);  // a release ends the silence
     switch (mode) {
-    case PadMode::Playing:
-        RouteToGame(router, pressed, out);
-        break;
-    case PadMode::InDialog:
-        RouteToDialog(router, pressed, out);
-        break;
-    case PadMode::Ignored:
-        router.spent = PadControls(router.spent | pressed);
-        break;
+    case PadMode::Playing: RouteToGame(router, pressed, out); break;
+    case PadMode::InDialog: RouteToDialog(router, pressed, out); break;
+    case PadMode::Ignored: router.spent = PadControls(router.spent | pressed); break;
     }
 }
 

@@ -12,17 +12,17 @@
 struct KeyBindings;
 
 // A stick axis or a trigger counts as pressed beyond this share of its travel.
-constexpr int32_t PadAxisTravel = 32767;   // full deflection, either way
+constexpr int32_t PadAxisTravel = 32767;  // full deflection, either way
 constexpr int32_t PadDeadZonePercent = 25;
 
 // One pad as its driver reports it, with positional names: "south" is the
 // bottom face button (A on an Xbox pad, the cross on a PlayStation one).
 struct PadReading {
     bool dpadUp = false, dpadDown = false, dpadLeft = false, dpadRight = false;
-    bool south = false;  // jump; presses a dialog's button
-    bool east = false;   // a dialog's Escape
-    bool west = false;   // fire
-    bool start = false;  // pause
+    bool south = false;        // jump; presses a dialog's button
+    bool east = false;         // a dialog's Escape
+    bool west = false;         // fire
+    bool start = false;        // pause
     int32_t leftX = 0;         // -32768..32767, right positive
     int32_t leftY = 0;         // -32768..32767, down positive
     int32_t rightTrigger = 0;  // 0..32767; fires past the dead zone
@@ -64,8 +64,8 @@ enum class PadCommandKind : uint8_t {
     Pause,    // the menu's "Пауза"
     FocusPrevious,
     FocusNext,
-    Press,    // the dialog's focused button
-    Escape,   // the dialog's Escape key
+    Press,   // the dialog's focused button
+    Escape,  // the dialog's Escape key
 };
 
 struct PadCommand {
@@ -79,7 +79,7 @@ struct PadCommand {
 // that closed a message box must not jump once the game is back).
 struct PadRouter {
     PadControls held = 0;
-    PadControls told = 0;   // game actions with a key-down and no key-up yet
+    PadControls told = 0;  // game actions with a key-down and no key-up yet
     PadControls spent = 0;
 };
 

@@ -27,6 +27,5 @@ void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint
                 int32_t w, int32_t h);
 void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
                         std::span<const uint32_t> pixels, int32_t w, int32_t h, int32_t step);
-void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy,
-                       std::span<const uint32_t> pixels, int32_t w, int32_t h, float angle,
-                       int32_t facing);
+void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                       int32_t w, int32_t h, float angle, int32_t facing);

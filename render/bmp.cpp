@@ -30,10 +30,10 @@ uint32_t Rgb(uint8_t blue, uint8_t green, uint8_t red) {
 // The fields of the headers that decide how the rows are read.
 struct BmpLayout {
     int32_t width = 0;
-    int32_t height = 0;      // always positive here
-    bool topDown = false;    // the file's height was negative
+    int32_t height = 0;    // always positive here
+    bool topDown = false;  // the file's height was negative
     uint16_t bitsPerPixel = 0;
-    uint64_t rowBytes = 0;   // stored row length, padding included
+    uint64_t rowBytes = 0;  // stored row length, padding included
     uint64_t pixelOffset = 0;
     std::array<uint32_t, 256> palette{};
     uint32_t paletteSize = 0;  // entries actually present in the file
@@ -45,7 +45,8 @@ bool ReadHeaders(std::span<const uint8_t> file, BmpLayout& layout) {
     layout.pixelOffset = ReadU32(file, 10);
 
     const uint32_t infoSize = ReadU32(file, 14);
-    if (infoSize < MinInfoHeaderSize || uint64_t(infoSize) + FileHeaderSize > file.size()) return false;
+    if (infoSize < MinInfoHeaderSize || uint64_t(infoSize) + FileHeaderSize > file.size())
+        return false;
     const int32_t width = ReadI32(file, 18);
     const int32_t height = ReadI32(file, 22);
     const uint16_t planes = ReadU16(file, 26);
@@ -114,8 +115,7 @@ bool DecodeRow(const BmpLayout& layout, std::span<const uint8_t> row, uint32_t* 
             out[x] = Rgb(row[at], row[at + 1], row[at + 2]);
         }
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -132,8 +132,9 @@ bool DecodeBmp(std::span<const uint8_t> file, DecodedBitmap& out) {
     picture.pixels.resize(size_t(layout.width) * size_t(layout.height));
     for (int32_t stored = 0; stored < layout.height; ++stored) {
         const int32_t y = layout.topDown ? stored : layout.height - 1 - stored;
-        const auto row = file.subspan(size_t(layout.pixelOffset + layout.rowBytes * uint64_t(stored)),
-                                      size_t(layout.rowBytes));
+        const auto row = file.subspan(
+            size_t(layout.pixelOffset + layout.rowBytes * uint64_t(stored)),
+            size_t(layout.rowBytes));
         if (!DecodeRow(layout, row, picture.pixels.data() + size_t(y) * size_t(layout.width)))
             return false;
     }

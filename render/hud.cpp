@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int32_t MagazineSlots = 10; // boxes are drawn up to the tenth slot
+constexpr int32_t MagazineSlots = 10;  // boxes are drawn up to the tenth slot
 constexpr int32_t HealthLeft = 300;
 constexpr int32_t HealthRight = 400;
 constexpr uint32_t HealthColour = 0xC80000;  // RGB(200, 0, 0)
@@ -38,8 +38,10 @@ void DrawMagazines(ClientSurface& surface, uint8_t spareMagazines) {
 // `health` pixels of red from the left, the rest of the 100 an empty box.
 void DrawHealthBar(ClientSurface& surface, uint8_t health) {
     const int32_t filledRight = HealthLeft + health;
-    if (filledRight < HealthRight) surface.DrawOutlinedBox(filledRight, HudTop, HealthRight, HudBottom);
-    if (filledRight > HealthLeft) surface.FillRect(HealthLeft, HudTop, filledRight, HudBottom, HealthColour);
+    if (filledRight < HealthRight)
+        surface.DrawOutlinedBox(filledRight, HudTop, HealthRight, HudBottom);
+    if (filledRight > HealthLeft)
+        surface.FillRect(HealthLeft, HudTop, filledRight, HudBottom, HealthColour);
 }
 
 }  // namespace

@@ -39,9 +39,7 @@ void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type) {
     if (DecorationSprite(type, id)) BlitSprite(canvas, x, y, id);
 }
 
-void DrawGoal(Canvas canvas, int32_t x, int32_t y) {
-    BlitSprite(canvas, x, y, SpriteGoal);
-}
+void DrawGoal(Canvas canvas, int32_t x, int32_t y) { BlitSprite(canvas, x, y, SpriteGoal); }
 
 // (x, y) is the point between the feet. Each piece covers the ones before;
 // facing -1 mirrors every piece about column x.

@@ -8,8 +8,8 @@
 #include "game/rules.h"
 #include "render/bmp.h"
 #include "render/rotation_cache.h"
-#include "render/sprite_runs.h"
 #include "render/sprite_files.h"
+#include "render/sprite_runs.h"
 
 constexpr SpriteInfo SpriteCatalogue[SpriteCount] = {
     {SpriteLegsTogether, 9, 21, 4, Blitter::Mirrored, "soldier's legs, feet together"},
@@ -19,18 +19,22 @@ constexpr SpriteInfo SpriteCatalogue[SpriteCount] = {
     {SpriteRifle, 35, 13, 4, Blitter::Rotated, "arm with rifle, magazine in"},
     {SpriteRifleFlash, 38, 13, 4, Blitter::Rotated, "arm with rifle and muzzle flash"},
     {SpriteLedge, LedgeSize.width, LedgeSize.height, 4, Blitter::Plain, "grass-topped ledge"},
-    {SpriteMagazine, MagazineSize.width, MagazineSize.height, 4, Blitter::Plain, "magazine: falling empty one, HUD icon (opaque)"},
+    {SpriteMagazine, MagazineSize.width, MagazineSize.height, 4, Blitter::Plain,
+     "magazine: falling empty one, HUD icon (opaque)"},
     {SpriteRifleHalfOut, 35, 13, 4, Blitter::None, "arm with rifle, magazine half out"},
     {SpriteRifleEmpty, 35, 13, 4, Blitter::Rotated, "arm with rifle, magazine out"},
-    {SpriteMosquitoA, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated, "mosquito, first wing frame"},
+    {SpriteMosquitoA, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated,
+     "mosquito, first wing frame"},
     {SpriteFlower, 37, 40, 8, Blitter::Plain, "red flower"},
     {SpriteShrub, 48, 39, 8, Blitter::Plain, "leafy shrub"},
     {SpriteCircuitBoard, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "circuit board"},
-    {SpriteRepellent, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "bottle of mosquito repellent"},
+    {SpriteRepellent, PickupSize.width, PickupSize.height, 4, Blitter::Plain,
+     "bottle of mosquito repellent"},
     {SpriteCrystal, PickupSize.width, PickupSize.height, 8, Blitter::Plain, "blue crystal"},
     {SpriteTulip, PickupSize.width, PickupSize.height, 8, Blitter::Plain, "red tulip"},
     {SpriteBlock, BlockSize.width, BlockSize.height, 8, Blitter::Plain, "stone block"},
-    {SpriteGoal, GoalSize.width, GoalSize.height, 8, Blitter::Plain, "wooden signpost pointing right"},
+    {SpriteGoal, GoalSize.width, GoalSize.height, 8, Blitter::Plain,
+     "wooden signpost pointing right"},
     {SpriteNest, NestSize.width, NestSize.height, 8, Blitter::Plain, "patch of swamp water"},
     {SpriteConifer, 50, 100, 8, Blitter::Plain, "conifer"},
     {SpriteBulrush, 10, 40, 8, Blitter::Plain, "bulrush"},
@@ -38,11 +42,14 @@ constexpr SpriteInfo SpriteCatalogue[SpriteCount] = {
     {SpriteVine, 30, 82, 24, Blitter::Plain, "climbing vine"},
     {SpriteHangingVines, 114, 77, 24, Blitter::Plain, "hanging vines"},
     {SpriteTree, 143, 286, 8, Blitter::Plain, "tall leafy tree"},
-    {SpriteMosquitoB, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated, "mosquito, second wing frame"},
+    {SpriteMosquitoB, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated,
+     "mosquito, second wing frame"},
     {SpriteStrawberry, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "strawberry"},
     {SpriteCoin, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "gold coin marked 1"},
-    {SpriteRaptorOff, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain, "repellent device, switched off"},
-    {SpriteRaptorOn, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain, "repellent device, switched on"},
+    {SpriteRaptorOff, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain,
+     "repellent device, switched off"},
+    {SpriteRaptorOn, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain,
+     "repellent device, switched on"},
 };
 
 namespace {
@@ -53,7 +60,8 @@ constexpr SpriteId LowestId = SpriteLegsTogether, HighestId = SpriteRaptorOn;
 constexpr std::array<int8_t, HighestId - LowestId + 1> SlotOfId = [] {
     std::array<int8_t, HighestId - LowestId + 1> slots{};
     slots.fill(-1);
-    for (int k = 0; k < SpriteCount; ++k) slots[size_t(SpriteCatalogue[k].id - LowestId)] = int8_t(k);
+    for (int k = 0; k < SpriteCount; ++k)
+        slots[size_t(SpriteCatalogue[k].id - LowestId)] = int8_t(k);
     return slots;
 }();
 

@@ -17,10 +17,8 @@ bool IsPixelFormat32(const QImage& image) {
     switch (image.format()) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-        return true;
-    default:
-        return false;
+    case QImage::Format_ARGB32_Premultiplied: return true;
+    default: return false;
     }
 }
 
@@ -62,7 +60,8 @@ void ScaleWhole(const QImage& source, const QRect& block, int factor, QImage& de
             std::memcpy(dst, spread, rowBytes);
             continue;
         }
-        const QRgb* src = reinterpret_cast<const QRgb*>(source.constScanLine(sourceRow)) + block.left();
+        const QRgb* src = reinterpret_cast<const QRgb*>(source.constScanLine(sourceRow)) +
+                          block.left();
         int column = firstColumn / factor;
         QRgb* out = Spread(dst, src[column], std::min(factor - firstColumn % factor, width));
         QRgb* const end = dst + width;
@@ -140,12 +139,14 @@ void BlockScaler::Paint(QPainter& painter, double devicePixelRatio, const QImage
     QImage* direct = fit.wholeFactor > 0 ? PainterImage(painter) : nullptr;
     if (direct != nullptr && toDevice.type() <= QTransform::TxScale) {
         for (const QRect& clip : DeviceClip(painter, direct->rect()))
-            ScaleWhole(source, block, fit.wholeFactor, *direct, origin + fit.target.topLeft(), clip);
+            ScaleWhole(source, block, fit.wholeFactor, *direct, origin + fit.target.topLeft(),
+                       clip);
         return;
     }
 
     const QRectF target(fit.target.x() / devicePixelRatio, fit.target.y() / devicePixelRatio,
-                        fit.target.width() / devicePixelRatio, fit.target.height() / devicePixelRatio);
+                        fit.target.width() / devicePixelRatio,
+                        fit.target.height() / devicePixelRatio);
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     if (fit.wholeFactor > 0) {
@@ -161,21 +162,24 @@ void BlockScaler::Paint(QPainter& painter, double devicePixelRatio, const QImage
     // the blend, are spread.
     const int prescale = std::max(1, int(std::ceil(fit.factor)));
     const QSize prescaledSize = block.size() * prescale;
-    if (prescaled_.size() != prescaledSize) prescaled_ = QImage(prescaledSize, QImage::Format_RGB32);
-    const QRect repainted = DeviceClip(painter, QRect(origin + fit.target.topLeft(), fit.target.size()))
+    if (prescaled_.size() != prescaledSize)
+        prescaled_ = QImage(prescaledSize, QImage::Format_RGB32);
+    const QRect repainted = DeviceClip(painter,
+                                       QRect(origin + fit.target.topLeft(), fit.target.size()))
                                 .boundingRect()
                                 .translated(-origin - fit.target.topLeft());
     const int left = int(std::floor(repainted.left() / fit.factor)) - 1;
     const int top = int(std::floor(repainted.top() / fit.factor)) - 1;
     const int right = int(std::ceil((repainted.left() + repainted.width()) / fit.factor)) + 1;
     const int bottom = int(std::ceil((repainted.top() + repainted.height()) / fit.factor)) + 1;
-    const QRect spread = QRect(left, top, right - left, bottom - top).intersected(QRect(QPoint(0, 0), block.size()));
+    const QRect spread =
+        QRect(left, top, right - left, bottom - top).intersected(QRect(QPoint(0, 0), block.size()));
     if (spread.isEmpty()) {
         painter.restore();
         return;
     }
-    ScaleWhole(source, spread.translated(block.topLeft()), prescale, prescaled_, spread.topLeft() * prescale,
-               prescaled_.rect());
+    ScaleWhole(source, spread.translated(block.topLeft()), prescale, prescaled_,
+               spread.topLeft() * prescale, prescaled_.rect());
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(target, prescaled_);
     painter.restore();

@@ -20,8 +20,8 @@ int ScaleRounded(int units, int base, int divisor) {
 DialogUnits DialogUnits::FromMetrics(const QFontMetrics& metrics) {
     // The average character width is measured over the 52 Latin letters and
     // rounded to the nearest pixel.
-    static const QString kAlphabet =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    static const QString kAlphabet = QStringLiteral(
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int total = metrics.horizontalAdvance(kAlphabet);
     DialogUnits units;
     units.baseX = (total / 26 + 1) / 2;
@@ -39,7 +39,7 @@ QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
 QFont DialogFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setFamilies(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
     font.setPointSizeF(8.0);
     return font;
 }

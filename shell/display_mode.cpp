@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QSocketNotifier>
 
-#include <array>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <array>
+#include <csignal>
 
 #include "shell/dialog_units.h"
 #include "shell/shell_texts.h"
@@ -71,8 +71,9 @@ constexpr std::array kDriverErrors{
     DriverError{0x8876005F,
                 "The primary surface creation request does not match with the existing primary "
                 "surface."},
-    DriverError{0x88760064,
-                "One or more of the capability bits passed to the callback function are incorrect."},
+    DriverError{
+        0x88760064,
+        "One or more of the capability bits passed to the callback function are incorrect."},
     DriverError{0x8876006E, "DirectDraw does not support the provided clip list. "},
     DriverError{0x88760082, "DirectDraw received a pointer that was an invalid DirectDraw object."},
     DriverError{0x88760091, "The pixel format was invalid as specified. "},
@@ -154,22 +155,15 @@ QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformNa
     const QString tail = QString::fromUtf8(SwitchFailedTail);
     QString reason;
     switch (result) {
-    case ScreenSizeResult::Done:
-        return QString();
+    case ScreenSizeResult::Done: return QString();
     case ScreenSizeResult::NoX11:
         reason = platformName.startsWith(QLatin1String("wayland"))
                      ? QString::fromUtf8(WaylandRefusesText)
                      : QString::fromUtf8(PlatformRefusesText);
         break;
-    case ScreenSizeResult::NoRandr:
-        reason = QString::fromUtf8(NoRandRText);
-        break;
-    case ScreenSizeResult::NoSuchSize:
-        reason = QString::fromUtf8(NoSuchModeText);
-        break;
-    case ScreenSizeResult::Refused:
-        reason = QString::fromUtf8(ModeRefusedText);
-        break;
+    case ScreenSizeResult::NoRandr: reason = QString::fromUtf8(NoRandRText); break;
+    case ScreenSizeResult::NoSuchSize: reason = QString::fromUtf8(NoSuchModeText); break;
+    case ScreenSizeResult::Refused: reason = QString::fromUtf8(ModeRefusedText); break;
     }
     return head + reason + tail;
 }

@@ -161,8 +161,7 @@ void GamepadInput::Poll() {
                     if (int32_t* field = AxisOf(pad->second.reading, event.caxis.axis))
                         *field = event.caxis.value;
                 break;
-            default:
-                break;
+            default: break;
             }
             // One event at a time, so that a tap shorter than the poll
             // still gives its press and its release.
@@ -230,8 +229,7 @@ void GamepadInput::Carry(const PadCommand& command) {
             if (CurrentMode() == PadMode::Playing) target_.pause();
         });
         return;
-    default:
-        break;
+    default: break;
     }
     const PadCommandKind kind = command.kind;
     QTimer::singleShot(0, this, [dialog, kind] {
@@ -252,7 +250,8 @@ void GamepadInput::Carry(const PadCommand& command) {
 // From button to button along the dialog's tab order, round at the ends.
 void MoveDialogFocus(QWidget& dialog, bool forward) {
     std::vector<QWidget*> stops;
-    for (QWidget* w = dialog.nextInFocusChain(); w != nullptr && w != &dialog; w = w->nextInFocusChain())
+    for (QWidget* w = dialog.nextInFocusChain(); w != nullptr && w != &dialog;
+         w = w->nextInFocusChain())
         if (w->window() == &dialog && IsDialogStop(*w)) stops.push_back(w);
     if (stops.empty()) return;
     const auto at = std::find(stops.begin(), stops.end(), dialog.focusWidget());

@@ -29,7 +29,7 @@ struct PadTarget {
 class GamepadInput : public QObject {
     Q_OBJECT
 public:
-    static constexpr int PollPeriodMs = 10;      // while a pad is connected
+    static constexpr int PollPeriodMs = 10;       // while a pad is connected
     static constexpr int IdlePollPeriodMs = 100;  // looking for one to come
 
     // Starts SDL's game-controller subsystem (and only that one). Without

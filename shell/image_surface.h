@@ -22,9 +22,11 @@ public:
     int32_t ClientHeight() const override { return image_.height(); }
     void SetOrigin(int32_t x, int32_t y) override;
     void DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) override;
-    void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t colour) override;
+    void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                  uint32_t colour) override;
     void DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
-    void DrawText(int32_t x, int32_t baselineY, std::string_view utf8, const TextStyle& style) override;
+    void DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
+                  const TextStyle& style) override;
 
     // A resize of the view: what still fits stays, new area is window colour.
     void Resize(int32_t width, int32_t height);

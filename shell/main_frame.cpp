@@ -124,7 +124,8 @@ QMenu* CMainFrame::Menu(int index) const {
 }
 
 void CMainFrame::UpdateTitle(const QString& documentTitle) {
-    setWindowTitle(documentTitle.isEmpty() ? kAppTitle : documentTitle + QStringLiteral(" - ") + kAppTitle);
+    setWindowTitle(documentTitle.isEmpty() ? kAppTitle
+                                           : documentTitle + QStringLiteral(" - ") + kAppTitle);
 }
 
 void CMainFrame::UpdateSoundCheck() {

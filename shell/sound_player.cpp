@@ -25,10 +25,10 @@ namespace {
 constexpr int LoopChannel = 0;
 constexpr int ChimeChannel = 1;
 constexpr int MixerChannels = 2;
-constexpr int SampleRate = 44100;   // Hz, the rate both files are made at
+constexpr int SampleRate = 44100;  // Hz, the rate both files are made at
 constexpr int OutputChannels = 2;
-constexpr int MixChunkFrames = 512; // frames mixed at a time: about 12 ms of latency
-constexpr int OpeningPollMs = 5;    // how often the window looks for the opened device
+constexpr int MixChunkFrames = 512;  // frames mixed at a time: about 12 ms of latency
+constexpr int OpeningPollMs = 5;     // how often the window looks for the opened device
 // The longest the window waits at exit for a device still being opened.
 constexpr std::chrono::milliseconds ExitWaitForOpening(100);
 
@@ -95,7 +95,8 @@ struct AudioOpening {
 
 SoundPlayer::SoundPlayer(QString directory) : directory_(std::move(directory)) {
     openingPoll_.setInterval(OpeningPollMs);
-    QObject::connect(&openingPoll_, &QTimer::timeout, &openingPoll_, [this] { CollectOpenedDevice(); });
+    QObject::connect(&openingPoll_, &QTimer::timeout, &openingPoll_,
+                     [this] { CollectOpenedDevice(); });
 }
 
 SoundPlayer::~SoundPlayer() {

@@ -56,7 +56,8 @@ bool SetConfig(Display* display, int sizeIndex, Rotation rotation) {
     XSync(display, False);
     g_switchErrors = 0;
     auto* previous = XSetErrorHandler(CountError);
-    const Status status = XRRSetScreenConfig(display, config, root, sizeIndex, rotation, CurrentTime);
+    const Status status = XRRSetScreenConfig(display, config, root, sizeIndex, rotation,
+                                             CurrentTime);
     XSync(display, False);
     XSetErrorHandler(previous);
     XRRFreeScreenConfigInfo(config);

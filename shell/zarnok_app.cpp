@@ -50,12 +50,9 @@ bool CZarnokApp::InitInstance() {
 void CZarnokApp::ConnectCommands() {
     using Handler = void (CZarnokApp::*)();
     const std::pair<int, Handler> commands[] = {
-        {ID_FILE_NEW, &CZarnokApp::OnFileNew},
-        {ID_GAME_PAUSE, &CZarnokApp::OnPause},
-        {ID_BEST_PLAYER, &CZarnokApp::OnBestPlayer},
-        {ID_APP_EXIT, &CZarnokApp::OnAppExit},
-        {ID_CONTROLS, &CZarnokApp::OnControls},
-        {ID_SOUNDS, &CZarnokApp::OnSounds},
+        {ID_FILE_NEW, &CZarnokApp::OnFileNew},       {ID_GAME_PAUSE, &CZarnokApp::OnPause},
+        {ID_BEST_PLAYER, &CZarnokApp::OnBestPlayer}, {ID_APP_EXIT, &CZarnokApp::OnAppExit},
+        {ID_CONTROLS, &CZarnokApp::OnControls},      {ID_SOUNDS, &CZarnokApp::OnSounds},
         {ID_APP_ABOUT, &CZarnokApp::OnAppAbout},
     };
     for (const auto& [id, handler] : commands)
@@ -73,7 +70,8 @@ void CZarnokApp::OnAppExit() {
 
 void CZarnokApp::OnPause() {
     if (!frame_) return;
-    QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow() : frame_.get();
+    QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
+                                                             : frame_.get();
     GameMessageBox box(QString::fromUtf8(PausedText), QString::fromUtf8(PauseText),
                        MessageButtons::Ok, MessageIcon::None, owner);
     frame_->View().RunModal(box);

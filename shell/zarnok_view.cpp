@@ -141,7 +141,8 @@ void CZarnokView::SetVirtualDisplay(bool on) {
     // The virtual screen keeps its picture at its own origin, which is
     // (0, 0); the real view's picture sits wherever its size puts it.
     const QRect block = virtualDisplay_ ? before : QRect(QPoint(0, 0), kPictureBlock);
-    const QPoint blockTo = virtualDisplay_ ? QPoint(0, 0) : FaithfulBlock(width(), height()).topLeft();
+    const QPoint blockTo = virtualDisplay_ ? QPoint(0, 0)
+                                           : FaithfulBlock(width(), height()).topLeft();
     const QSize size = virtualDisplay_ ? QSize(VirtualWidth, VirtualHeight) : this->size();
     surface_.ResizeMovingBlock(size.width(), size.height(), block, blockTo);
     update();
@@ -173,7 +174,8 @@ QRect CZarnokView::ShownRect(const QRect& inBlock, const BlockFit& fit) const {
     const int top = int(std::floor(inBlock.top() * f)) - blend;
     const int right = int(std::ceil((inBlock.left() + inBlock.width()) * f)) + blend;
     const int bottom = int(std::ceil((inBlock.top() + inBlock.height()) * f)) + blend;
-    const QRect device = QRect(left, top, right - left, bottom - top).translated(fit.target.topLeft());
+    const QRect device =
+        QRect(left, top, right - left, bottom - top).translated(fit.target.topLeft());
     return OuterLogicalRect(device.intersected(fit.target), devicePixelRatioF());
 }
 
@@ -215,7 +217,8 @@ void CZarnokView::paintEvent(QPaintEvent* event) {
     const BlockFit fit = virtualDisplay_ ? ScaledFit() : BlockFit{};
     const QRect shown = ShownBlock();
     const QRect inside = virtualDisplay_ ? InnerLogicalRect(fit.target, ratio) : shown;
-    for (const QRect& margin : event->region() - QRegion(inside)) painter.fillRect(margin, WindowColour());
+    for (const QRect& margin : event->region() - QRegion(inside))
+        painter.fillRect(margin, WindowColour());
     if (!event->region().intersects(shown)) return;
     if (virtualDisplay_) {
         scaler_.Paint(painter, ratio, surface_.Image(), QRect(QPoint(0, 0), kPictureBlock), fit);

@@ -21,8 +21,8 @@ class QDialog;
 class CZarnokView : public QWidget, public Host {
     Q_OBJECT
 public:
-    static constexpr int TickPeriodMs = 50;       // timer 1: one game tick
-    static constexpr int SoundStopDelayMs = 50;   // timer 2: the firing sound's stop
+    static constexpr int TickPeriodMs = 50;      // timer 1: one game tick
+    static constexpr int SoundStopDelayMs = 50;  // timer 2: the firing sound's stop
 
     CZarnokView(GameWorld& world, ModalRunner& modal, QWidget* parent = nullptr);
 

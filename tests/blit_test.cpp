@@ -33,12 +33,17 @@ std::vector<uint32_t> Numbered(int32_t w, int32_t h) {
 }
 
 // Frame pixels that differ from the ground, as (px, py, value).
-struct Drawn { int32_t px, py; uint32_t v; bool operator==(const Drawn&) const = default; };
+struct Drawn {
+    int32_t px, py;
+    uint32_t v;
+    bool operator==(const Drawn&) const = default;
+};
 std::vector<Drawn> DrawnPixels(const GameWorld& world) {
     std::vector<Drawn> out;
     for (int32_t py = 0; py < FrameHeight; ++py)
         for (int32_t px = 0; px < FrameWidth; ++px)
-            if (world.frameBuffer.at(px, py) != Ground) out.push_back({px, py, world.frameBuffer.at(px, py)});
+            if (world.frameBuffer.at(px, py) != Ground)
+                out.push_back({px, py, world.frameBuffer.at(px, py)});
     return out;
 }
 
@@ -52,13 +57,18 @@ TEST(PlainBlit, CutsAtTheStrictFrameEdges) {
     const std::vector<uint32_t> pic = Numbered(4, 3);
     BlitPixels(world->frameBuffer, 0, 0, pic, 4, 3);
     // Row 0 and column 0 of the frame never take a sprite pixel.
-    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{1, 1, pic[5]}, {2, 1, pic[6]}, {3, 1, pic[7]},
-                                                       {1, 2, pic[9]}, {2, 2, pic[10]}, {3, 2, pic[11]}}));
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{1, 1, pic[5]},
+                                                       {2, 1, pic[6]},
+                                                       {3, 1, pic[7]},
+                                                       {1, 2, pic[9]},
+                                                       {2, 2, pic[10]},
+                                                       {3, 2, pic[11]}}));
 
     world = GroundWorld();
     BlitPixels(world->frameBuffer, 798, 498, pic, 4, 3);
-    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{798, 498, pic[0]}, {799, 498, pic[1]},
-                                                       {798, 499, pic[4]}, {799, 499, pic[5]}}));
+    EXPECT_EQ(DrawnPixels(*world),
+              (std::vector<Drawn>{
+                  {798, 498, pic[0]}, {799, 498, pic[1]}, {798, 499, pic[4]}, {799, 499, pic[5]}}));
 }
 
 TEST(PlainBlit, CameraAndFarAwayPositions) {
@@ -80,7 +90,8 @@ TEST(PlainBlit, CameraAndFarAwayPositions) {
 }
 
 TEST(MirroredBlit, HostileCoordinatesWrapLikeTheMachine) {
-    constexpr int32_t Min = std::numeric_limits<int32_t>::min(), Max = std::numeric_limits<int32_t>::max();
+    constexpr int32_t Min = std::numeric_limits<int32_t>::min(),
+                      Max = std::numeric_limits<int32_t>::max();
     auto world = GroundWorld();
     world->cameraLeft = Min;
     world->cameraTop = Max;
@@ -96,18 +107,22 @@ TEST(MirroredBlit, HostileCoordinatesWrapLikeTheMachine) {
     std::vector<Drawn> expected;
     for (int32_t i = 0; i < 16; ++i)
         for (int32_t j : {5, 3, 1})
-            if (torso[size_t(i * 9 + j)] != TransparentKey) expected.push_back({7 - j, 1 + i, torso[size_t(i * 9 + j)]});
+            if (torso[size_t(i * 9 + j)] != TransparentKey)
+                expected.push_back({7 - j, 1 + i, torso[size_t(i * 9 + j)]});
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(DrawnPixels(*world), expected);
 }
 
 TEST(PlainBlit, OnlyPureWhiteIsTransparentAndShortPicturesAreCut) {
     auto world = GroundWorld();
-    const std::vector<uint32_t> pic = {TransparentKey, 0x00FEFFFF, 0x00000000, 0x00FFFFFE, 0x01FFFFFF};
+    const std::vector<uint32_t> pic = {TransparentKey, 0x00FEFFFF, 0x00000000, 0x00FFFFFE,
+                                       0x01FFFFFF};
     // A 3 x 3 request of a 5-pixel picture: the missing four are transparent.
     BlitPixels(world->frameBuffer, 10, 20, pic, 3, 3);
-    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{11, 20, 0x00FEFFFF}, {12, 20, 0x00000000},
-                                                       {10, 21, 0x00FFFFFE}, {11, 21, 0x01FFFFFF}}));
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{11, 20, 0x00FEFFFF},
+                                                       {12, 20, 0x00000000},
+                                                       {10, 21, 0x00FFFFFE},
+                                                       {11, 21, 0x01FFFFFF}}));
 }
 
 TEST(MirroredBlit, StepMinusOneGrowsToTheLeft) {
@@ -162,8 +177,11 @@ TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
     auto world = GroundWorld();
     const std::vector<uint32_t> pic = Numbered(3, 2);
     BlitPixelsRotated(world->frameBuffer, 50, 60, pic, 3, 2, 0.0f, 1);
-    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{51, 60, pic[1]}, {52, 60, pic[2]},
-                                                       {50, 61, pic[3]}, {51, 61, pic[4]}, {52, 61, pic[5]}}));
+    EXPECT_EQ(DrawnPixels(*world), (std::vector<Drawn>{{51, 60, pic[1]},
+                                                       {52, 60, pic[2]},
+                                                       {50, 61, pic[3]},
+                                                       {51, 61, pic[4]},
+                                                       {52, 61, pic[5]}}));
 }
 
 TEST(RotatedBlit, QuarterTurnRaisesTheTopRow) {
@@ -172,10 +190,12 @@ TEST(RotatedBlit, QuarterTurnRaisesTheTopRow) {
     BlitPixelsRotated(world->frameBuffer, 100, 100, pic, 4, 3, std::numbers::pi_v<float> / 2, 1);
     // The top row points straight up from the pivot, the left column right.
     for (int32_t j = 1; j < 4; ++j) EXPECT_EQ(world->frameBuffer.at(100, 100 - j), pic[size_t(j)]);
-    for (int32_t i = 1; i < 3; ++i) EXPECT_EQ(world->frameBuffer.at(100 + i, 100), pic[size_t(i) * 4]);
+    for (int32_t i = 1; i < 3; ++i)
+        EXPECT_EQ(world->frameBuffer.at(100 + i, 100), pic[size_t(i) * 4]);
     world = GroundWorld();
     BlitPixelsRotated(world->frameBuffer, 100, 100, pic, 4, 3, std::numbers::pi_v<float> / 2, -1);
-    for (int32_t i = 1; i < 3; ++i) EXPECT_EQ(world->frameBuffer.at(100 - i, 100), pic[size_t(i) * 4]);
+    for (int32_t i = 1; i < 3; ++i)
+        EXPECT_EQ(world->frameBuffer.at(100 - i, 100), pic[size_t(i) * 4]);
 }
 
 // First pixel where two frames differ, "" when they are equal.
@@ -211,16 +231,19 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
             for (int32_t j = 0; j < info.width; ++j)
                 if (pixels[size_t(i * info.width + j)] != TransparentKey)
                     reach = std::max(reach, RoundHalfAway(float(std::sqrt(double(i * i + j * j)))));
-        struct Pivot { int32_t x, y; };
+        struct Pivot {
+            int32_t x, y;
+        };
         std::vector<Pivot> pivots = {{400, 250}, {3, 2}, {-40, 300}, {790, 497}};
         for (int32_t beyond : {reach - 1, reach, reach + 1})
-            pivots.insert(pivots.end(), {{1 - beyond, 250}, {799 + beyond, 100}, {400, 1 - beyond},
-                                         {300, 499 + beyond}});
+            pivots.insert(
+                pivots.end(),
+                {{1 - beyond, 250}, {799 + beyond, 100}, {400, 1 - beyond}, {300, 499 + beyond}});
         for (const Pivot& p : pivots)
             for (float angle : angles)
                 for (int32_t facing : {1, -1}) {
-                    LiteralRotatedBlit(expected->frameBuffer, p.x, p.y, pixels, info.width, info.height,
-                                       angle, facing);
+                    LiteralRotatedBlit(expected->frameBuffer, p.x, p.y, pixels, info.width,
+                                       info.height, angle, facing);
                     BlitSpriteRotated(WorldCanvas(*actual), p.x + 7, p.y - 3, id, angle, facing);
                     ASSERT_EQ(FirstDifference(*actual, *expected), "")
                         << "sprite " << id << " pivot " << p.x << "," << p.y << " angle " << angle
@@ -236,10 +259,11 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
         for (int32_t facing : {0, 2, -3}) {
             LiteralRotatedBlit(expected->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
             BlitPixelsRotated(actual->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
-            LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteLedge), 120, 30, angle,
-                               facing);
+            LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteLedge), 120, 30,
+                               angle, facing);
             BlitSpriteRotated(WorldCanvas(*actual), 107, 397, SpriteLedge, angle, facing);
-            ASSERT_EQ(FirstDifference(*actual, *expected), "") << "angle " << angle << " facing " << facing;
+            ASSERT_EQ(FirstDifference(*actual, *expected), "")
+                << "angle " << angle << " facing " << facing;
         }
 }
 
@@ -256,6 +280,7 @@ TEST(RotatedBlit, KnifeEdgeAnglesKeepEveryRounding) {
             const float angle = std::bit_cast<float>(b);
             LiteralRotatedBlit(expected->frameBuffer, 400, 250, pic, 50, 25, angle, facing);
             BlitPixelsRotated(actual->frameBuffer, 400, 250, pic, 50, 25, angle, facing);
-            ASSERT_EQ(FirstDifference(*actual, *expected), "") << "angle " << angle << " facing " << facing;
+            ASSERT_EQ(FirstDifference(*actual, *expected), "")
+                << "angle " << angle << " facing " << facing;
         }
 }

@@ -64,13 +64,14 @@ TEST(DecodeBmp, FourBitsTopRowFirstHighNibbleLeft) {
     const DecodedBitmap out = MustDecode(FourBitSample());
     ASSERT_EQ(out.width, 3);
     ASSERT_EQ(out.height, 2);
-    EXPECT_EQ(out.pixels, (std::vector<uint32_t>{0xFFFFFF, 0x112233, 0xC80000,
-                                                 0x112233, 0xC80000, 0x0000FF}));
+    EXPECT_EQ(out.pixels,
+              (std::vector<uint32_t>{0xFFFFFF, 0x112233, 0xC80000, 0x112233, 0xC80000, 0x0000FF}));
 }
 
 TEST(DecodeBmp, EightBitsAndPartialColourTable) {
     auto file = MakeBmp(2, 2, 8, Palette(256), {{2, 255, 0, 0}, {0, 1, 0, 0}});
-    EXPECT_EQ(MustDecode(file).pixels, (std::vector<uint32_t>{0xFFFFFF, 0x112233, 0xC80000, 0x0000FF}));
+    EXPECT_EQ(MustDecode(file).pixels,
+              (std::vector<uint32_t>{0xFFFFFF, 0x112233, 0xC80000, 0x0000FF}));
 
     // A table of three colours: index 2 is fine, index 3 is not.
     file = MakeBmp(2, 1, 8, {0xFFFFFF, 0x112233, 0x445566}, {{2, 0, 0, 0}});
@@ -84,9 +85,11 @@ TEST(DecodeBmp, EightBitsAndPartialColourTable) {
 
 TEST(DecodeBmp, TrueColourRowsPaddedAndTopDown) {
     // 24 bpp: blue, green, red; 2 pixels = 6 bytes padded to 8.
-    auto file = MakeBmp(2, 2, 24, {}, {{0x99, 0x66, 0x33, 0xFF, 0xFF, 0xFF, 0, 0},
-                                       {0x01, 0x02, 0x03, 0xFE, 0xFF, 0xFF, 0, 0}});
-    EXPECT_EQ(MustDecode(file).pixels, (std::vector<uint32_t>{0x030201, 0xFFFFFE, 0x336699, 0xFFFFFF}));
+    auto file = MakeBmp(
+        2, 2, 24, {},
+        {{0x99, 0x66, 0x33, 0xFF, 0xFF, 0xFF, 0, 0}, {0x01, 0x02, 0x03, 0xFE, 0xFF, 0xFF, 0, 0}});
+    EXPECT_EQ(MustDecode(file).pixels,
+              (std::vector<uint32_t>{0x030201, 0xFFFFFE, 0x336699, 0xFFFFFF}));
 
     // 32 bpp, top-down: the fourth byte never reaches the pixel.
     file = MakeBmp(1, -2, 32, {}, {{0x10, 0x20, 0x30, 0xAB}, {0x40, 0x50, 0x60, 0xCD}});
@@ -104,22 +107,35 @@ TEST(DecodeBmp, RefusesBrokenFilesWithoutReadingPastThem) {
         EXPECT_FALSE(DecodeBmp(cut, out)) << n << " bytes";
     }
 
-    struct Damage { const char* what; size_t at; uint32_t value; bool wide; };
+    struct Damage {
+        const char* what;
+        size_t at;
+        uint32_t value;
+        bool wide;
+    };
     const Damage damages[] = {
-        {"magic", 0, 'X', false},         {"pixel offset past the end", 10, 5000, true},
+        {"magic", 0, 'X', false},
+        {"pixel offset past the end", 10, 5000, true},
         {"pixel offset inside headers", 10, 20, true},
-        {"core header", 14, 12, true},    {"zero width", 18, 0, true},
+        {"core header", 14, 12, true},
+        {"zero width", 18, 0, true},
         {"negative width", 18, 0xFFFFFFFF, true},
-        {"zero height", 22, 0, true},     {"height INT32_MIN", 22, 0x80000000, true},
-        {"huge width", 18, 20000, true},  {"two planes", 26, 2, false},
-        {"16 bpp", 28, 16, false},        {"1 bpp", 28, 1, false},
-        {"run-length", 30, 2, true},      {"table longer than the depth", 46, 17, true},
+        {"zero height", 22, 0, true},
+        {"height INT32_MIN", 22, 0x80000000, true},
+        {"huge width", 18, 20000, true},
+        {"two planes", 26, 2, false},
+        {"16 bpp", 28, 16, false},
+        {"1 bpp", 28, 1, false},
+        {"run-length", 30, 2, true},
+        {"table longer than the depth", 46, 17, true},
         {"taller than the data", 22, 3, true},
     };
     for (const Damage& d : damages) {
         std::vector<uint8_t> bad = good;
-        if (d.wide) Put32(bad, d.at, d.value);
-        else Put16(bad, d.at, d.value);
+        if (d.wide)
+            Put32(bad, d.at, d.value);
+        else
+            Put16(bad, d.at, d.value);
         out.pixels.assign(4, 7);
         EXPECT_FALSE(DecodeBmp(bad, out)) << d.what;
         EXPECT_TRUE(out.pixels.empty() && out.width == 0) << d.what;

@@ -23,6 +23,7 @@ public:
     SizedSurface(int32_t w, int32_t h) : w_(w), h_(h) {}
     int32_t ClientWidth() const override { return w_; }
     int32_t ClientHeight() const override { return h_; }
+
 private:
     int32_t w_, h_;
 };
@@ -58,17 +59,19 @@ TEST(FrameBackground, IsTheTopOfTheSkyUnscrolled) {
     FillBackground(world->frameBuffer);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     ASSERT_EQ(sky.size(), 800u * 523u);
-    EXPECT_TRUE(std::equal(world->frameBuffer.pixels.begin(), world->frameBuffer.pixels.end(), sky.begin()));
+    EXPECT_TRUE(std::equal(world->frameBuffer.pixels.begin(), world->frameBuffer.pixels.end(),
+                           sky.begin()));
     // The sky is not one colour, so a shifted copy would show.
     EXPECT_LT(std::count(sky.begin(), sky.begin() + 400000, sky[0]), 400000);
 }
 
 TEST(MapPicture, CentresThePictureAndRaisesIt50) {
-    struct Case { int32_t cx, cy, ox, oy; };
+    struct Case {
+        int32_t cx, cy, ox, oy;
+    };
     const Case cases[] = {
-        {1000, 700, 100, 50}, {800, 600, 0, 0},     {1001, 701, 100, 50},
-        {640, 480, -80, -60}, {1920, 1080, 560, 240},
-        {-3, -1, -401, -300},  // the halves truncate toward zero
+        {1000, 700, 100, 50},   {800, 600, 0, 0},     {1001, 701, 100, 50}, {640, 480, -80, -60},
+        {1920, 1080, 560, 240}, {-3, -1, -401, -300},  // the halves truncate toward zero
     };
     for (const Case& c : cases) {
         SizedSurface surface(c.cx, c.cy);

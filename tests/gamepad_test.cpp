@@ -123,8 +123,9 @@ TEST_F(PadRouting, TwoSourcesOfOneActionAreOneKeyUntilBothLetGo) {
 TEST_F(PadRouting, SwappingLeftForRightReleasesLeftFirst) {
     Hold(PadMoveLeft | PadAimUp);
     EXPECT_EQ(Hold(PadMoveRight | PadAimUp), (Commands{Up(PadMoveLeft), Down(PadMoveRight)}));
-    EXPECT_EQ(Hold(PadAimDown | PadFire | PadJump),
-              (Commands{Up(PadAimUp), Up(PadMoveRight), Down(PadAimDown), Down(PadFire), Down(PadJump)}));
+    EXPECT_EQ(
+        Hold(PadAimDown | PadFire | PadJump),
+        (Commands{Up(PadAimUp), Up(PadMoveRight), Down(PadAimDown), Down(PadFire), Down(PadJump)}));
 }
 
 TEST_F(PadRouting, StartPausesOnlyInPlayAndOnlyOnItsPress) {
@@ -148,7 +149,7 @@ TEST_F(PadRouting, InADialogPressesStepTheDialogAndNeverReachTheGame) {
 }
 
 TEST_F(PadRouting, TheButtonThatClosedADialogStaysSilentInPlayUntilReleased) {
-    Hold(PadJump | PadPress, PadMode::InDialog);        // A answers the message
+    Hold(PadJump | PadPress, PadMode::InDialog);  // A answers the message
     EXPECT_EQ(Hold(PadJump | PadPress), Commands{}) << "no jump when the game is back";
     EXPECT_EQ(Hold(0), Commands{});
     EXPECT_EQ(Hold(PadJump | PadPress), Commands{Down(PadJump)}) << "the next press jumps";

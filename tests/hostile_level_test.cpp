@@ -28,7 +28,8 @@ TEST(SwarmHostile, ExtremeCoordinatesWrap) {
     for (int i = 0; i < 90; ++i) {
         int32_t x = i % 2 ? INT32_MAX - i : INT32_MIN + i;
         int32_t y = i % 3 ? INT32_MIN + i : INT32_MAX - i;
-        world.mosquitoes[size_t(i)] = {x, y, 1, i % 4 ? INT32_MIN : INT32_MAX, float(i) * 0.1f, uint8_t(i % 2)};
+        world.mosquitoes[size_t(i)] = {
+            x, y, 1, i % 4 ? INT32_MIN : INT32_MAX, float(i) * 0.1f, uint8_t(i % 2)};
         world.platforms[size_t(i)] = {INT32_MAX - i, INT32_MIN + 2 * i, uint8_t(1 + i % 4)};
         world.pickups[size_t(i)] = {INT32_MAX - i, INT32_MAX - 2 * i, uint8_t(1 + i % 6)};
         world.bullets[size_t(i)] = {x, y, float(i), 1, i % 2 ? INT32_MAX : INT32_MIN};

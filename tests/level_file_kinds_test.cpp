@@ -38,7 +38,8 @@ const std::string WriteOpenFailedText = ExpectedText("WriteOpenFailedText");
 // there when the grace time is up, and remembers that it had to.
 class FifoWatchdog {
 public:
-    explicit FifoWatchdog(std::string fifo) : fifo_(std::move(fifo)), thread_([this] { Watch(); }) {}
+    explicit FifoWatchdog(std::string fifo)
+        : fifo_(std::move(fifo)), thread_([this] { Watch(); }) {}
     ~FifoWatchdog() {
         {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -137,29 +138,20 @@ const KindCase Kinds[] = {
 // (if any) the watchdog must guard.
 std::string Prepare(OddDataFile& dir, Kind kind, std::string& fifo) {
     switch (kind) {
-        case Kind::Fifo:
-            dir.MakeFifo(dir.Path());
-            fifo = dir.Path();
-            break;
-        case Kind::LinkToFifo:
-            dir.MakeFifo(dir.Fifo());
-            dir.MakeLink(dir.Fifo());
-            fifo = dir.Fifo();
-            break;
-        case Kind::Socket:
-            dir.MakeSocket();
-            break;
-        case Kind::CharDevice:
-            return "/dev/zero";
-        case Kind::LinkToDevice:
-            dir.MakeLink("/dev/zero");
-            break;
-        case Kind::Directory:
-            dir.MakeDirectory();
-            break;
-        case Kind::LinkToDirectory:
-            dir.MakeLink(fs::temp_directory_path().string());
-            break;
+    case Kind::Fifo:
+        dir.MakeFifo(dir.Path());
+        fifo = dir.Path();
+        break;
+    case Kind::LinkToFifo:
+        dir.MakeFifo(dir.Fifo());
+        dir.MakeLink(dir.Fifo());
+        fifo = dir.Fifo();
+        break;
+    case Kind::Socket: dir.MakeSocket(); break;
+    case Kind::CharDevice: return "/dev/zero";
+    case Kind::LinkToDevice: dir.MakeLink("/dev/zero"); break;
+    case Kind::Directory: dir.MakeDirectory(); break;
+    case Kind::LinkToDirectory: dir.MakeLink(fs::temp_directory_path().string()); break;
     }
     return dir.Path();
 }
@@ -189,7 +181,8 @@ TEST(LevelFileKinds, EveryOperationRefusesAFileThatIsNotRegularWithoutWaiting) {
         ASSERT_EQ(host.messages.size(), 4u);
         EXPECT_EQ(host.messages[1].text, OpenFailedText);
         EXPECT_EQ(host.messages[1].icon, MessageIcon::Stop);
-        EXPECT_EQ(host.messages[2].caption, ExpectedText("ErrorCaption"));  // the best record cannot be read
+        EXPECT_EQ(host.messages[2].caption,
+                  ExpectedText("ErrorCaption"));  // the best record cannot be read
         EXPECT_EQ(host.messages[3].text, WriteOpenFailedText);
         EXPECT_EQ(host.messages[3].icon, MessageIcon::Warning);
         dir.CloseSocket();

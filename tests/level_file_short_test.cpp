@@ -35,7 +35,8 @@ std::vector<uint8_t> MarkedFile(size_t size) {
 }
 
 std::string RefusedLevelText(int level) {
-    return ExpectedText("LevelCutTextStart") + std::to_string(level) + ExpectedText("LevelCutTextEnd");
+    return ExpectedText("LevelCutTextStart") + std::to_string(level) +
+           ExpectedText("LevelCutTextEnd");
 }
 
 // A world whose every loaded field differs from what any record holds.

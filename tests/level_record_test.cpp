@@ -20,26 +20,26 @@ void Put(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
 // entries of 9 bytes, 100 of 13, then the goal.
 std::vector<uint8_t> HandWrittenRecord() {
     std::vector<uint8_t> bytes(5190, 0);
-    Put(bytes, 0, 0x01020304u);     // start x
-    Put(bytes, 4, 0xFFFFFFFEu);     // start y -2
-    Put(bytes, 8, 0xFFFFFFFFu);     // facing -1
-    bytes[12] = 2;                  // platform 0: a block
+    Put(bytes, 0, 0x01020304u);  // start x
+    Put(bytes, 4, 0xFFFFFFFEu);  // start y -2
+    Put(bytes, 8, 0xFFFFFFFFu);  // facing -1
+    bytes[12] = 2;               // platform 0: a block
     Put(bytes, 13, 0x11223344u);
     Put(bytes, 17, 500u);
-    bytes[1803] = 1;                // platform 199: a ledge
+    bytes[1803] = 1;  // platform 199: a ledge
     Put(bytes, 1804, 7u);
     Put(bytes, 1808, 0x80000000u);
-    bytes[1812] = 7;                // decoration 0: a tree
+    bytes[1812] = 7;  // decoration 0: a tree
     Put(bytes, 1813, 130u);
-    bytes[3603] = 6;                // pickup 99: a strawberry
+    bytes[3603] = 6;  // pickup 99: a strawberry
     Put(bytes, 3608, 390u);
-    bytes[3873] = 100;              // nest 29
+    bytes[3873] = 100;  // nest 29
     Put(bytes, 3874, 60u);
     bytes[3882] = 100;              // mosquito 0
     Put(bytes, 3883, 0xFFFFFFFFu);  //   dir -1
     Put(bytes, 3887, 900u);
     Put(bytes, 3891, 200u);
-    bytes[5169] = 1;                // mosquito 99
+    bytes[5169] = 1;  // mosquito 99
     Put(bytes, 5170, 1u);
     Put(bytes, 5178, 0xFFFFFF9Cu);  //   y -100
     Put(bytes, 5182, 3180u);        // goal
@@ -49,7 +49,8 @@ std::vector<uint8_t> HandWrittenRecord() {
 
 TEST(LevelRecord, EveryFieldSitsWhereTheFileKeepsIt) {
     const std::vector<uint8_t> bytes = HandWrittenRecord();
-    const LevelRecord level = DecodeLevel(std::span<const uint8_t, LevelRecordSize>(bytes.data(), bytes.size()));
+    const LevelRecord level = DecodeLevel(
+        std::span<const uint8_t, LevelRecordSize>(bytes.data(), bytes.size()));
     EXPECT_EQ(level.startX, 0x01020304);
     EXPECT_EQ(level.startY, -2);
     EXPECT_EQ(level.facing, -1);
@@ -71,7 +72,8 @@ TEST(LevelRecord, EveryFieldSitsWhereTheFileKeepsIt) {
 
 TEST(LevelRecord, PlacingALevelKeepsEachMosquitosHeadingAndChase) {
     const std::vector<uint8_t> bytes = HandWrittenRecord();
-    const LevelRecord level = DecodeLevel(std::span<const uint8_t, LevelRecordSize>(bytes.data(), bytes.size()));
+    const LevelRecord level = DecodeLevel(
+        std::span<const uint8_t, LevelRecordSize>(bytes.data(), bytes.size()));
     GameWorld world;
     world.mosquitoes[0].heading = 1.25f;
     world.mosquitoes[0].chasing = 1;

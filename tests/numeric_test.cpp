@@ -12,10 +12,10 @@ constexpr int32_t Min32 = std::numeric_limits<int32_t>::min();
 TEST(PointInRect, EveryEdgeBelongsToTheRectangle) {
     EXPECT_TRUE(PointInRect(5, 5, 5, 5, 5, 5));
     EXPECT_FALSE(PointInRect(6, 5, 0, 0, 5, 10));
-    EXPECT_TRUE(PointInRect(5, 10, 0, 0, 5, 10));   // right and bottom edges
-    EXPECT_TRUE(PointInRect(0, 0, 0, 0, 5, 10));    // left and top edges
+    EXPECT_TRUE(PointInRect(5, 10, 0, 0, 5, 10));  // right and bottom edges
+    EXPECT_TRUE(PointInRect(0, 0, 0, 0, 5, 10));   // left and top edges
     EXPECT_FALSE(PointInRect(2, -1, 0, 0, 5, 10));
-    EXPECT_FALSE(PointInRect(3, 3, 5, 0, 0, 10));   // left > right holds nothing
+    EXPECT_FALSE(PointInRect(3, 3, 5, 0, 0, 10));  // left > right holds nothing
     EXPECT_TRUE(PointInRect(Max32, Min32, Min32, Min32, Max32, Max32));
 }
 

@@ -69,7 +69,8 @@ TEST_F(SoldierTest, WalkingIntoABlockAlternatesBetweenTwoPositions) {
         frames.push_back(world.player.walkFrame);
     }
     // 150 -> 160 -> 170 -> 180; at 180 the probe (200) touches: back to 170.
-    EXPECT_EQ(xs, (std::vector<int32_t>{160, 170, 180, 170, 180, 170, 180, 170, 180, 170, 180, 170}));
+    EXPECT_EQ(xs,
+              (std::vector<int32_t>{160, 170, 180, 170, 180, 170, 180, 170, 180, 170, 180, 170}));
     // The legs keep alternating while the key is held, blocked or not.
     for (size_t i = 1; i < frames.size(); ++i) {
         EXPECT_NE(frames[i], frames[i - 1]) << "tick " << i;
@@ -135,7 +136,7 @@ TEST_F(SoldierTest, UpperWallProbeSitsHigherAgainstBlocksThanAgainstLedges) {
 
 TEST_F(SoldierTest, BlockHeadBoxReachesOnePixelBelowTheBlock) {
     LayFloor();
-    world.player.x = 100;  // head probe at (100, 450)
+    world.player.x = 100;                 // head probe at (100, 450)
     AddPlatform(PlatformBlock, 50, 349);  // head box 348..450
     UpdatePlatforms(world, host);
     EXPECT_EQ(world.player.headBump, 1);
@@ -226,7 +227,7 @@ TEST_F(SoldierTest, FallingPastTheDeathPlaneSetsTheCodeOnTheFirstTickBelowIt) {
     }
     EXPECT_EQ(world.player.y, 490);
     EXPECT_EQ(codes, (std::vector<uint8_t>{0, 0, 0, DeathFell}));  // 460, 470, 480, 490
-    EXPECT_EQ(world.cameraTop, 490 - 280);  // drawn where he fell
+    EXPECT_EQ(world.cameraTop, 490 - 280);                         // drawn where he fell
 }
 
 TEST_F(SoldierTest, StandingBelowTheDeathPlaneIsSafe) {

@@ -79,16 +79,24 @@ TEST(ReplayParse, ReadsEveryLineForm) {
 }
 
 TEST(ReplayParse, KeyTokens) {
-    const std::pair<const char*, int32_t> accepted[] = {
-        {"left", VK_Left},   {"right", VK_Right},     {"up", VK_Up},          {"down", VK_Down},
-        {"control", VK_Control}, {"shift", VK_Shift}, {"0x26", 0x26},         {"0XfF", 255},
-        {"0", 0},            {"2147483647", INT32_MAX}, {"0x7fffffff", INT32_MAX}};
+    const std::pair<const char*, int32_t> accepted[] = {{"left", VK_Left},
+                                                        {"right", VK_Right},
+                                                        {"up", VK_Up},
+                                                        {"down", VK_Down},
+                                                        {"control", VK_Control},
+                                                        {"shift", VK_Shift},
+                                                        {"0x26", 0x26},
+                                                        {"0XfF", 255},
+                                                        {"0", 0},
+                                                        {"2147483647", INT32_MAX},
+                                                        {"0x7fffffff", INT32_MAX}};
     for (auto [token, code] : accepted) {
         int32_t key = -1;
         EXPECT_TRUE(ParseKeyToken(token, key)) << token;
         EXPECT_EQ(key, code) << token;
     }
-    for (const char* token : {"", "ctrl", "2147483648", "0x80000000", "0x", "-1", "12a", "0x1g", "+5"}) {
+    for (const char* token :
+         {"", "ctrl", "2147483648", "0x80000000", "0x", "-1", "12a", "0x1g", "+5"}) {
         int32_t key = 0;
         EXPECT_FALSE(ParseKeyToken(token, key)) << token;
     }
@@ -110,7 +118,8 @@ TEST(ReplayParse, ErrorsNameTheLine) {
     };
     for (auto [line, hint] : cases) {
         // The faulty line comes third, after a comment and a good line.
-        std::string error = ParseError(std::string("# header\n1 down left\n") + line + "\n2 up left\n");
+        std::string error = ParseError(std::string("# header\n1 down left\n") + line +
+                                       "\n2 up left\n");
         EXPECT_EQ(error.rfind("line 3: ", 0), 0u) << line << " -> " << error;
         EXPECT_NE(error.find(hint), std::string::npos) << line << " -> " << error;
     }
@@ -120,12 +129,9 @@ TEST(ReplayWrite, RoundTripsThroughText) {
     ReplayJournal original;
     original.keys = {{0, true, VK_Right}, {0, true, VK_Control}, {7, false, VK_Control},
                      {9, true, 0},        {9, true, INT32_MAX},  {UINT64_MAX, false, 0x41}};
-    original.answers = {{ScriptedAnswer::Ok, ""},
-                        {ScriptedAnswer::Name, "  Анна #1  "},
-                        {ScriptedAnswer::Name, ""},
-                        {ScriptedAnswer::Cancel, ""},
-                        {ScriptedAnswer::Yes, ""},
-                        {ScriptedAnswer::No, ""}};
+    original.answers = {{ScriptedAnswer::Ok, ""},   {ScriptedAnswer::Name, "  Анна #1  "},
+                        {ScriptedAnswer::Name, ""}, {ScriptedAnswer::Cancel, ""},
+                        {ScriptedAnswer::Yes, ""},  {ScriptedAnswer::No, ""}};
     const std::string text = FormatReplay(original);
     ReplayJournal back = Parse(text);
     EXPECT_TRUE(SameKeys(back.keys, original.keys)) << text;
@@ -140,7 +146,8 @@ TEST(ReplayWrite, LineBreaksInANameBecomeSpaces) {
     ReplayJournal journal;
     journal.answers = {{ScriptedAnswer::Name, "a\nb\r\nc"}, {ScriptedAnswer::Yes, ""}};
     ReplayJournal back = Parse(FormatReplay(journal));
-    EXPECT_TRUE(SameAnswers(back.answers, {{ScriptedAnswer::Name, "a b  c"}, {ScriptedAnswer::Yes, ""}}));
+    EXPECT_TRUE(
+        SameAnswers(back.answers, {{ScriptedAnswer::Name, "a b  c"}, {ScriptedAnswer::Yes, ""}}));
 }
 
 TEST(ReplayFile, SavesLoadsAndReportsPathAndLine) {

@@ -34,7 +34,8 @@ public:
 
     std::string Check(SpriteId id, float angle, int32_t facing, RotationCache& cache) {
         const SpriteInfo& info = *FindSprite(id);
-        LiteralRotatedBlit(*expected_, PivotX, PivotY, SpritePixels(id), info.width, info.height, angle, facing);
+        LiteralRotatedBlit(*expected_, PivotX, PivotY, SpritePixels(id), info.width, info.height,
+                           angle, facing);
         cache.Place(*actual_, PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
         // Drawn again over itself: the slot just filled is read back.
         cache.Place(*actual_, PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
@@ -66,10 +67,10 @@ void ExpectSameAsLiteral(const std::vector<float>& angles) {
         for (float angle : angles)
             for (int32_t facing : {1, -1})
                 ASSERT_EQ(compare.Check(id, angle, facing, *cache), "")
-                    << "sprite " << id << " angle bits " << std::hex << std::bit_cast<uint32_t>(angle)
-                    << " facing " << std::dec << facing;
+                    << "sprite " << id << " angle bits " << std::hex
+                    << std::bit_cast<uint32_t>(angle) << " facing " << std::dec << facing;
     EXPECT_GT(compare.Drawn(), angles.size() * 100);  // the sprites really landed there
-    EXPECT_GT(cache->Misses(), angles.size());         // and the slots were refilled
+    EXPECT_GT(cache->Misses(), angles.size());        // and the slots were refilled
 }
 
 }  // namespace

@@ -29,15 +29,19 @@ std::unique_ptr<GameWorld> GroundWorld() {
     return world;
 }
 
-bool SameFrame(const GameWorld& a, const GameWorld& b) { return a.frameBuffer.pixels == b.frameBuffer.pixels; }
+bool SameFrame(const GameWorld& a, const GameWorld& b) {
+    return a.frameBuffer.pixels == b.frameBuffer.pixels;
+}
 
 // A sprite at level position (x, y) and at the size the test names, not the
 // catalogue's; `facing` 0 is the plain copy.
 void Placed(GameWorld& world, int32_t x, int32_t y, SpriteId id, int32_t w, int32_t h,
             int32_t facing = 0) {
     const int32_t sx = x - world.cameraLeft, sy = y - world.cameraTop;
-    if (facing == 0) BlitPixels(world.frameBuffer, sx, sy, SpritePixels(id), w, h);
-    else BlitPixelsMirrored(world.frameBuffer, sx, sy, SpritePixels(id), w, h, facing);
+    if (facing == 0)
+        BlitPixels(world.frameBuffer, sx, sy, SpritePixels(id), w, h);
+    else
+        BlitPixelsMirrored(world.frameBuffer, sx, sy, SpritePixels(id), w, h, facing);
 }
 
 // The soldier assembled by hand from the pieces a test names.
@@ -45,26 +49,32 @@ void Soldier(GameWorld& world, int32_t x, int32_t y, float angle, SpriteId legs,
              SpriteId rifle, int32_t facing) {
     Placed(world, legsX, y - 21, legs, legs == SpriteLegsStride ? 18 : 9, 21, facing);
     Placed(world, x, y - 38, SpriteTorso, 9, 16, facing);
-    BlitPixelsRotated(world.frameBuffer, x - world.cameraLeft, y - 38 - world.cameraTop, SpritePixels(rifle),
-                      rifle == SpriteRifleFlash ? 38 : 35, 13, angle, facing);
+    BlitPixelsRotated(world.frameBuffer, x - world.cameraLeft, y - 38 - world.cameraTop,
+                      SpritePixels(rifle), rifle == SpriteRifleFlash ? 38 : 35, 13, angle, facing);
     Placed(world, x, y - 45, SpriteHead, 9, 7, facing);
 }
 
 }  // namespace
 
 TEST(DrawPlayer, PiecesFollowWeaponStateWalkPhaseAndFacing) {
-    struct Case { uint8_t fireState; SpriteId rifle; };
-    const Case cases[] = {{0, SpriteRifle},       {1, SpriteRifleFlash},  {3, SpriteRifleFlash},
-                          {4, SpriteRifleEmpty},  {10, SpriteRifleEmpty}, {11, SpriteRifle},
-                          {15, SpriteRifle},      {255, SpriteRifle}};
+    struct Case {
+        uint8_t fireState;
+        SpriteId rifle;
+    };
+    const Case cases[] = {{0, SpriteRifle},      {1, SpriteRifleFlash},  {3, SpriteRifleFlash},
+                          {4, SpriteRifleEmpty}, {10, SpriteRifleEmpty}, {11, SpriteRifle},
+                          {15, SpriteRifle},     {255, SpriteRifle}};
     const int32_t x = 500, y = 300;
     for (const Case& c : cases)
         for (int32_t facing : {1, -1})
             for (int walk : {0, 1}) {
                 auto drawn = GroundWorld(), expected = GroundWorld();
                 DrawPlayer(WorldCanvas(*drawn), x, y, 0.4f, uint8_t(walk), c.fireState, facing);
-                if (walk) Soldier(*expected, x, y, 0.4f, SpriteLegsTogether, x, c.rifle, facing);
-                else Soldier(*expected, x, y, 0.4f, SpriteLegsStride, x - 2 * facing, c.rifle, facing);
+                if (walk)
+                    Soldier(*expected, x, y, 0.4f, SpriteLegsTogether, x, c.rifle, facing);
+                else
+                    Soldier(*expected, x, y, 0.4f, SpriteLegsStride, x - 2 * facing, c.rifle,
+                            facing);
                 EXPECT_TRUE(SameFrame(*drawn, *expected))
                     << "fireState " << int(c.fireState) << " facing " << facing << " walk " << walk;
             }
@@ -98,9 +108,13 @@ TEST(DrawPlayer, StrideFacingLeftStartsTwoPixelsBehindAndGrowsLeft) {
 }
 
 TEST(SceneSprites, DecorationsPlatformsAndGoal) {
-    struct Look { SpriteId id; int32_t w, h; };
-    const Look decorations[] = {{SpriteFlower, 37, 40}, {SpriteShrub, 48, 39}, {SpriteConifer, 50, 100},
-                                {SpriteBulrush, 10, 40}, {SpriteVine, 30, 82},  {SpriteHangingVines, 114, 77},
+    struct Look {
+        SpriteId id;
+        int32_t w, h;
+    };
+    const Look decorations[] = {{SpriteFlower, 37, 40},   {SpriteShrub, 48, 39},
+                                {SpriteConifer, 50, 100}, {SpriteBulrush, 10, 40},
+                                {SpriteVine, 30, 82},     {SpriteHangingVines, 114, 77},
                                 {SpriteTree, 143, 286}};
     for (uint8_t type = 0; type < 10; ++type) {
         auto drawn = GroundWorld(), expected = GroundWorld();
@@ -118,7 +132,8 @@ TEST(SceneSprites, DecorationsPlatformsAndGoal) {
 
     // The platform pass draws ledges and blocks; the repellent devices have
     // rules of their own (pickups_test), other types are empty slots.
-    for (uint8_t type : {uint8_t(PlatformNone), uint8_t(PlatformLedge), uint8_t(PlatformBlock), uint8_t(5)}) {
+    for (uint8_t type :
+         {uint8_t(PlatformNone), uint8_t(PlatformLedge), uint8_t(PlatformBlock), uint8_t(5)}) {
         auto drawn = GroundWorld(), expected = GroundWorld();
         drawn->platforms[199] = {300, 200, type};
         ScriptedHost host;
@@ -180,7 +195,8 @@ TEST(DrawHud, MagazineIconsThenEmptySlotsUpToTen) {
             // Copied as it is, white included.
             for (int32_t i = 0; i < 7; ++i)
                 for (int32_t j = 0; j < 7; ++j)
-                    EXPECT_EQ(s.ClientPixel(left + j, 530 + i), SpritePixels(SpriteMagazine)[size_t(i * 7 + j)]);
+                    EXPECT_EQ(s.ClientPixel(left + j, 530 + i),
+                              SpritePixels(SpriteMagazine)[size_t(i * 7 + j)]);
         }
         for (size_t k = 0; k < boxes.size(); ++k) {
             const int32_t left = 10 * int32_t(spare + k + 1);
@@ -197,7 +213,8 @@ TEST(DrawHud, HealthBarRedFromTheLeftRestOutlined) {
         RecordingSurface s = HudOf(10, health, 0);
         const auto fills = CallsOf(s, SurfaceCall::Fill);
         const auto boxes = CallsOf(s, SurfaceCall::Box);
-        for (int32_t px = 300; px < 300 + health; ++px) EXPECT_EQ(s.ClientPixel(px, 533), 0xC80000u) << px;
+        for (int32_t px = 300; px < 300 + health; ++px)
+            EXPECT_EQ(s.ClientPixel(px, 533), 0xC80000u) << px;
         EXPECT_EQ(fills.size(), health == 0 ? 0u : 1u);
         if (health < 100) {
             ASSERT_EQ(boxes.size(), 1u);
@@ -217,8 +234,12 @@ TEST(DrawHud, LabelsAndSignedScoreInOrder) {
         RecordingSurface s = HudOf(3, 40, score);
         const auto texts = CallsOf(s, SurfaceCall::Text);
         ASSERT_EQ(texts.size(), 3u);
-        const struct { int32_t x; std::string text; } wanted[] = {
-            {250, ExpectedText("HudHealthLabel")}, {700, std::to_string(score)}, {650, ExpectedText("HudScoreLabel")}};
+        const struct {
+            int32_t x;
+            std::string text;
+        } wanted[] = {{250, ExpectedText("HudHealthLabel")},
+                      {700, std::to_string(score)},
+                      {650, ExpectedText("HudScoreLabel")}};
         for (size_t k = 0; k < 3; ++k) {
             EXPECT_EQ(texts[k].x, wanted[k].x);
             EXPECT_EQ(texts[k].y, 537);

@@ -45,9 +45,11 @@ protected:
     std::string Tour(const std::string& program, const std::string& tag) {
         const fs::path replay = fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/level1_tour.txt";
         const std::vector<std::string> args = {
-            "--data", dir_.string(), "--ticks", std::to_string(TourTicks), "--replay", replay.string(),
-            "--shot", "55:" + (dir_ / (tag + "-55.png")).string(),
-            "--shot", "319:" + (dir_ / (tag + "-319.png")).string()};
+            "--data",   dir_.string(),
+            "--ticks",  std::to_string(TourTicks),
+            "--replay", replay.string(),
+            "--shot",   "55:" + (dir_ / (tag + "-55.png")).string(),
+            "--shot",   "319:" + (dir_ / (tag + "-319.png")).string()};
         const ProgramRun run = RunProgram(program, args, dir_);
         EXPECT_EQ(run.status, 0) << program << ": " << run.err;
         return run.out;
@@ -70,11 +72,13 @@ TEST_F(DeterminismTest, OptimisedAndUnoptimisedRunnersPlayTheTourAlike) {
     for (const char* tick : {"-55.png", "-319.png"}) {
         const std::string a = ReadFileBytes(dir_ / (std::string("O2") + tick));
         EXPECT_FALSE(a.empty()) << tick;
-        EXPECT_TRUE(a == ReadFileBytes(dir_ / (std::string("O0") + tick))) << "pictures differ after tick " << tick;
+        EXPECT_TRUE(a == ReadFileBytes(dir_ / (std::string("O0") + tick)))
+            << "pictures differ after tick " << tick;
     }
 
     // The hash is the first word of the stored file.
-    std::string stored = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/level1_tour.hash");
+    std::string stored = ReadFileBytes(fs::path(ZARNOK_SOURCE_DIR) /
+                                       "tests/replays/level1_tour.hash");
     stored = stored.substr(0, stored.find_first_of(" \t\r\n"));
     EXPECT_EQ(SummaryField(optimised, "worldHash"), stored)
         << "the tour's world differs from tests/replays/level1_tour.hash; if a rule changed on "

@@ -33,17 +33,19 @@ namespace {
 constexpr size_t DataFileBytes = size_t(DataFileSize);
 constexpr size_t BestScoreBytes = size_t(BestScoreOffset);
 
-const std::string SponsorMessage = ExpectedText("AdvertCaption") + " | " + ExpectedText("SponsorText");
-const std::string VictoryMessage = ExpectedText("VictoryCaption") + " | " + ExpectedText("VictoryText");
-const std::string RestartQuestion =
-    ExpectedText("PlayAgainCaption") + " | " + ExpectedText("PlayAgainText");
+const std::string SponsorMessage = ExpectedText("AdvertCaption") + " | " +
+                                   ExpectedText("SponsorText");
+const std::string VictoryMessage = ExpectedText("VictoryCaption") + " | " +
+                                   ExpectedText("VictoryText");
+const std::string RestartQuestion = ExpectedText("PlayAgainCaption") + " | " +
+                                    ExpectedText("PlayAgainText");
 const std::string DeathCaption = ExpectedText("GameTitle") + " | ";
 
 fs::path ProofDir() { return fs::path(ZARNOK_SOURCE_DIR) / "tests/replays/proofs"; }
 
 // What a replay's header says about its run.
 struct Proof {
-    std::string name;          // file name without .txt
+    std::string name;  // file name without .txt
     int firstLevel = 0;
     long ticks = 0;
     std::string goal;          // "advance" or "victory"
@@ -75,14 +77,16 @@ std::vector<Proof> AllProofs() {
     for (const auto& entry : fs::directory_iterator(ProofDir(), error)) {
         if (entry.path().extension() == ".txt") proofs.push_back(ReadProof(entry.path()));
     }
-    std::sort(proofs.begin(), proofs.end(), [](const Proof& a, const Proof& b) { return a.name < b.name; });
+    std::sort(proofs.begin(), proofs.end(),
+              [](const Proof& a, const Proof& b) { return a.name < b.name; });
     return proofs;
 }
 
 class LevelProof : public ::testing::TestWithParam<Proof> {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("zarnok-proof-" + std::to_string(getpid()) + "-" + GetParam().name);
+        dir_ = fs::temp_directory_path() /
+               ("zarnok-proof-" + std::to_string(getpid()) + "-" + GetParam().name);
         fs::create_directories(dir_);
     }
     void TearDown() override {
@@ -94,11 +98,15 @@ protected:
     std::string Play(const Proof& proof) {
         const std::string shipped = ReadFileBytes(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
         EXPECT_EQ(shipped.size(), DataFileBytes);
-        std::ofstream(dir_ / "Data.dat", std::ios::binary) << RotateLevels(shipped, proof.firstLevel);
+        std::ofstream(dir_ / "Data.dat", std::ios::binary)
+            << RotateLevels(shipped, proof.firstLevel);
         const std::string replay = (ProofDir() / (proof.name + ".txt")).string();
-        const ProgramRun run = RunProgram("zarnok-sim", {std::string("--data"), dir_.string(), std::string("--ticks"),
-                                       std::to_string(proof.ticks), std::string("--replay"), replay,
-                                       std::string("--dump-world")}, dir_);
+        const ProgramRun run = RunProgram(
+            "zarnok-sim",
+            {std::string("--data"), dir_.string(), std::string("--ticks"),
+             std::to_string(proof.ticks), std::string("--replay"), replay,
+             std::string("--dump-world")},
+            dir_);
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out;
     }
@@ -111,7 +119,8 @@ TEST_P(LevelProof, ReachesItsGoal) {
     ASSERT_GE(proof.firstLevel, 1) << proof.name << ": no '# first-level:' line";
     ASSERT_LE(proof.firstLevel, LevelCount) << proof.name;
     ASSERT_GT(proof.ticks, 0) << proof.name << ": no '# ticks:' line";
-    ASSERT_TRUE(proof.goal == "advance" || proof.goal == "victory") << proof.name << ": goal " << proof.goal;
+    ASSERT_TRUE(proof.goal == "advance" || proof.goal == "victory")
+        << proof.name << ": goal " << proof.goal;
 
     const std::string summary = Play(proof);
     const std::vector<std::string> messages = SummaryMessages(summary);
@@ -154,7 +163,9 @@ TEST_P(LevelProof, ReachesItsGoal) {
 
 std::string ProofName(const ::testing::TestParamInfo<Proof>& info) {
     std::string name = info.param.name;
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 
@@ -169,7 +180,8 @@ TEST(LevelProofSet, CoversEveryLevelAndTheWholeGame) {
         if (proof.goal == "victory" && proof.firstLevel == 1) ++wholeGames;
     }
     for (int level = 1; level <= LevelCount; ++level) {
-        EXPECT_NE(std::find(levels.begin(), levels.end(), level), levels.end()) << "no proof for level " << level;
+        EXPECT_NE(std::find(levels.begin(), levels.end(), level), levels.end())
+            << "no proof for level " << level;
     }
     EXPECT_EQ(wholeGames, 1);
 }

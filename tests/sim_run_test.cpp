@@ -40,7 +40,9 @@ protected:
         return Path(name);
     }
 
-    ProgramRun Run(const std::vector<std::string>& args) const { return RunProgram("zarnok-sim", args, dir_); }
+    ProgramRun Run(const std::vector<std::string>& args) const {
+        return RunProgram("zarnok-sim", args, dir_);
+    }
 
     fs::path dir_;
 };
@@ -51,11 +53,11 @@ std::vector<std::pair<std::string, std::string>> SummaryLines(const std::string&
     std::istringstream in(out);
     for (std::string line; std::getline(in, line);) {
         size_t colon = line.find(": ");
-        if (colon != std::string::npos) lines.emplace_back(line.substr(0, colon), line.substr(colon + 2));
+        if (colon != std::string::npos)
+            lines.emplace_back(line.substr(0, colon), line.substr(colon + 2));
     }
     return lines;
 }
-
 
 // A long row of ledges at y = 400 with the soldier standing on it.
 DataFileSketch GroundLevel() {
@@ -81,12 +83,15 @@ DataFileSketch PitLevel() {
     return sketch;
 }
 
-std::string DataDir(const TempDataFile& data) { return fs::path(data.Path()).parent_path().string(); }
+std::string DataDir(const TempDataFile& data) {
+    return fs::path(data.Path()).parent_path().string();
+}
 
 // Width and height from a PNG's header chunk.
 bool PngSize(const std::string& bytes, uint32_t& width, uint32_t& height) {
     static const char signature[] = "\x89PNG\r\n\x1a\n";
-    if (bytes.size() < 24 || bytes.compare(0, 8, signature, 8) != 0 || bytes.compare(12, 4, "IHDR") != 0)
+    if (bytes.size() < 24 || bytes.compare(0, 8, signature, 8) != 0 ||
+        bytes.compare(12, 4, "IHDR") != 0)
         return false;
     auto be32 = [&bytes](size_t at) {
         return uint32_t(uint8_t(bytes[at])) << 24 | uint32_t(uint8_t(bytes[at + 1])) << 16 |
@@ -139,7 +144,8 @@ TEST_F(SimTest, RejectsBadArgumentsWithAMessage) {
 TEST_F(SimTest, HelpListsEveryOption) {
     ProgramRun r = Run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--data", "--ticks", "--replay", "--record", "--shot", "--dump-world", "--help"})
+    for (const char* option :
+         {"--data", "--ticks", "--replay", "--record", "--shot", "--dump-world", "--help"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -156,11 +162,27 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     TempDataFile data(GroundLevel());
     ProgramRun r = Run({"--data", DataDir(data), "--ticks", "4", "--dump-world"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> expected = {
-        "tick", "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y",
-        "player.facing", "player.health", "player.rounds", "player.spareMagazines", "player.fireState",
-        "player.aimAngle", "player.jumpTicksLeft", "player.invulnerableTicks", "player.damageTint",
-        "cameraLeft", "cameraTop", "mosquitoes", "bullets", "worldHash"};
+    const std::vector<std::string> expected = {"tick",
+                                               "levelNumber",
+                                               "gameRunning",
+                                               "score",
+                                               "deathCode",
+                                               "player.x",
+                                               "player.y",
+                                               "player.facing",
+                                               "player.health",
+                                               "player.rounds",
+                                               "player.spareMagazines",
+                                               "player.fireState",
+                                               "player.aimAngle",
+                                               "player.jumpTicksLeft",
+                                               "player.invulnerableTicks",
+                                               "player.damageTint",
+                                               "cameraLeft",
+                                               "cameraTop",
+                                               "mosquitoes",
+                                               "bullets",
+                                               "worldHash"};
     auto lines = SummaryLines(r.out);
     ASSERT_GE(lines.size(), expected.size()) << r.out;
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i].first, expected[i]) << r.out;
@@ -171,7 +193,8 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     EXPECT_EQ(SummaryField(r.out, "player.x"), "200");
     EXPECT_EQ(SummaryField(r.out, "player.spareMagazines"), "10");
     EXPECT_EQ(SummaryField(r.out, "worldHash").size(), 16u);
-    EXPECT_EQ(SummaryField(r.out, "worldHash").find_first_not_of("0123456789abcdef"), std::string::npos);
+    EXPECT_EQ(SummaryField(r.out, "worldHash").find_first_not_of("0123456789abcdef"),
+              std::string::npos);
     // The dump lists the level's platforms, and only occupied slots.
     EXPECT_NE(r.out.find("platforms[19]: x=2280 y=400 type=1\n"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("platforms[20]"), std::string::npos);
@@ -197,13 +220,14 @@ TEST_F(SimTest, FirstTickStartsAGameFromTheDataFolder) {
     EXPECT_EQ(SummaryField(missing.out, "gameRunning"), "0");
     auto messages = SummaryMessages(missing.out);
     ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back(), ExpectedText("ErrorCaption") + " | " + ExpectedText("OpenFailedText"));
+    EXPECT_EQ(messages.back(),
+              ExpectedText("ErrorCaption") + " | " + ExpectedText("OpenFailedText"));
 }
 
 TEST_F(SimTest, ShotsAreTheTopOfTheClientArea) {
     TempDataFile data(GroundLevel());
-    ProgramRun r = Run({"--data", DataDir(data), "--ticks", "3", "--shot", "1:" + Path("a.png"), "--shot",
-                       "2:" + Path("b.png")});
+    ProgramRun r = Run({"--data", DataDir(data), "--ticks", "3", "--shot", "1:" + Path("a.png"),
+                        "--shot", "2:" + Path("b.png")});
     ASSERT_EQ(r.status, 0) << r.err;
     for (const char* name : {"a.png", "b.png"}) {
         uint32_t width = 0, height = 0;
@@ -214,7 +238,8 @@ TEST_F(SimTest, ShotsAreTheTopOfTheClientArea) {
     // The first tick only starts the game; the second presents a frame.
     EXPECT_NE(ReadFileBytes(Path("a.png")), ReadFileBytes(Path("b.png")));
 
-    ProgramRun unwritable = Run({"--data", DataDir(data), "--ticks", "2", "--shot", "1:" + Path("no/dir/c.png")});
+    ProgramRun unwritable = Run(
+        {"--data", DataDir(data), "--ticks", "2", "--shot", "1:" + Path("no/dir/c.png")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find(Path("no/dir/c.png")), std::string::npos) << unwritable.err;
     EXPECT_EQ(SummaryField(unwritable.out, "tick"), "2");
@@ -224,7 +249,8 @@ TEST_F(SimTest, FireReleaseStopsTheSoundOneTickLater) {
     TempDataFile data(GroundLevel());
     std::string replay = WriteText("fire.txt", "2 down control\n4 up control\n");
     auto host = [&](const char* ticks) {
-        ProgramRun r = Run({"--data", DataDir(data), "--ticks", ticks, "--replay", replay, "--dump-world"});
+        ProgramRun r = Run(
+            {"--data", DataDir(data), "--ticks", ticks, "--replay", replay, "--dump-world"});
         size_t at = r.out.find("host: ");
         return at == std::string::npos ? std::string() : r.out.substr(at);
     };
@@ -232,7 +258,9 @@ TEST_F(SimTest, FireReleaseStopsTheSoundOneTickLater) {
     EXPECT_NE(host("4").find("stopTimerStarts=0 "), std::string::npos);
     // ... and it expires right after tick 4.
     std::string after = host("5");
-    EXPECT_NE(after.find("stopTimerStarts=1 stopTimerStops=1 stopTimerRunning=0"), std::string::npos) << after;
+    EXPECT_NE(after.find("stopTimerStarts=1 stopTimerStops=1 stopTimerRunning=0"),
+              std::string::npos)
+        << after;
     EXPECT_NE(after.find("firingLoopStarts=1 "), std::string::npos) << after;
 }
 
@@ -253,9 +281,10 @@ TEST_F(SimTest, SameReplaySameWorld) {
 TEST_F(SimTest, RecordedRunReplaysIdentically) {
     TempDataFile data(GroundLevel());
     // Events past the end of the run are not part of it.
-    std::string replay = WriteText("walk.txt", std::string(WalkAndShoot) + "500 down left\nanswer yes\n");
-    ProgramRun original =
-        Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay, "--record", Path("rec.txt")});
+    std::string replay = WriteText("walk.txt",
+                                   std::string(WalkAndShoot) + "500 down left\nanswer yes\n");
+    ProgramRun original = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay,
+                               "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
 
     ReplayJournal recorded;
@@ -264,7 +293,8 @@ TEST_F(SimTest, RecordedRunReplaysIdentically) {
     EXPECT_EQ(recorded.keys.size(), 7u);
     EXPECT_EQ(recorded.answers.size(), SummaryMessages(original.out).size());
 
-    ProgramRun replayed = Run({"--data", DataDir(data), "--ticks", "40", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run(
+        {"--data", DataDir(data), "--ticks", "40", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
 }
 
@@ -273,9 +303,10 @@ TEST_F(SimTest, RecordedRunReplaysIdentically) {
 TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
-    std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Тест Тестович\nanswer no\n");
-    ProgramRun original =
-        Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay, "--record", Path("rec.txt")});
+    std::string replay = WriteText("answers.txt",
+                                   "answer ok\nanswer ok\nanswer name Тест Тестович\nanswer no\n");
+    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay,
+                               "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "gameRunning"), "0");
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
@@ -287,7 +318,8 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     EXPECT_NE(recorded.find("answer name Тест Тестович\n"), std::string::npos) << recorded;
     EXPECT_NE(first.StoredBestName(), second.StoredBestName());
 
-    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run(
+        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
 }
@@ -298,7 +330,8 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
 TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
-    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
+    ProgramRun original = Run(
+        {"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
 
@@ -307,7 +340,8 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
     EXPECT_TRUE(recorded.keys.empty());
     // Every box once, plus the name dialog (its default: the empty name confirmed).
-    ASSERT_EQ(recorded.answers.size(), SummaryMessages(original.out).size() + 1) << ReadFileBytes(Path("rec.txt"));
+    ASSERT_EQ(recorded.answers.size(), SummaryMessages(original.out).size() + 1)
+        << ReadFileBytes(Path("rec.txt"));
     size_t names = 0;
     for (const ScriptedAnswer& a : recorded.answers)
         if (a.kind == ScriptedAnswer::Name) {
@@ -317,7 +351,8 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(names, 1u);
     EXPECT_EQ(recorded.answers.back().kind, ScriptedAnswer::No);  // the restart question
 
-    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run(
+        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
     EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));

@@ -17,17 +17,23 @@ struct Sound {
     std::vector<int16_t> samples;
 };
 
-uint32_t U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | (uint32_t(b[at + 1]) << 8); }
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+uint32_t U16(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | (uint32_t(b[at + 1]) << 8);
+}
+uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
+    return U16(b, at) | (U16(b, at + 2) << 16);
+}
 
 // Reads a canonical 44-byte-header WAV file, checking it is 16-bit mono PCM.
 Sound Load(const std::string& name) {
     Sound s;
     const std::string path = std::string(ZARNOK_SOURCE_DIR) + "/resources/sounds/" + name;
     std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
     if (b.size() < 44 || std::string(b.begin(), b.begin() + 4) != "RIFF" ||
-        std::string(b.begin() + 8, b.begin() + 16) != "WAVEfmt " || std::string(b.begin() + 36, b.begin() + 40) != "data") {
+        std::string(b.begin() + 8, b.begin() + 16) != "WAVEfmt " ||
+        std::string(b.begin() + 36, b.begin() + 40) != "data") {
         ADD_FAILURE() << path << " is not a plain WAV file";
         return s;
     }
@@ -39,13 +45,15 @@ Sound Load(const std::string& name) {
     EXPECT_TRUE(s.rate == 22050 || s.rate == 44100);
     const uint32_t bytes = U32(b, 40);
     EXPECT_EQ(bytes + 44, b.size());
-    for (size_t at = 44; at + 1 < b.size(); at += 2) s.samples.push_back(static_cast<int16_t>(U16(b, at)));
+    for (size_t at = 44; at + 1 < b.size(); at += 2)
+        s.samples.push_back(static_cast<int16_t>(U16(b, at)));
     return s;
 }
 
 double Rms(const Sound& s, size_t from, size_t count) {
     double sum = 0.0;
-    for (size_t i = from; i < from + count && i < s.samples.size(); ++i) sum += double(s.samples[i]) * s.samples[i];
+    for (size_t i = from; i < from + count && i < s.samples.size(); ++i)
+        sum += double(s.samples[i]) * s.samples[i];
     return std::sqrt(sum / double(count));
 }
 

@@ -27,8 +27,10 @@ TEST(SpriteRuns, EveryCatalogueSpriteLandsLikeThePixelCopy) {
         const auto pixels = SpritePixels(info.id);
         const SpriteRuns& runs = *SpriteRunsOf(info.id);
         const int32_t w = info.width, h = info.height;
-        const std::vector<int32_t> xs = {-w, 1 - w, 2 - w, 0, 1, 2, 300, 798 - w, 799 - w, 800 - w, 798, 799, 800};
-        const std::vector<int32_t> ys = {-h, 1 - h, 2 - h, 0, 1, 2, 200, 498 - h, 499 - h, 500 - h, 498, 499, 500};
+        const std::vector<int32_t> xs = {-w,      1 - w,   2 - w,   0,   1,   2,  300,
+                                         798 - w, 799 - w, 800 - w, 798, 799, 800};
+        const std::vector<int32_t> ys = {-h,      1 - h,   2 - h,   0,   1,   2,  200,
+                                         498 - h, 499 - h, 500 - h, 498, 499, 500};
         for (int32_t sx : xs)
             for (int32_t sy : ys) {
                 BlitPixels(*expected, sx, sy, pixels, w, h);
@@ -39,8 +41,9 @@ TEST(SpriteRuns, EveryCatalogueSpriteLandsLikeThePixelCopy) {
 }
 
 TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
-    const std::vector<uint32_t> pic = {TransparentKey, 0x00FEFFFF, 0x0, TransparentKey,
-                                       0x01FFFFFF,     TransparentKey, 7};  // 4 x 3 request, 7 pixels
+    const std::vector<uint32_t> pic = {
+        TransparentKey, 0x00FEFFFF,     0x0, TransparentKey,
+        0x01FFFFFF,     TransparentKey, 7};  // 4 x 3 request, 7 pixels
     const SpriteRuns runs = MakeSpriteRuns(pic, 4, 3);
     ASSERT_EQ(runs.runs.size(), 3u);
     EXPECT_EQ(runs.runs[0].row, 0);

@@ -22,23 +22,32 @@ struct Expected {
 };
 
 const Expected kSprites[] = {
-    {131, 9, 21, 4, White::Around},   {132, 18, 21, 4, White::Around},  {133, 9, 16, 4, White::Around},
-    {134, 9, 7, 4, White::Around},    {135, 35, 13, 4, White::Pivot},   {136, 38, 13, 4, White::Pivot},
-    {137, 120, 30, 4, White::Around}, {138, 7, 7, 4, White::Around},    {139, 35, 13, 4, White::Pivot},
-    {140, 35, 13, 4, White::Pivot},   {145, 50, 25, 4, White::Pivot},   {148, 37, 40, 8, White::Around},
-    {149, 48, 39, 8, White::Around},  {150, 20, 20, 4, White::None},    {151, 20, 20, 4, White::Around},
-    {152, 20, 20, 8, White::Around},  {153, 20, 20, 8, White::Around},  {156, 100, 100, 8, White::Around},
-    {158, 50, 50, 8, White::Around},  {159, 50, 50, 8, White::None},    {160, 50, 100, 8, White::Around},
-    {161, 10, 40, 8, White::Around},  {162, 800, 523, 24, White::None}, {163, 30, 82, 24, White::Around},
-    {164, 114, 77, 24, White::Around}, {165, 143, 286, 8, White::Around}, {166, 50, 25, 4, White::Pivot},
-    {167, 20, 20, 4, White::Around},  {168, 20, 20, 4, White::Around},  {169, 50, 40, 8, White::Around},
+    {131, 9, 21, 4, White::Around},    {132, 18, 21, 4, White::Around},
+    {133, 9, 16, 4, White::Around},    {134, 9, 7, 4, White::Around},
+    {135, 35, 13, 4, White::Pivot},    {136, 38, 13, 4, White::Pivot},
+    {137, 120, 30, 4, White::Around},  {138, 7, 7, 4, White::Around},
+    {139, 35, 13, 4, White::Pivot},    {140, 35, 13, 4, White::Pivot},
+    {145, 50, 25, 4, White::Pivot},    {148, 37, 40, 8, White::Around},
+    {149, 48, 39, 8, White::Around},   {150, 20, 20, 4, White::None},
+    {151, 20, 20, 4, White::Around},   {152, 20, 20, 8, White::Around},
+    {153, 20, 20, 8, White::Around},   {156, 100, 100, 8, White::Around},
+    {158, 50, 50, 8, White::Around},   {159, 50, 50, 8, White::None},
+    {160, 50, 100, 8, White::Around},  {161, 10, 40, 8, White::Around},
+    {162, 800, 523, 24, White::None},  {163, 30, 82, 24, White::Around},
+    {164, 114, 77, 24, White::Around}, {165, 143, 286, 8, White::Around},
+    {166, 50, 25, 4, White::Pivot},    {167, 20, 20, 4, White::Around},
+    {168, 20, 20, 4, White::Around},   {169, 50, 40, 8, White::Around},
     {170, 50, 40, 8, White::Around},
 };
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-uint32_t U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | (uint32_t(b[at + 1]) << 8); }
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
+uint32_t U16(const std::vector<uint8_t>& b, size_t at) {
+    return b[at] | (uint32_t(b[at + 1]) << 8);
+}
+uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
+    return U16(b, at) | (U16(b, at + 2) << 16);
+}
 
 // A decoded bitmap: pixels 0x00RRGGBB, top row first.
 struct Picture {
@@ -51,10 +60,12 @@ struct Picture {
 // Reads resources/sprites/<id>.bmp, checking the header as it goes.
 Picture Load(int id) {
     Picture p;
-    const std::string path = std::string(ZARNOK_SOURCE_DIR) + "/resources/sprites/" + std::to_string(id) + ".bmp";
+    const std::string path = std::string(ZARNOK_SOURCE_DIR) + "/resources/sprites/" +
+                             std::to_string(id) + ".bmp";
     std::ifstream in(path, std::ios::binary);
     EXPECT_TRUE(in.good()) << path;
-    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)),
+                                 std::istreambuf_iterator<char>());
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') {
         ADD_FAILURE() << path << " is not a BMP file";
         return p;
@@ -83,12 +94,13 @@ Picture Load(int id) {
         for (int x = 0; x < p.width; ++x) {
             const size_t ux = size_t(x);
             if (p.bitsPerPixel == 24)
-                p.pixels.push_back((uint32_t(b[row + ux * 3 + 2]) << 16) | (uint32_t(b[row + ux * 3 + 1]) << 8) |
-                                   b[row + ux * 3]);
+                p.pixels.push_back((uint32_t(b[row + ux * 3 + 2]) << 16) |
+                                   (uint32_t(b[row + ux * 3 + 1]) << 8) | b[row + ux * 3]);
             else if (p.bitsPerPixel == 8)
                 p.pixels.push_back(paletteColour(b[row + ux]));
             else
-                p.pixels.push_back(paletteColour(ux % 2 ? b[row + ux / 2] & 0x0F : b[row + ux / 2] >> 4));
+                p.pixels.push_back(
+                    paletteColour(ux % 2 ? b[row + ux / 2] & 0x0F : b[row + ux / 2] >> 4));
         }
     }
     return p;
@@ -175,7 +187,8 @@ TEST(SpriteAssets, RifleStatesShowFlashAndMagazine) {
 TEST(SpriteAssets, FramePairsDifferOnlyWhereTheyAnimate) {
     const Picture wingsA = Load(145), wingsB = Load(166), off = Load(169), on = Load(170);
     int wingChanges = 0;
-    for (size_t i = 0; i < wingsA.pixels.size(); ++i) wingChanges += wingsA.pixels[i] != wingsB.pixels[i];
+    for (size_t i = 0; i < wingsA.pixels.size(); ++i)
+        wingChanges += wingsA.pixels[i] != wingsB.pixels[i];
     EXPECT_GT(wingChanges, 40);
 
     int left = off.width, right = -1, top = off.height, bottom = -1;

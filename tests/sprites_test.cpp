@@ -34,7 +34,8 @@ TEST(SpriteCatalogue, BuiltInBitmapsMatchTheirEntries) {
         EXPECT_EQ(fresh.width, info.width) << info.id;
         EXPECT_EQ(fresh.height, info.height) << info.id;
         const std::span<const uint32_t> cached = SpritePixels(info.id);
-        EXPECT_TRUE(std::equal(cached.begin(), cached.end(), fresh.pixels.begin(), fresh.pixels.end()))
+        EXPECT_TRUE(
+            std::equal(cached.begin(), cached.end(), fresh.pixels.begin(), fresh.pixels.end()))
             << info.id;
         EXPECT_EQ(SpritePixels(info.id).data(), cached.data()) << "decoded again: " << info.id;
     }
@@ -46,13 +47,15 @@ TEST(SpriteCatalogue, TransparencyRulesOfTheArt) {
     for (const SpriteInfo& info : SpriteCatalogue) {
         const std::span<const uint32_t> pixels = SpritePixels(info.id);
         ASSERT_FALSE(pixels.empty()) << info.id;
-        const bool anyWhite = std::find(pixels.begin(), pixels.end(), TransparentKey) != pixels.end();
+        const bool anyWhite = std::find(pixels.begin(), pixels.end(), TransparentKey) !=
+                              pixels.end();
         const bool fullSquare = info.id == SpriteBackground || info.id == SpriteNest ||
                                 info.id == SpriteCircuitBoard;
         EXPECT_EQ(anyWhite, !fullSquare) << info.id;
         if (info.blitter == Blitter::Rotated) {
             EXPECT_EQ(pixels[0], TransparentKey) << info.id;
         }
-        EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [](uint32_t v) { return v <= 0x00FFFFFFu; }));
+        EXPECT_TRUE(
+            std::all_of(pixels.begin(), pixels.end(), [](uint32_t v) { return v <= 0x00FFFFFFu; }));
     }
 }

@@ -24,7 +24,8 @@ LevelSketch Floor() {
     LevelSketch level;
     level.startX = 100;
     level.startY = 500;
-    for (int32_t x = 0; x < 800; x += 100) level.platforms.push_back(Platform{x, 500, PlatformBlock});
+    for (int32_t x = 0; x < 800; x += 100)
+        level.platforms.push_back(Platform{x, 500, PlatformBlock});
     level.goal = Goal{50000, 50000};
     return level;
 }
@@ -53,8 +54,8 @@ protected:
 // the same tick comes too late for this sting.
 TEST_F(TickStepsTest, ANestStingsBeforeTheRepellentOfTheSameTickProtects) {
     LevelSketch level = Floor();
-    level.nests.push_back(Nest{80, 460, 1});                          // feet at (100, 500) inside
-    level.pickups.push_back(Pickup{90, 480, PickupRepellentKind});    // and touching the bottle
+    level.nests.push_back(Nest{80, 460, 1});                        // feet at (100, 500) inside
+    level.pickups.push_back(Pickup{90, 480, PickupRepellentKind});  // and touching the bottle
     Start(level);
 
     RunTimerTick(world, host);

@@ -198,8 +198,7 @@ TEST_F(WeaponTest, MagazineLeavesAlongTheRifleScaledByTheFacing) {
         float angle;
         int32_t x, y;
     } cases[] = {
-        {1, 0.0f, 1020, 1955},
-        {-1, 0.0f, 980, 1955},
+        {1, 0.0f, 1020, 1955},  {-1, 0.0f, 980, 1955},
         {1, 0.5f, 1017, 1946},   // cos 0.5 * 20 = 17.55, sin 0.5 * 20 = 9.59
         {-1, 0.5f, 983, 1964},   // facing left, raised: lower
         {-1, -0.5f, 983, 1946},  // facing left, lowered: higher

@@ -59,10 +59,8 @@ public:
         Into(std::string(name) + "[" + std::to_string(N - 1) + "]", table.back());
     }
     template <typename Record>
-        requires std::is_class_v<Record>
-    void operator()(const char* name, Record& record) {
-        Into(name, record);
-    }
+    requires std::is_class_v<Record>
+    void operator()(const char* name, Record& record) { Into(name, record); }
 
     size_t fieldsSeen = 0;
     std::string changed;  // path of the field changed, empty when past the end

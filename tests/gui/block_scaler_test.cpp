@@ -47,10 +47,8 @@ TEST(FitBlockTest, TodaysScreensGetTheLargestFactorThatFitsCentred) {
     // Full-screen windows of 1920 x 1080, 2560 x 1440 and 3840 x 2160 less
     // the menu and the status bar.
     const Case cases[] = {
-        {{1920, 1030}, 0, {194, 0, 1532, 1030}},
-        {{2560, 1390}, 2, {480, 157, 1600, 1076}},
-        {{3840, 2110}, 3, {720, 248, 2400, 1614}},
-        {{800, 600}, 0, {0, 31, 800, 538}},
+        {{1920, 1030}, 0, {194, 0, 1532, 1030}},   {{2560, 1390}, 2, {480, 157, 1600, 1076}},
+        {{3840, 2110}, 3, {720, 248, 2400, 1614}}, {{800, 600}, 0, {0, 31, 800, 538}},
         {{1600, 1076}, 2, {0, 0, 1600, 1076}},
     };
     for (const Case& c : cases) {
@@ -106,7 +104,8 @@ TEST(BlockScalerTest, AWholeFactorScaleCutToAClipKeepsItsBlocksInPlace) {
                 const QRect scaled(at, block.size() * factor);
                 QRgb expected = 0xFF123456u;
                 if (clip.contains(x, y) && scaled.contains(x, y))
-                    expected = source.pixel(block.x() + (x - at.x()) / factor, block.y() + (y - at.y()) / factor);
+                    expected = source.pixel(block.x() + (x - at.x()) / factor,
+                                            block.y() + (y - at.y()) / factor);
                 wrong += dest.pixel(x, y) != expected ? 1 : 0;
             }
         EXPECT_EQ(wrong, 0) << "factor " << factor;

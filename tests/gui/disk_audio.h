@@ -22,12 +22,12 @@
 
 namespace disk_audio {
 
-constexpr int Rate = 44100;                 // frames per second of the device
-constexpr int FrameBytes = 4;               // 16-bit stereo
-constexpr int SilenceLevel = 8;             // |sample| at or below: silence
-constexpr int GapFrames = Rate / 200;       // 5 ms of silence parts two sounds
-constexpr int MatchFrames = 1024;           // frames compared to find a sample
-constexpr int SampleTolerance = 2;          // SDL converts mono to stereo through float
+constexpr int Rate = 44100;            // frames per second of the device
+constexpr int FrameBytes = 4;          // 16-bit stereo
+constexpr int SilenceLevel = 8;        // |sample| at or below: silence
+constexpr int GapFrames = Rate / 200;  // 5 ms of silence parts two sounds
+constexpr int MatchFrames = 1024;      // frames compared to find a sample
+constexpr int SampleTolerance = 2;     // SDL converts mono to stereo through float
 
 constexpr int64_t Frames(int ms) { return int64_t(ms) * Rate / 1000; }
 constexpr double Ms(int64_t frames) { return double(frames) * 1000.0 / Rate; }
@@ -143,8 +143,8 @@ inline std::vector<Sound> Sounds(const std::vector<int16_t>& out) {
 
 // Whether out[at...] is `source` from frame `from`, for `count` frames,
 // read round and round as a looping channel plays it.
-inline bool PlaysFrom(const std::vector<int16_t>& out, int64_t at, const std::vector<int16_t>& source,
-                      int64_t from, int64_t count) {
+inline bool PlaysFrom(const std::vector<int16_t>& out, int64_t at,
+                      const std::vector<int16_t>& source, int64_t from, int64_t count) {
     if (source.empty() || at < 0 || at + count > int64_t(out.size())) return false;
     for (int64_t i = 0; i < count; ++i) {
         const int16_t expected = source[size_t((from + i) % int64_t(source.size()))];
@@ -155,15 +155,16 @@ inline bool PlaysFrom(const std::vector<int16_t>& out, int64_t at, const std::ve
 
 // The first frame from which out plays `count` frames of `source` from
 // frame `from`; -1 if it never does.
-inline int64_t Find(const std::vector<int16_t>& out, const std::vector<int16_t>& source, int64_t from,
-                    int64_t count) {
+inline int64_t Find(const std::vector<int16_t>& out, const std::vector<int16_t>& source,
+                    int64_t from, int64_t count) {
     for (int64_t at = 0; at + count <= int64_t(out.size()); ++at)
         if (PlaysFrom(out, at, source, from, count)) return at;
     return -1;
 }
 
 // Every frame at which the first MatchFrames of `source` begin in `out`.
-inline std::vector<int64_t> Starts(const std::vector<int16_t>& out, const std::vector<int16_t>& source) {
+inline std::vector<int64_t> Starts(const std::vector<int16_t>& out,
+                                   const std::vector<int16_t>& source) {
     std::vector<int64_t> starts;
     for (int64_t at = 0; at + MatchFrames <= int64_t(out.size()); ++at)
         if (PlaysFrom(out, at, source, 0, MatchFrames)) starts.push_back(at);

@@ -20,10 +20,10 @@ namespace {
 
 constexpr int32_t KeyG = 0x47;
 constexpr int16_t StickFull = 32767;
-constexpr int16_t StickInsideDeadZone = 6553;   // 20 % of the travel
-constexpr int16_t StickPastDeadZone = 9830;     // 30 %
+constexpr int16_t StickInsideDeadZone = 6553;  // 20 % of the travel
+constexpr int16_t StickPastDeadZone = 9830;    // 30 %
 constexpr int16_t TriggerRest = -32768;        // a trigger let go, as its axis reads it
-constexpr int TapMs = 40;                       // a press long enough for four polls
+constexpr int TapMs = 40;                      // a press long enough for four polls
 
 // A pad as SDL's virtual joystick driver makes it: every button and axis of
 // a game controller, mapped by SDL itself.
@@ -106,7 +106,8 @@ QWidget* ActiveModal() {
 
 bool ModalIs(const char* className) {
     QWidget* top = ActiveModal();
-    return top != nullptr && QLatin1String(top->metaObject()->className()) == QLatin1String(className);
+    return top != nullptr &&
+           QLatin1String(top->metaObject()->className()) == QLatin1String(className);
 }
 
 // The game in its window with one pad plugged in before it starts.
@@ -115,7 +116,9 @@ protected:
     void BeforeStart() override {
         ASSERT_TRUE(app_->Gamepad().Available());
         ASSERT_TRUE(pad_.Plug()) << SDL_GetError();
-        app_->Gamepad().SetKeyObserver([this](bool down, int32_t key) { sent_.push_back({down, key}); });
+        app_->Gamepad().SetKeyObserver([this](bool down, int32_t key) {
+            sent_.push_back({down, key});
+        });
     }
 
     void SetUp() override {
@@ -178,8 +181,8 @@ TEST_F(GamepadTest, TheDpadWalksTheSouthButtonJumpsTheStickAimsAndBothFireButton
     QTest::qWait(50);
 
     const std::vector<SentKey> expected = {
-        {true, VK_Right}, {false, VK_Right}, {true, VK_Shift},   {false, VK_Shift},
-        {true, VK_Up},    {false, VK_Up},    {true, VK_Control}, {false, VK_Control},
+        {true, VK_Right},   {false, VK_Right},  {true, VK_Shift},   {false, VK_Shift},
+        {true, VK_Up},      {false, VK_Up},     {true, VK_Control}, {false, VK_Control},
         {true, VK_Control}, {false, VK_Control}};
     EXPECT_EQ(sent_, expected) << "one key-down and one key-up for each press, never a stream";
 }
@@ -213,8 +216,8 @@ TEST_F(GamepadTest, TheStickWalksOnlyPastAQuarterOfItsTravelAndStopsWhenItComesB
     ASSERT_TRUE(WaitUntil([&] { return Player().moveDir == -1 && Player().facing == -1; }));
     pad_.Axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
     ASSERT_TRUE(WaitUntil([&] { return Player().moveDir == 0; }));
-    EXPECT_EQ(sent_, (std::vector<SentKey>{{true, VK_Right}, {false, VK_Right},
-                                           {true, VK_Left}, {false, VK_Left}}));
+    EXPECT_EQ(sent_, (std::vector<SentKey>{
+                         {true, VK_Right}, {false, VK_Right}, {true, VK_Left}, {false, VK_Left}}));
 }
 
 TEST_F(GamepadTest, PadsPluggedInAndPulledOutDuringPlayJustWork) {
@@ -237,9 +240,11 @@ TEST_F(GamepadTest, PadsPluggedInAndPulledOutDuringPlayJustWork) {
     ASSERT_TRUE(WaitUntil([&] { return Player().fireState != 0; }));
     second.Button(SDL_CONTROLLER_BUTTON_X, false);
     ASSERT_TRUE(WaitUntil([&] { return Player().fireState == 0; }));
-    EXPECT_EQ(sent_, (std::vector<SentKey>{{true, VK_Right}, {false, VK_Right},
-                                           {true, VK_Control}, {false, VK_Control}}));
-    EXPECT_EQ(script_.MessageTexts().size(), 1u) << "only the sponsor message at the start; no word of pads";
+    EXPECT_EQ(sent_,
+              (std::vector<SentKey>{
+                  {true, VK_Right}, {false, VK_Right}, {true, VK_Control}, {false, VK_Control}}));
+    EXPECT_EQ(script_.MessageTexts().size(), 1u)
+        << "only the sponsor message at the start; no word of pads";
 }
 
 TEST_F(GamepadTest, ThePadDoesNothingWhileAnotherApplicationIsInFront) {
@@ -308,7 +313,8 @@ public:
     // Waits for a window of `className` that is not the one before it.
     void WaitForWindow(const char* className) {
         const size_t before = windows.size();
-        WaitFor([this, className, before] { return windows.size() > before && ModalIs(className); });
+        WaitFor(
+            [this, className, before] { return windows.size() > before && ModalIs(className); });
     }
 
     void Start() {
@@ -347,7 +353,8 @@ protected:
     // Plays the steps; true once the last is done and no window is left.
     bool Play(int timeoutMs = 20000) {
         player_.Start();
-        return WaitUntil([this] { return player_.Finished() && ActiveModal() == nullptr; }, timeoutMs);
+        return WaitUntil([this] { return player_.Finished() && ActiveModal() == nullptr; },
+                         timeoutMs);
     }
 
     // A menu command: it runs from the event loop, and its window comes up.
@@ -409,7 +416,8 @@ TEST_F(GamepadDialogTest, TheControlsDialogAndTheKeyCaptureAreLeftWithThePadAlon
     player_.WaitForWindow("CControlsDlg");
     player_.Tap(SDL_CONTROLLER_BUTTON_B);
     ASSERT_TRUE(Play());
-    const std::vector<QString> expected = {QStringLiteral("CControlsDlg"), QStringLiteral("CPressKeyDlg"),
+    const std::vector<QString> expected = {QStringLiteral("CControlsDlg"),
+                                           QStringLiteral("CPressKeyDlg"),
                                            QStringLiteral("CControlsDlg")};
     EXPECT_EQ(player_.windows, expected);
     ASSERT_TRUE(WaitUntil([this] { return view_->TickTimerActive(); }));
@@ -421,7 +429,8 @@ TEST_F(GamepadDialogTest, TheNameAsTypedIsConfirmedWithAAndTheFocusedYesStartsAg
     World().score = 30000;  // beats the record on file
     Command([this] { GameOver(World(), *view_); });
     player_.WaitForWindow("CNameDlg");
-    player_.Do([] { TypeText(static_cast<CNameDlg*>(ActiveModal())->Edit(), QStringLiteral("Ваня")); });
+    player_.Do(
+        [] { TypeText(static_cast<CNameDlg*>(ActiveModal())->Edit(), QStringLiteral("Ваня")); });
     player_.Tap(SDL_CONTROLLER_BUTTON_A);
     player_.WaitForWindow("GameMessageBox");
     player_.Do([this] {
@@ -475,7 +484,9 @@ protected:
     // Holds right from the sponsor message on, taps A before the wall until
     // he is over it, and walks on into the pit.
     void WalkIntoThePit() {
-        player_.WaitFor([this] { return ActiveModal() == nullptr && view_ != nullptr && view_->TickTimerActive(); });
+        player_.WaitFor([this] {
+            return ActiveModal() == nullptr && view_ != nullptr && view_->TickTimerActive();
+        });
         player_.Hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
         auto clock = std::make_shared<QElapsedTimer>();
         auto jumping = std::make_shared<bool>(false);
@@ -520,10 +531,12 @@ protected:
 
 TEST_F(WholeGameOnThePadTest, FromTheResolutionQuestionToTheRestartQuestionWithThePadAlone) {
     ASSERT_TRUE(WaitUntil([this] { return player_.Finished() && ActiveModal() == nullptr; }, 90000))
-        << "stuck after " << player_.windows.size() << " windows, the soldier at x " << World().player.x;
+        << "stuck after " << player_.windows.size() << " windows, the soldier at x "
+        << World().player.x;
     const std::vector<QString> expected = {
-        QStringLiteral("CDisplayModeDlg"), QStringLiteral("GameMessageBox"), QStringLiteral("GameMessageBox"),
-        QStringLiteral("CNameDlg"), QStringLiteral("GameMessageBox")};
+        QStringLiteral("CDisplayModeDlg"), QStringLiteral("GameMessageBox"),
+        QStringLiteral("GameMessageBox"), QStringLiteral("CNameDlg"),
+        QStringLiteral("GameMessageBox")};
     EXPECT_EQ(player_.windows, expected);
     EXPECT_EQ(World().deathCode, DeathFell);
     EXPECT_EQ(World().gameRunning, 0) << "\"Нет\": the game stays stopped";

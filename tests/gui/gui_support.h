@@ -67,16 +67,16 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-inline ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+inline ::testing::Environment* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(
+    new QtEnvironment);
 
 // A modal window as the script saw it.
 struct SeenModal {
-    QString kind;     // class name: "GameMessageBox", "CNameDlg", ...
+    QString kind;  // class name: "GameMessageBox", "CNameDlg", ...
     QString title;
-    QString text;     // message boxes only
+    QString text;  // message boxes only
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;  // message boxes: QMessageBox::StandardButtons
+    int buttons = 0;               // message boxes: QMessageBox::StandardButtons
     bool tickTimerActive = false;  // the game's timer while the window was up
 };
 
@@ -114,7 +114,8 @@ private:
             modal.icon = box->icon();
             modal.buttons = int(box->standardButtons());
         }
-        modal.tickTimerActive = view_ != nullptr && *view_ != nullptr && (*view_)->TickTimerActive();
+        modal.tickTimerActive = view_ != nullptr && *view_ != nullptr &&
+                                (*view_)->TickTimerActive();
         seen.push_back(modal);
 
         if (!handlers_.empty()) {
@@ -127,7 +128,8 @@ private:
 
     static int DefaultAnswer(QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            return box->standardButtons().testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+            return box->standardButtons().testFlag(QMessageBox::No) ? QMessageBox::No
+                                                                    : QMessageBox::Ok;
         if (qobject_cast<CDisplayModeDlg*>(&dialog)) return KeepResolution;
         if (qobject_cast<CControlsDlg*>(&dialog)) return CControlsDlg::IdOk;
         return QDialog::Rejected;

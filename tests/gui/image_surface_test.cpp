@@ -54,7 +54,8 @@ TEST_F(ImageSurfaceTest, PixelsLandAtTheOriginAndAreCut) {
     s.DrawPixels(2, 3, block.data(), 6, 4);
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 6; ++col)
-            EXPECT_EQ(s.ClientPixel(12 + col, 8 + row), block[size_t(row * 6 + col)]) << col << "," << row;
+            EXPECT_EQ(s.ClientPixel(12 + col, 8 + row), block[size_t(row * 6 + col)])
+                << col << "," << row;
     EXPECT_EQ(CountOther(s, 0, 0, 50, 40, 0xFFFFFF), 24);
     // The engine's 0x00RRGGBB becomes an opaque image pixel.
     // (QImage::pixel would hide a missing alpha byte; read the raw word.)
@@ -64,7 +65,8 @@ TEST_F(ImageSurfaceTest, PixelsLandAtTheOriginAndAreCut) {
     ImageSurface cut(4, 3);
     cut.DrawPixels(-1, -1, block.data(), 6, 4);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(cut.ClientPixel(x, y), block[size_t((y + 1) * 6 + x + 1)]);
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(cut.ClientPixel(x, y), block[size_t((y + 1) * 6 + x + 1)]);
 
     // Hostile positions draw nothing and do not crash.
     ImageSurface far(20, 20);
@@ -80,7 +82,8 @@ TEST_F(ImageSurfaceTest, PixelsLandAtTheOriginAndAreCut) {
 TEST_F(ImageSurfaceTest, FillsAndBoxesMatchTheRecordingSurface) {
     ImageSurface image(120, 60);
     RecordingSurface recorded(120, 60);
-    for (ClientSurface* s : {static_cast<ClientSurface*>(&image), static_cast<ClientSurface*>(&recorded)}) {
+    for (ClientSurface* s :
+         {static_cast<ClientSurface*>(&image), static_cast<ClientSurface*>(&recorded)}) {
         s->SetOrigin(-3, 2);
         s->FillRect(0, 0, 20, 10, 0xC80000);
         s->FillRect(30, 5, 30, 9, 0x0000FF);    // empty
@@ -128,7 +131,8 @@ TEST_F(ImageSurfaceTest, OpaqueTextCoversItsOwnCell) {
             if (!inCell) {
                 ASSERT_EQ(p, 0x808080u) << "outside the cell at " << x << "," << y;
             } else {
-                ASSERT_TRUE(p == 0xFFFFFFu || p == 0x0000C8u) << "blended pixel at " << x << "," << y;
+                ASSERT_TRUE(p == 0xFFFFFFu || p == 0x0000C8u)
+                    << "blended pixel at " << x << "," << y;
                 ink += p == 0x0000C8u;
                 if (p == 0x0000C8u) {
                     ASSERT_LT(y, 40) << "digits and letters sit on the baseline";

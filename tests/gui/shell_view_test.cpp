@@ -1,8 +1,8 @@
 // The game view: its timer follows the keyboard focus, modal windows stop
 // the game, keys reach the soldier as virtual-key codes, and the picture
 // lands on the view.
-#include "tests/gui/gui_support.h"
 #include "tests/gui/disk_audio.h"
+#include "tests/gui/gui_support.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -239,7 +239,8 @@ TEST_F(GameKeysTest, FireStartsTheLoopOnceAndItsReleaseStopsItFiftyMillisecondsL
     EXPECT_EQ(view_->Sound().FiringLoopStarts(), 1) << "a running loop was restarted";
     EXPECT_TRUE(view_->Sound().FiringLoopRequested());
     // Held on: the key repeats every 30 ms, through more than one round of the loop.
-    ASSERT_TRUE(WaitUntil([this] { return view_->Sound().DeviceState() == SoundPlayer::Device::Open; }));
+    ASSERT_TRUE(
+        WaitUntil([this] { return view_->Sound().DeviceState() == SoundPlayer::Device::Open; }));
     for (int i = 0; i < 20; ++i) {
         QTest::qWait(30);
         SendKey(view_, QEvent::KeyPress, Qt::Key_Control, true, Qt::ControlModifier);
@@ -315,7 +316,8 @@ TEST_F(GameWindowTest, TheSurfaceFollowsTheViewsSizeAndShowsThePicture) {
     const QImage shown = view_->grab().toImage();
     const QPoint middle(view_->width() / 2, view_->height() / 2 - 50);
     EXPECT_NE(shown.pixel(middle) & 0xFFFFFFu, 0xFFFFFFu);
-    EXPECT_EQ(shown.pixel(middle) & 0xFFFFFFu, view_->Surface().ClientPixel(middle.x(), middle.y()));
+    EXPECT_EQ(shown.pixel(middle) & 0xFFFFFFu,
+              view_->Surface().ClientPixel(middle.x(), middle.y()));
 }
 
 TEST_F(GameWindowTest, NestedDrawingContextsEachStartAtTheClientOrigin) {

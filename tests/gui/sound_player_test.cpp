@@ -2,8 +2,8 @@
 // without a gap and stops at once, the chime starts over, the audio path
 // holds over hundreds of presses, and every kind of failure stays silent
 // without holding up the window.
-#include "tests/gui/gui_support.h"
 #include "tests/gui/disk_audio.h"
+#include "tests/gui/gui_support.h"
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -157,7 +157,8 @@ TEST_F(SoundOutputTest, TheChimeRingsOverTheLoopAndOutlastsItsStop) {
     int64_t mixed = 0;
     for (int64_t i = chimeBegin; i < chimeBegin + Frames(50); ++i) {
         const int expected = std::clamp(
-            loop[size_t((i - begin) % int64_t(loop.size()))] + chime[size_t(i - chimeBegin)], -32768, 32767);
+            loop[size_t((i - begin) % int64_t(loop.size()))] + chime[size_t(i - chimeBegin)],
+            -32768, 32767);
         mixed += std::abs(int(out[size_t(i)]) - expected) <= 2 * SampleTolerance;
     }
     EXPECT_EQ(mixed, Frames(50));
@@ -174,7 +175,9 @@ TEST_F(SoundOutputTest, MissingBrokenOrBlockingFilesAreSilent) {
     broken.write("RIFF\x10\0\0\0WAVEfmt garbage that is no sound at all");
     broken.close();
     // A fifo would hold up whoever opened it for reading.
-    ASSERT_EQ(mkfifo(QFile::encodeName(game.filePath(QStringLiteral("collect.wav"))).constData(), 0600), 0);
+    ASSERT_EQ(
+        mkfifo(QFile::encodeName(game.filePath(QStringLiteral("collect.wav"))).constData(), 0600),
+        0);
 
     Capture capture(OutPath());
     QElapsedTimer clock;
@@ -246,7 +249,8 @@ TEST(SoundPlayerTest, NoAudioDriverMeansSilenceAtOnce) {
         SoundPlayer sound(kSoundFolder);
         sound.PlayFiringLoop();
         sound.RestartChime();
-        EXPECT_TRUE(WaitUntil([&] { return sound.DeviceState() == SoundPlayer::Device::Unavailable; }, 1000));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return sound.DeviceState() == SoundPlayer::Device::Unavailable; }, 1000));
         sound.StopSound();
         sound.PlayFiringLoop();
         EXPECT_EQ(sound.FiringLoopStarts(), 2);
@@ -301,7 +305,8 @@ TEST(SoundPlayerTest, ASoundServerThatNeverAnswersHoldsUpNothing) {
 namespace {
 
 void SendFireKey(QWidget* view, QEvent::Type type) {
-    QKeyEvent event(type, Qt::Key_Control, type == QEvent::KeyPress ? Qt::ControlModifier : Qt::NoModifier);
+    QKeyEvent event(type, Qt::Key_Control,
+                    type == QEvent::KeyPress ? Qt::ControlModifier : Qt::NoModifier);
     QApplication::sendEvent(view, &event);
 }
 

@@ -60,8 +60,9 @@ std::vector<uint8_t> BuildDataFile(const DataFileSketch& sketch) {
     }
     PutInt32(out, size_t(BestScoreOffset), sketch.bestScore);
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {
-        out[size_t(BestNameOffset) + i] =
-            i < sketch.bestName.size() ? static_cast<uint8_t>(sketch.bestName[i]) : uint8_t(' ');
+        out[size_t(BestNameOffset) + i] = i < sketch.bestName.size()
+                                              ? static_cast<uint8_t>(sketch.bestName[i])
+                                              : uint8_t(' ');
     }
     return out;
 }
@@ -72,9 +73,8 @@ TempDataFile::TempDataFile(const std::vector<uint8_t>& bytes) { Write(bytes); }
 
 void TempDataFile::Write(const std::vector<uint8_t>& bytes) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() /
-                         ("zarnok-test-" + std::to_string(getpid()) + "-" +
-                          std::to_string(++folderCounter));
+    const fs::path dir = fs::temp_directory_path() / ("zarnok-test-" + std::to_string(getpid()) +
+                                                      "-" + std::to_string(++folderCounter));
     fs::create_directories(dir);
     dir_ = dir.string();
     path_ = (dir / "Data.dat").string();

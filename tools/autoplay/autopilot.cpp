@@ -15,13 +15,13 @@ namespace {
 // Where the rifle rests with nothing to shoot: slightly down, so a
 // mosquito coming in at head height flies into the line of fire.
 constexpr float RestAngle = -0.1f;
-constexpr float AimSlack = 0.06f;   // rad: close enough, stop turning
-constexpr float FireSlack = 0.25f;  // rad: close enough to shoot
+constexpr float AimSlack = 0.06f;    // rad: close enough, stop turning
+constexpr float FireSlack = 0.25f;   // rad: close enough to shoot
 constexpr float LowestAim = -1.15f;  // inside the rifle's own limits
 constexpr float HighestAim = 1.45f;
 
 // Mosquitoes worth shooting at: in front, within reach of a burst.
-constexpr double NearestAhead = 30.0;   // px; closer ones fly past the muzzle
+constexpr double NearestAhead = 30.0;  // px; closer ones fly past the muzzle
 constexpr double FarthestAhead = 480.0;
 constexpr double HighestRise = 300.0;
 constexpr double MuzzleHeight = 35.0;   // px above the soles, where bullets start
@@ -76,15 +76,9 @@ void Autopilot::FollowRoute(const GameWorld& world) {
 bool Autopilot::RunStep(const RouteStep& step, const GameWorld& world, bool first) {
     const PlayerState& p = world.player;
     switch (step.op) {
-    case RouteStep::Right:
-        wantMove_ = 1;
-        return p.x >= step.value;
-    case RouteStep::Left:
-        wantMove_ = -1;
-        return p.x <= step.value;
-    case RouteStep::Stop:
-        wantMove_ = 0;
-        return true;
+    case RouteStep::Right: wantMove_ = 1; return p.x >= step.value;
+    case RouteStep::Left: wantMove_ = -1; return p.x <= step.value;
+    case RouteStep::Stop: wantMove_ = 0; return true;
     case RouteStep::Jump:
         // Pressed now, complete on the next tick, when the jump has begun.
         if (first) {
@@ -93,8 +87,7 @@ bool Autopilot::RunStep(const RouteStep& step, const GameWorld& world, bool firs
             jumpPressedAt_ = tick_;
         }
         return !first;
-    case RouteStep::Land:
-        return !first && p.jumpTicksLeft == 0 && p.y == previousY_;
+    case RouteStep::Land: return !first && p.jumpTicksLeft == 0 && p.y == previousY_;
     case RouteStep::Wait:
         if (first) waited_ = 0;
         return ++waited_ > step.value;
@@ -102,15 +95,9 @@ bool Autopilot::RunStep(const RouteStep& step, const GameWorld& world, bool firs
         autoAim_ = false;
         heldAngle_ = step.angle;
         return true;
-    case RouteStep::AimAuto:
-        autoAim_ = true;
-        return true;
-    case RouteStep::Fire:
-        fireMode_ = step.fire;
-        return true;
-    case RouteStep::Goal:
-        wantMove_ = 1;
-        return false;
+    case RouteStep::AimAuto: autoAim_ = true; return true;
+    case RouteStep::Fire: fireMode_ = step.fire; return true;
+    case RouteStep::Goal: wantMove_ = 1; return false;
     }
     return true;
 }
@@ -144,7 +131,8 @@ bool Autopilot::FindTarget(const GameWorld& world, float& angle) const {
         const double bodyY = m.y + BodyHalfHeight;
         const double ahead = (bodyX - p.x) * p.facing;
         const double rise = muzzleY - bodyY;
-        if (ahead < NearestAhead || ahead > FarthestAhead || std::fabs(rise) > HighestRise) continue;
+        if (ahead < NearestAhead || ahead > FarthestAhead || std::fabs(rise) > HighestRise)
+            continue;
         if (ahead < nearest) {
             nearest = ahead;
             angle = std::clamp(static_cast<float>(std::atan2(rise, ahead)), LowestAim, HighestAim);
@@ -177,7 +165,8 @@ void Autopilot::DriveAim(const GameWorld& world) {
 void Autopilot::DriveFire(const GameWorld& world) {
     const PlayerState& p = world.player;
     const bool shoot = fireMode_ == RouteStep::FireOn ||
-                       (fireMode_ == RouteStep::FireAuto && hasTarget_ && std::fabs(aimError_) < FireSlack);
+                       (fireMode_ == RouteStep::FireAuto && hasTarget_ &&
+                        std::fabs(aimError_) < FireSlack);
     const bool firing = p.fireState == RifleShotDue || p.fireState == RifleBetweenShots;
     if (shoot && !firing && p.rounds > 0) {
         Key(true, VK_Control);

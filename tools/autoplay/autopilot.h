@@ -33,17 +33,17 @@ private:
     size_t routeIndex_ = 0;
     size_t stepIndex_ = 0;
     bool stepStarted_ = false;
-    uint8_t level_ = 0;          // level the current route belongs to
+    uint8_t level_ = 0;  // level the current route belongs to
     uint64_t tick_ = 0;
-    int waited_ = 0;             // ticks of the current wait step
-    int32_t previousY_ = 0;      // soles before the last tick
-    int32_t wantMove_ = 0;       // -1, 0, 1
+    int waited_ = 0;         // ticks of the current wait step
+    int32_t previousY_ = 0;  // soles before the last tick
+    int32_t wantMove_ = 0;   // -1, 0, 1
     bool jumpHeld_ = false;
     uint64_t jumpPressedAt_ = 0;
     bool autoAim_ = true;
-    float heldAngle_ = 0.0f;     // rad, when not aiming by itself
+    float heldAngle_ = 0.0f;  // rad, when not aiming by itself
     bool hasTarget_ = false;
-    float aimError_ = 0.0f;      // rad, rifle minus wanted angle
+    float aimError_ = 0.0f;  // rad, rifle minus wanted angle
     RouteStep::FireMode fireMode_ = RouteStep::FireAuto;
     std::vector<ReplayKeyEvent> events_;
 };

@@ -56,17 +56,25 @@ bool ParseOptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--data" && hasValue) o.dataPath = argv[++i];
-        else if (arg == "--out" && hasValue) o.outPath = argv[++i];
-        else if (arg == "--first-level" && hasValue) o.firstLevel = std::atoi(argv[++i]);
-        else if (arg == "--ticks" && hasValue) o.maxTicks = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--name" && hasValue) o.name = argv[++i];
-        else if (arg == "--verbose") o.verbose = true;
-        else if (!arg.empty() && arg[0] != '-') o.routePaths.push_back(arg);
-        else return false;
+        if (arg == "--data" && hasValue)
+            o.dataPath = argv[++i];
+        else if (arg == "--out" && hasValue)
+            o.outPath = argv[++i];
+        else if (arg == "--first-level" && hasValue)
+            o.firstLevel = std::atoi(argv[++i]);
+        else if (arg == "--ticks" && hasValue)
+            o.maxTicks = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--name" && hasValue)
+            o.name = argv[++i];
+        else if (arg == "--verbose")
+            o.verbose = true;
+        else if (!arg.empty() && arg[0] != '-')
+            o.routePaths.push_back(arg);
+        else
+            return false;
     }
-    return !o.dataPath.empty() && !o.outPath.empty() && !o.routePaths.empty() && o.firstLevel >= 1 &&
-           o.firstLevel <= LevelCount && o.maxTicks > 0;
+    return !o.dataPath.empty() && !o.outPath.empty() && !o.routePaths.empty() &&
+           o.firstLevel >= 1 && o.firstLevel <= LevelCount && o.maxTicks > 0;
 }
 
 // Answers every box with OK, the name dialog with the given name and the
@@ -75,8 +83,8 @@ class AutoHost : public ScriptedHost {
 public:
     explicit AutoHost(std::string playerName) : playerName_(std::move(playerName)) {}
 
-    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
-                              MessageIcon icon) override {
+    MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                              MessageButtons buttons, MessageIcon icon) override {
         answers.clear();
         if (buttons == MessageButtons::YesNo) answers.push_back({ScriptedAnswer::No, {}});
         return ScriptedHost::ShowMessage(text, caption, buttons, icon);
@@ -105,19 +113,21 @@ PlayResult Play(GameWorld& world, AutoHost& host, Autopilot& pilot, size_t route
         const uint64_t tick = driver.TicksRun();
         const uint8_t levelBefore = world.levelNumber;
         if (tick > 0) {  // the first tick only starts the game
-            for (const ReplayKeyEvent& event : pilot.Decide(world, tick)) driver.Press(event.down, event.key);
+            for (const ReplayKeyEvent& event : pilot.Decide(world, tick))
+                driver.Press(event.down, event.key);
         }
         driver.Tick();
 
         if (world.deathCode != DeathNone) {
             std::cerr << "zarnok-autoplay: the soldier died at tick " << tick << " (death code "
-                      << int(world.deathCode) << ") at x " << world.player.x << ", y " << world.player.y
-                      << " in level " << int(levelBefore) << "\n";
+                      << int(world.deathCode) << ") at x " << world.player.x << ", y "
+                      << world.player.y << " in level " << int(levelBefore) << "\n";
             break;
         }
         const bool advanced = tick > 0 && world.levelNumber != levelBefore;
         const size_t levelsDone = size_t(world.levelNumber) - 1;
-        result.reached = world.levelNumber >= VictoryLevel || (advanced && levelsDone >= routeCount);
+        result.reached = world.levelNumber >= VictoryLevel ||
+                         (advanced && levelsDone >= routeCount);
         result.ticks = driver.TicksRun();  // a replay of a death stops before the fatal tick
     }
     journal = driver.Journal();
@@ -169,7 +179,8 @@ int main(int argc, char** argv) {
     }
 
     // The game may write the best record: it plays on a scratch copy.
-    const fs::path scratch = fs::temp_directory_path() / ("zarnok-autoplay-" + std::to_string(getpid()));
+    const fs::path scratch = fs::temp_directory_path() /
+                             ("zarnok-autoplay-" + std::to_string(getpid()));
     fs::create_directories(scratch);
     const fs::path scratchData = scratch / "Data.dat";
     std::ofstream(scratchData, std::ios::binary) << RotateLevels(data, options.firstLevel);
@@ -179,8 +190,8 @@ int main(int argc, char** argv) {
     auto world = std::make_unique<GameWorld>();
     Autopilot pilot(std::move(routes), options.verbose);
     ReplayJournal journal;
-    const PlayResult result =
-        Play(*world, host, pilot, options.routePaths.size(), options.maxTicks, journal);
+    const PlayResult result = Play(*world, host, pilot, options.routePaths.size(), options.maxTicks,
+                                   journal);
     std::error_code ignored;
     fs::remove_all(scratch, ignored);
 

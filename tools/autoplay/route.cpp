@@ -15,10 +15,14 @@ bool ReadAngle(const std::string& word, float& angle) {
 }
 
 bool ReadFireMode(const std::string& word, RouteStep::FireMode& mode) {
-    if (word == "off") mode = RouteStep::FireOff;
-    else if (word == "auto") mode = RouteStep::FireAuto;
-    else if (word == "on") mode = RouteStep::FireOn;
-    else return false;
+    if (word == "off")
+        mode = RouteStep::FireOff;
+    else if (word == "auto")
+        mode = RouteStep::FireAuto;
+    else if (word == "on")
+        mode = RouteStep::FireOn;
+    else
+        return false;
     return true;
 }
 
@@ -42,11 +46,16 @@ bool ParseStep(const std::string& op, std::istringstream& words, RouteStep& step
         step.op = RouteStep::Fire;
         return bool(words >> word) && ReadFireMode(word, step.fire);
     }
-    if (op == "stop") step.op = RouteStep::Stop;
-    else if (op == "jump") step.op = RouteStep::Jump;
-    else if (op == "land") step.op = RouteStep::Land;
-    else if (op == "goal") step.op = RouteStep::Goal;
-    else return false;
+    if (op == "stop")
+        step.op = RouteStep::Stop;
+    else if (op == "jump")
+        step.op = RouteStep::Jump;
+    else if (op == "land")
+        step.op = RouteStep::Land;
+    else if (op == "goal")
+        step.op = RouteStep::Goal;
+    else
+        return false;
     return true;
 }
 

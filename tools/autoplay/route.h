@@ -23,10 +23,10 @@
 
 struct RouteStep {
     enum Op { Right, Left, Stop, Jump, Land, Wait, Aim, AimAuto, Fire, Goal } op = Stop;
-    int value = 0;        // Right/Left: level x; Wait: ticks
-    float angle = 0.0f;   // Aim: rad
+    int value = 0;       // Right/Left: level x; Wait: ticks
+    float angle = 0.0f;  // Aim: rad
     enum FireMode { FireOff, FireAuto, FireOn } fire = FireAuto;
-    int line = 0;         // in the route file, for messages
+    int line = 0;  // in the route file, for messages
 };
 
 using Route = std::vector<RouteStep>;

@@ -57,7 +57,8 @@ void BM_BlitSdlRleColourKey(benchmark::State& state) {
         source.data(), ledge.width, ledge.height, 32, ledge.width * 4, SDL_PIXELFORMAT_RGB888);
     SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormat(0, FrameWidth, FrameHeight, 32,
                                                         SDL_PIXELFORMAT_RGB888);
-    if (sprite == nullptr || frame == nullptr || SDL_SetColorKey(sprite, SDL_TRUE, TransparentKey) != 0 ||
+    if (sprite == nullptr || frame == nullptr ||
+        SDL_SetColorKey(sprite, SDL_TRUE, TransparentKey) != 0 ||
         SDL_SetSurfaceRLE(sprite, 1) != 0) {
         state.SkipWithError(SDL_GetError());
     } else {

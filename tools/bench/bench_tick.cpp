@@ -24,8 +24,15 @@ std::unique_ptr<GameWorld> StressWorld() {
     w.deathPlaneY = 100000;
     w.goal = {5000, 5000};
 
-    w.player = {.x = 400, .y = 300, .facing = 1, .aimAngle = 0.3f, .rounds = 30, .spareMagazines = 10,
-                .health = 100, .invulnerableTicks = 200, .damageTint = 120};
+    w.player = {.x = 400,
+                .y = 300,
+                .facing = 1,
+                .aimAngle = 0.3f,
+                .rounds = 30,
+                .spareMagazines = 10,
+                .health = 100,
+                .invulnerableTicks = 200,
+                .damageTint = 120};
 
     // The soldier's own ledge first, the rest a grid of ledges and blocks
     // along the top and bottom of the view, clear of him.
@@ -38,9 +45,11 @@ std::unique_ptr<GameWorld> StressWorld() {
     for (int k = 0; k < MaxDecorations; ++k)
         w.decorations[size_t(k)] = {(k % 20) * 40, 60 + (k / 20) * 50, uint8_t(1 + k % 7)};
     for (int k = 0; k < MaxPickups; ++k)
-        w.pickups[size_t(k)] = {20 + (k % 25) * 30, k < 50 ? 80 + (k / 25) * 30 : 420 + (k / 25 - 2) * 20,
+        w.pickups[size_t(k)] = {20 + (k % 25) * 30,
+                                k < 50 ? 80 + (k / 25) * 30 : 420 + (k / 25 - 2) * 20,
                                 uint8_t(1 + k % 6)};
-    for (int k = 0; k < MaxNests; ++k) w.nests[size_t(k)] = {(k % 15) * 52, 440 + (k / 15) * 25, uint8_t(1 + k)};
+    for (int k = 0; k < MaxNests; ++k)
+        w.nests[size_t(k)] = {(k % 15) * 52, 440 + (k / 15) * 25, uint8_t(1 + k)};
     for (int k = 0; k < MaxMosquitoes; ++k) {
         Mosquito& m = w.mosquitoes[size_t(k)];
         m.x = 60 + (k % 10) * 70;
@@ -51,7 +60,8 @@ std::unique_ptr<GameWorld> StressWorld() {
         m.chasing = uint8_t(k % 2);
     }
     for (int k = 0; k < MaxBullets; ++k)
-        w.bullets[size_t(k)] = {100 + k * 6, 150 + (k % 7) * 30, 0.01f * float(k % 9), 1, k % 2 ? 1 : -1};
+        w.bullets[size_t(k)] = {100 + k * 6, 150 + (k % 7) * 30, 0.01f * float(k % 9), 1,
+                                k % 2 ? 1 : -1};
     for (int k = 0; k < MaxScorePopups; ++k)
         w.scorePopups[size_t(k)] = {50 + k * 70, 200, uint8_t(1 + k), 100 * (k + 1)};
     w.fallingMagazine = {420, 260, 1};

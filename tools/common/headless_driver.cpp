@@ -11,8 +11,10 @@ HeadlessDriver::HeadlessDriver(GameWorld& world, ScriptedHost& host) : world_(wo
 }
 
 void HeadlessDriver::Press(bool down, int32_t key) {
-    if (down) DispatchKeyDown(world_, host_, key);
-    else DispatchKeyUp(world_, host_, key);
+    if (down)
+        DispatchKeyDown(world_, host_, key);
+    else
+        DispatchKeyUp(world_, host_, key);
     pressed_.push_back({ticksRun_, down, key});
 }
 
@@ -24,6 +26,4 @@ void HeadlessDriver::Tick() {
     ++ticksRun_;
 }
 
-ReplayJournal HeadlessDriver::Journal() const {
-    return {pressed_, host_.answersGiven};
-}
+ReplayJournal HeadlessDriver::Journal() const { return {pressed_, host_.answersGiven}; }

@@ -12,5 +12,6 @@ struct FrameBuffer;
 
 // `pixels` is a w x h picture read row by row; an index past its end is
 // transparent. (sx, sy) is the pivot's frame position, camera applied.
-void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
-                        int32_t w, int32_t h, float angle, int32_t facing);
+void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy,
+                        std::span<const uint32_t> pixels, int32_t w, int32_t h, float angle,
+                        int32_t facing);

@@ -14,8 +14,8 @@ struct SurfaceCall {
     enum Kind { Pixels, Fill, Box, Text } kind;
     int32_t x = 0, y = 0, right = 0, bottom = 0;  // picture coordinates
     uint32_t colour = 0;
-    std::string text;                              // Text only
-    TextStyle style{};                             // Text only
+    std::string text;   // Text only
+    TextStyle style{};  // Text only
 };
 
 class RecordingSurface : public ClientSurface {
@@ -26,9 +26,11 @@ public:
     int32_t ClientHeight() const override { return height_; }
     void SetOrigin(int32_t x, int32_t y) override;
     void DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) override;
-    void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom, uint32_t colour) override;
+    void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
+                  uint32_t colour) override;
     void DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
-    void DrawText(int32_t x, int32_t baselineY, std::string_view utf8, const TextStyle& style) override;
+    void DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
+                  const TextStyle& style) override;
 
     // A resize of the view: the image is cleared to the window colour.
     void Resize(int32_t width, int32_t height);
@@ -40,7 +42,9 @@ public:
     // Pixel of the client area (client coordinates), 0x00RRGGBB.
     uint32_t ClientPixel(int32_t x, int32_t y) const;
     // Pixel at picture coordinates under the current origin.
-    uint32_t PicturePixel(int32_t x, int32_t y) const { return ClientPixel(x + originX_, y + originY_); }
+    uint32_t PicturePixel(int32_t x, int32_t y) const {
+        return ClientPixel(x + originX_, y + originY_);
+    }
 
     std::vector<SurfaceCall> calls;  // every call since the last ClearCalls
 

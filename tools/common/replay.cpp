@@ -54,9 +54,12 @@ std::string Lower(std::string_view s) {
 
 int DigitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -91,10 +94,14 @@ bool ParseAnswer(std::string_view rest, ScriptedAnswer& answer, std::string& wha
         what = "unexpected text after answer " + kind;
         return false;
     }
-    if (kind == "ok") answer = {ScriptedAnswer::Ok, {}};
-    else if (kind == "yes") answer = {ScriptedAnswer::Yes, {}};
-    else if (kind == "no") answer = {ScriptedAnswer::No, {}};
-    else if (kind == "cancel") answer = {ScriptedAnswer::Cancel, {}};
+    if (kind == "ok")
+        answer = {ScriptedAnswer::Ok, {}};
+    else if (kind == "yes")
+        answer = {ScriptedAnswer::Yes, {}};
+    else if (kind == "no")
+        answer = {ScriptedAnswer::No, {}};
+    else if (kind == "cancel")
+        answer = {ScriptedAnswer::Cancel, {}};
     else {
         what = kind.empty() ? "answer needs ok, yes, no, cancel or name TEXT"
                             : "unknown answer '" + kind + "' (ok, yes, no, cancel, name TEXT)";
@@ -111,8 +118,10 @@ bool ParseKeyLine(std::string_view tickWord, std::string_view rest, ReplayKeyEve
     }
     rest = rest.substr(0, rest.find('#'));
     std::string direction = Lower(NextWord(rest));
-    if (direction == "down") event.down = true;
-    else if (direction == "up") event.down = false;
+    if (direction == "down")
+        event.down = true;
+    else if (direction == "up")
+        event.down = false;
     else {
         what = "expected 'down' or 'up' after the tick, got '" + direction + "'";
         return false;
@@ -206,7 +215,8 @@ bool LoadReplayFile(const std::string& path, ReplayJournal& journal, std::string
 std::string FormatReplay(const ReplayJournal& journal) {
     std::string out;
     for (const ReplayKeyEvent& event : journal.keys)
-        out += std::to_string(event.tick) + (event.down ? " down " : " up ") + KeyName(event.key) + "\n";
+        out += std::to_string(event.tick) + (event.down ? " down " : " up ") + KeyName(event.key) +
+               "\n";
     for (const ScriptedAnswer& answer : journal.answers) {
         switch (answer.kind) {
         case ScriptedAnswer::Ok: out += "answer ok\n"; break;

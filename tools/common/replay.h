@@ -29,8 +29,8 @@ struct ReplayKeyEvent {
 };
 
 struct ReplayJournal {
-    std::vector<ReplayKeyEvent> keys;      // in file order
-    std::vector<ScriptedAnswer> answers;   // in file order
+    std::vector<ReplayKeyEvent> keys;     // in file order
+    std::vector<ScriptedAnswer> answers;  // in file order
 };
 
 // Parses a journal. On failure returns false and sets error to

@@ -24,7 +24,8 @@ MessageAnswer ScriptedHost::ShowMessage(std::string_view text, std::string_view 
     bool have = NextAnswer(scripted);
     MessageAnswer answer = MessageAnswer::Ok;
     if (buttons == MessageButtons::YesNo)
-        answer = have && scripted.kind == ScriptedAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        answer = have && scripted.kind == ScriptedAnswer::Yes ? MessageAnswer::Yes
+                                                              : MessageAnswer::No;
     messages.push_back({std::string(caption), std::string(text), buttons, icon, answer});
     ScriptedAnswer given{answer == MessageAnswer::Yes  ? ScriptedAnswer::Yes
                          : answer == MessageAnswer::No ? ScriptedAnswer::No

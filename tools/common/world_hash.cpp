@@ -55,10 +55,8 @@ public:
         for (const Record& slot : table) VisitFields(slot, *this);
     }
     template <typename Record>
-        requires std::is_class_v<Record>
-    void operator()(const char*, const Record& record) {
-        VisitFields(record, *this);
-    }
+    requires std::is_class_v<Record>
+    void operator()(const char*, const Record& record) { VisitFields(record, *this); }
 
 private:
     Fnv1a& h_;

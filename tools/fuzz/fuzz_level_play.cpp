@@ -183,15 +183,18 @@ extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize,
                                           unsigned int seed) {
     std::minstd_rand random(seed);
-    if (size < size_t(DataFileSize) || random() % 2 == 0) return LLVMFuzzerMutate(data, size, maxSize);
+    if (size < size_t(DataFileSize) || random() % 2 == 0)
+        return LLVMFuzzerMutate(data, size, maxSize);
     // Mostly the level the control bytes pick, sometimes any other one.
     const size_t picked = size > size_t(DataFileSize) ? data[DataFileSize] % LevelCount : 0;
     const size_t level = random() % 4 == 0 ? random() % LevelCount : picked;
     uint8_t* record = data + level * size_t(LevelRecordSize);
     for (uint32_t n = 1 + random() % 3; n > 0; --n) {
         const Field field = PickField(random);
-        if (field.isByte) record[field.offset] = HostileByte(random);
-        else PutInt32(record + field.offset, HostileValue(random, record));
+        if (field.isByte)
+            record[field.offset] = HostileByte(random);
+        else
+            PutInt32(record + field.offset, HostileValue(random, record));
     }
     return size;
 }
@@ -223,15 +226,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint8_t op = in.Next();
         const uint8_t arg = op >> 4;
         switch (op & 15) {
-        case 0: case 1: case 2: case 3: case 4: case 5:
-            driver.Press(true, BoundKeys[op & 15]);
-            break;
-        case 6: case 7: case 8: case 9: case 10: case 11:
-            driver.Press(false, BoundKeys[(op & 15) - 6]);
-            break;
-        case 12:
-            ScriptAnswer(host, in, arg);
-            break;
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5: driver.Press(true, BoundKeys[op & 15]); break;
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+        case 11: driver.Press(false, BoundKeys[(op & 15) - 6]); break;
+        case 12: ScriptAnswer(host, in, arg); break;
         case 13:  // a key the bindings do not know, or a rebinding
             if (arg < 8) {
                 world->selectedAction = in.Next();

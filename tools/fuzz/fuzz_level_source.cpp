@@ -33,7 +33,8 @@ void TextRoundTrip(std::string_view text) {
     if (ParseLevel(text, "fuzz.txt", level, errors, &lines)) {
         CheckLevel(level, &lines);
         LevelRecord back;
-        if (!ParseLevel(FormatLevel(level, 1), "again.txt", back, errors) || Bytes(back) != Bytes(level))
+        if (!ParseLevel(FormatLevel(level, 1), "again.txt", back, errors) ||
+            Bytes(back) != Bytes(level))
             std::abort();
     } else if (errors.empty()) {
         std::abort();  // a refusal always says why

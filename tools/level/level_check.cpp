@@ -15,17 +15,17 @@ namespace levelsource {
 
 namespace {
 
-constexpr int PlatformKinds = 4;    // ledge, block, raptor off, raptor on
+constexpr int PlatformKinds = 4;  // ledge, block, raptor off, raptor on
 constexpr int DecorationKinds = 7;
 constexpr int PickupKinds = 6;
 
 // Where the soldier's soles stand on each kind, from the contact boxes.
 constexpr Box LedgeFeet = LedgeContact.feet;
 constexpr Box BlockFeet = BlockContact.feet;
-constexpr int64_t StepPx = WalkStep;        // every move of the soldier
-constexpr int64_t FarX = FrameWidth;        // "far outside": a whole view away
+constexpr int64_t StepPx = WalkStep;  // every move of the soldier
+constexpr int64_t FarX = FrameWidth;  // "far outside": a whole view away
 constexpr int64_t FarY = FrameHeight;
-constexpr uint8_t WrappingTimer = 255;      // +1 gives 0: the nest disappears
+constexpr uint8_t WrappingTimer = 255;  // +1 gives 0: the nest disappears
 
 // The soles at (x, y) inside `feet` placed at the platform: standing. In
 // 64 bits, so a level near the edge of the coordinates is judged exactly.
@@ -146,9 +146,10 @@ private:
         const int64_t off = ((rest - level_.startY) % StepPx + StepPx) % StepPx;
         if (off != 0) {
             ReportSlot(Table::Platforms, slot,
-                       "y " + std::to_string(p.y) + " is off the soldier's 10 px grid: he "
-                       "lands " + std::to_string(StepPx - off) +
-                       " px too deep and is pushed back by it");
+                       "y " + std::to_string(p.y) +
+                           " is off the soldier's 10 px grid: he "
+                           "lands " +
+                           std::to_string(StepPx - off) + " px too deep and is pushed back by it");
         }
     }
 

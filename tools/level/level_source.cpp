@@ -52,9 +52,13 @@ struct TableInfo {
 const TableInfo& Info(Table table) {
     static const TableInfo infos[TableCount] = {
         {"platform", "Platforms", "KIND X Y", {nullptr, "ledge", "block", "raptor", "raptor-on"}},
-        {"decoration", "Decorations", "KIND X Y",
+        {"decoration",
+         "Decorations",
+         "KIND X Y",
          {nullptr, "flower", "shrub", "conifer", "bulrush", "vine", "hanging-vines", "tree"}},
-        {"pickup", "Pickups", "KIND X Y",
+        {"pickup",
+         "Pickups",
+         "KIND X Y",
          {nullptr, "circuit", "crystal", "tulip", "coin", "repellent", "strawberry"}},
         {"nest", "Nests", "TIMER X Y", {}},
         {"mosquito", "Mosquitoes", "ALIVE DIR X Y", {}},
@@ -183,12 +187,14 @@ private:
 
 std::string Quote(std::string_view s) { return "'" + std::string(s) + "'"; }
 
-bool ReadInt32(std::string_view word, const char* what, int line, Reporter& report,
-               int32_t& out) {
+bool ReadInt32(std::string_view word, const char* what, int line, Reporter& report, int32_t& out) {
     const std::optional<int64_t> v = ParseInteger(word);
-    if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max()) {
-        report.Error(line, std::string(what) + " must be a whole number from -2147483648 to "
-                               "2147483647, not " + Quote(word));
+    if (!v || *v < std::numeric_limits<int32_t>::min() ||
+        *v > std::numeric_limits<int32_t>::max()) {
+        report.Error(line, std::string(what) +
+                               " must be a whole number from -2147483648 to "
+                               "2147483647, not " +
+                               Quote(word));
         return false;
     }
     out = static_cast<int32_t>(*v);
@@ -198,7 +204,8 @@ bool ReadInt32(std::string_view word, const char* what, int line, Reporter& repo
 bool ReadByte(std::string_view word, const char* what, int line, Reporter& report, uint8_t& out) {
     const std::optional<int64_t> v = ParseInteger(word);
     if (!v || *v < 0 || *v > 255) {
-        report.Error(line, std::string(what) + " must be a number from 0 to 255, not " + Quote(word));
+        report.Error(line,
+                     std::string(what) + " must be a number from 0 to 255, not " + Quote(word));
         return false;
     }
     out = static_cast<uint8_t>(*v);
@@ -217,9 +224,10 @@ bool ReadDirection(std::string_view word, const char* what, int line, Reporter& 
         return true;
     }
     const std::optional<int64_t> v = ParseInteger(word);
-    if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max()) {
-        report.Error(line, std::string(what) + " must be left, right or a whole number, not " +
-                               Quote(word));
+    if (!v || *v < std::numeric_limits<int32_t>::min() ||
+        *v > std::numeric_limits<int32_t>::max()) {
+        report.Error(
+            line, std::string(what) + " must be left, right or a whole number, not " + Quote(word));
         return false;
     }
     out = static_cast<int32_t>(*v);
@@ -345,8 +353,8 @@ private:
 
     void Start(int lineNo, std::span<const std::string_view> args) {
         if (lines_.start != 0) {
-            report_.Error(lineNo, "a second 'start'; the first is on line " +
-                                      std::to_string(lines_.start));
+            report_.Error(lineNo,
+                          "a second 'start'; the first is on line " + std::to_string(lines_.start));
             return;
         }
         lines_.start = lineNo;
@@ -360,8 +368,8 @@ private:
 
     void Goal(int lineNo, std::span<const std::string_view> args) {
         if (lines_.goal != 0) {
-            report_.Error(lineNo, "a second 'goal'; the first is on line " +
-                                      std::to_string(lines_.goal));
+            report_.Error(lineNo,
+                          "a second 'goal'; the first is on line " + std::to_string(lines_.goal));
             return;
         }
         lines_.goal = lineNo;
@@ -535,9 +543,9 @@ const char* TableName(Table table) { return Info(table).name; }
 std::vector<uint8_t> EncodeDataFile(const DataFile& data) {
     std::vector<uint8_t> bytes(size_t(DataFileSize), 0);
     for (size_t k = 0; k < data.levels.size(); ++k) {
-        EncodeLevel(data.levels[k], std::span<uint8_t, LevelRecordSize>(
-                                        bytes.data() + k * size_t(LevelRecordSize),
-                                        size_t(LevelRecordSize)));
+        EncodeLevel(data.levels[k],
+                    std::span<uint8_t, LevelRecordSize>(bytes.data() + k * size_t(LevelRecordSize),
+                                                        size_t(LevelRecordSize)));
     }
     ByteWriter w(std::span<uint8_t>(bytes).subspan(size_t(BestScoreOffset)));
     w.Int32(data.best.score);
@@ -601,13 +609,15 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
         }
         const std::string_view keyword = words[0].text;
         if (keyword != "best" && keyword != "best-raw") {
-            report.Error(lineNo, "a best-record file holds one 'best SCORE NAME' or "
-                                 "'best-raw SCORE HEX' line, not " + Quote(keyword));
+            report.Error(lineNo,
+                         "a best-record file holds one 'best SCORE NAME' or "
+                         "'best-raw SCORE HEX' line, not " +
+                             Quote(keyword));
             continue;
         }
         if (found != 0) {
-            report.Error(lineNo, "a second best record; the first is on line " +
-                                     std::to_string(found));
+            report.Error(lineNo,
+                         "a second best record; the first is on line " + std::to_string(found));
             continue;
         }
         found = lineNo;
@@ -619,8 +629,9 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
 
         if (keyword == "best-raw") {
             if (words.size() != 3 || words[2].text.size() != size_t(2 * BestNameLength)) {
-                report.Error(lineNo, "'best-raw' takes SCORE and the 20 name bytes as 40 "
-                                     "hexadecimal digits");
+                report.Error(lineNo,
+                             "'best-raw' takes SCORE and the 20 name bytes as 40 "
+                             "hexadecimal digits");
                 continue;
             }
             const std::string_view hex = words[2].text;
@@ -628,8 +639,10 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
                 const int hi = HexDigit(hex[2 * i]);
                 const int lo = HexDigit(hex[2 * i + 1]);
                 if (hi < 0 || lo < 0) {
-                    report.Error(lineNo, "'best-raw' name bytes must be hexadecimal digits, "
-                                         "found " + Quote(hex.substr(2 * i, 2)));
+                    report.Error(lineNo,
+                                 "'best-raw' name bytes must be hexadecimal digits, "
+                                 "found " +
+                                     Quote(hex.substr(2 * i, 2)));
                     break;
                 }
                 best.name[i] = static_cast<uint8_t>(hi * 16 + lo);
@@ -638,8 +651,7 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
         }
 
         // The name is the rest of the line, comment and outer blanks left out.
-        const std::string_view name =
-            Trim(line.substr(words[1].end, commentAt - words[1].end));
+        const std::string_view name = Trim(line.substr(words[1].end, commentAt - words[1].end));
         std::string bytes;
         if (!Utf8ToCp1251(name, bytes)) {
             report.Error(lineNo, "the name " + Quote(name) +

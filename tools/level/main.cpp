@@ -179,7 +179,8 @@ int Decompile(const std::vector<std::string>& args) {
         return ExitUsage;
     }
     for (size_t k = 0; k < data.levels.size(); ++k) {
-        if (!WriteText((dir / LevelFileName(k)).string(), FormatLevel(data.levels[k], int(k + 1)))) {
+        if (!WriteText((dir / LevelFileName(k)).string(),
+                       FormatLevel(data.levels[k], int(k + 1)))) {
             return ExitUsage;
         }
     }

@@ -13,14 +13,9 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::string error;
     switch (ParseSimOptions(args, options, error)) {
-    case ParseOutcome::Help:
-        std::cout << SimUsage();
-        return 0;
-    case ParseOutcome::Error:
-        std::cerr << "zarnok-sim: " << error << "\n";
-        return 2;
-    case ParseOutcome::Run:
-        break;
+    case ParseOutcome::Help: std::cout << SimUsage(); return 0;
+    case ParseOutcome::Error: std::cerr << "zarnok-sim: " << error << "\n"; return 2;
+    case ParseOutcome::Run: break;
     }
 
     // Text needs fonts, fonts need a GUI application; no display is needed.

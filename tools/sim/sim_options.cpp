@@ -110,8 +110,9 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
     }
     for (const ShotRequest& shot : options.shots)
         if (shot.tick >= options.ticks) {
-            error = "--shot at tick " + std::to_string(shot.tick) + " is never reached with --ticks " +
-                    std::to_string(options.ticks) + " (ticks count from 0)";
+            error = "--shot at tick " + std::to_string(shot.tick) +
+                    " is never reached with --ticks " + std::to_string(options.ticks) +
+                    " (ticks count from 0)";
             return ParseOutcome::Error;
         }
     return ParseOutcome::Run;

@@ -12,10 +12,10 @@ struct ShotRequest {
 };
 
 struct SimOptions {
-    std::string dataDir = ".";     // holds Data.dat
-    uint64_t ticks = 0;            // ticks to run
-    std::string replayPath;        // empty: no replay
-    std::string recordPath;        // empty: no journal written
+    std::string dataDir = ".";  // holds Data.dat
+    uint64_t ticks = 0;         // ticks to run
+    std::string replayPath;     // empty: no replay
+    std::string recordPath;     // empty: no journal written
     std::vector<ShotRequest> shots;
     bool dumpWorld = false;
 };

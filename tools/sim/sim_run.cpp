@@ -25,16 +25,30 @@
 
 namespace {
 
-constexpr int32_t ClientWidth = 800;   // the view's client area in the runner
+constexpr int32_t ClientWidth = 800;  // the view's client area in the runner
 constexpr int32_t ClientHeight = 600;
-constexpr int32_t ShotWidth = 800;     // picture plus the HUD rows below it
+constexpr int32_t ShotWidth = 800;  // picture plus the HUD rows below it
 constexpr int32_t ShotHeight = 540;
 
 // The fields the summary shows, by their path in the world's field list.
 constexpr const char* SummaryFields[] = {
-    "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y", "player.facing",
-    "player.health", "player.rounds", "player.spareMagazines", "player.fireState", "player.aimAngle",
-    "player.jumpTicksLeft", "player.invulnerableTicks", "player.damageTint", "cameraLeft", "cameraTop",
+    "levelNumber",
+    "gameRunning",
+    "score",
+    "deathCode",
+    "player.x",
+    "player.y",
+    "player.facing",
+    "player.health",
+    "player.rounds",
+    "player.spareMagazines",
+    "player.fireState",
+    "player.aimAngle",
+    "player.jumpTicksLeft",
+    "player.invulnerableTicks",
+    "player.damageTint",
+    "cameraLeft",
+    "cameraTop",
 };
 
 std::string FloatText(float v) {
@@ -47,9 +61,12 @@ std::string FloatText(float v) {
 std::string OneLine(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }
@@ -83,13 +100,12 @@ public:
     template <typename Record, size_t N>
     void operator()(const char* name, const std::array<Record, N>& table) {
         for (size_t i = 0; i < N; ++i)
-            if (InUse(table[i])) Nested(std::string(name) + "[" + std::to_string(i) + "]", table[i]);
+            if (InUse(table[i]))
+                Nested(std::string(name) + "[" + std::to_string(i) + "]", table[i]);
     }
     template <typename Record>
-        requires std::is_class_v<Record>
-    void operator()(const char* name, const Record& record) {
-        Nested(name, record);
-    }
+    requires std::is_class_v<Record>
+    void operator()(const char* name, const Record& record) { Nested(name, record); }
 
     std::vector<std::pair<std::string, std::string>> fields;
 
@@ -101,7 +117,9 @@ private:
         VisitFields(record, *this);
         prefix_ = outer;
     }
-    void Add(const char* name, std::string value) { fields.emplace_back(prefix_ + name, std::move(value)); }
+    void Add(const char* name, std::string value) {
+        fields.emplace_back(prefix_ + name, std::move(value));
+    }
 
     std::string prefix_;
 };
@@ -112,7 +130,8 @@ std::vector<std::pair<std::string, std::string>> ListFields(const GameWorld& w) 
     return std::move(texts.fields);
 }
 
-std::string FindField(const std::vector<std::pair<std::string, std::string>>& fields, const std::string& path) {
+std::string FindField(const std::vector<std::pair<std::string, std::string>>& fields,
+                      const std::string& path) {
     for (const auto& [name, value] : fields)
         if (name == path) return value;
     return "?";
@@ -126,9 +145,12 @@ void DumpFields(std::string& out, const std::vector<std::pair<std::string, std::
         const size_t dot = path.rfind('.');
         const std::string owner = dot == std::string::npos ? "world" : path.substr(0, dot);
         const std::string item = path.substr(dot + 1) + "=" + value;
-        auto line = std::find_if(lines.begin(), lines.end(), [&](const auto& l) { return l.first == owner; });
-        if (line == lines.end()) lines.emplace_back(owner, item);
-        else line->second += " " + item;
+        auto line = std::find_if(lines.begin(), lines.end(),
+                                 [&](const auto& l) { return l.first == owner; });
+        if (line == lines.end())
+            lines.emplace_back(owner, item);
+        else
+            line->second += " " + item;
     }
     for (const auto& [owner, items] : lines) out += owner + ": " + items + "\n";
 }
@@ -136,7 +158,8 @@ void DumpFields(std::string& out, const std::vector<std::pair<std::string, std::
 // What the game asked of the machine: sounds, timer 2, dialogs.
 void DumpHost(std::string& out, const ScriptedHost& host) {
     out += "host: firingLoopStarts=" + std::to_string(host.firingLoopStarts) +
-           " soundStops=" + std::to_string(host.soundStops) + " chimes=" + std::to_string(host.chimes) +
+           " soundStops=" + std::to_string(host.soundStops) +
+           " chimes=" + std::to_string(host.chimes) +
            " stopTimerStarts=" + std::to_string(host.stopTimerStarts) +
            " stopTimerStops=" + std::to_string(host.stopTimerStops) +
            " stopTimerRunning=" + std::to_string(int(host.stopTimerRunning)) +
@@ -164,13 +187,14 @@ bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream
 std::string FormatSummary(const GameWorld& w, const ScriptedHost& host, uint64_t ticksRun,
                           bool dumpWorld) {
     const auto fields = ListFields(w);
-    const auto liveMosquitoes =
-        std::count_if(w.mosquitoes.begin(), w.mosquitoes.end(), [](const Mosquito& m) { return InUse(m); });
-    const auto flyingBullets =
-        std::count_if(w.bullets.begin(), w.bullets.end(), [](const Bullet& b) { return InUse(b); });
+    const auto liveMosquitoes = std::count_if(w.mosquitoes.begin(), w.mosquitoes.end(),
+                                              [](const Mosquito& m) { return InUse(m); });
+    const auto flyingBullets = std::count_if(w.bullets.begin(), w.bullets.end(),
+                                             [](const Bullet& b) { return InUse(b); });
 
     std::string out = "tick: " + std::to_string(ticksRun) + "\n";
-    for (const char* path : SummaryFields) out += std::string(path) + ": " + FindField(fields, path) + "\n";
+    for (const char* path : SummaryFields)
+        out += std::string(path) + ": " + FindField(fields, path) + "\n";
     out += "mosquitoes: " + std::to_string(liveMosquitoes) + "\n";
     out += "bullets: " + std::to_string(flyingBullets) + "\n";
     out += "worldHash: " + FormatWorldHash(WorldHash(w)) + "\n";
@@ -197,8 +221,9 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
         return 2;
     }
     // Events come in tick order; those of one tick keep their order in the file.
-    std::stable_sort(replay.keys.begin(), replay.keys.end(),
-                     [](const ReplayKeyEvent& a, const ReplayKeyEvent& b) { return a.tick < b.tick; });
+    std::stable_sort(
+        replay.keys.begin(), replay.keys.end(),
+        [](const ReplayKeyEvent& a, const ReplayKeyEvent& b) { return a.tick < b.tick; });
 
     ImageSurface surface(ClientWidth, ClientHeight);
     ScriptedHost host(surface);
@@ -225,8 +250,8 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
     int status = shotsWritten ? 0 : 1;
     for (const ShotRequest& shot : options.shots)
         if (shot.tick >= tick) {
-            err << "zarnok-sim: no picture for tick " << shot.tick << ": the game closed after " << tick
-                << " ticks\n";
+            err << "zarnok-sim: no picture for tick " << shot.tick << ": the game closed after "
+                << tick << " ticks\n";
             status = 1;
         }
     if (!options.recordPath.empty()) {

@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr int kRate = 44100;                 // samples per second
+constexpr int kRate = 44100;  // samples per second
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kShotPeriod = kRate / 10;      // one round per 100 ms
+constexpr int kShotPeriod = kRate / 10;  // one round per 100 ms
 constexpr int kShotsPerLoop = 4;
 
 // Fixed-seed noise: the same files on every run and every machine.
@@ -39,8 +39,8 @@ void AddShot(std::vector<double>& out, int start, Noise& noise, double pitch, do
     for (int i = 0; i < kShotPeriod; ++i) {
         const double t = static_cast<double>(i) / kRate;
         const double white = noise.Next();
-        blast += (white - blast) * 0.35;           // one-pole low-pass: the body of the bang
-        rumble += (white - rumble) * 0.04;         // much darker: the echo
+        blast += (white - blast) * 0.35;    // one-pole low-pass: the body of the bang
+        rumble += (white - rumble) * 0.04;  // much darker: the echo
         const double freq = 45.0 + 110.0 * pitch * std::exp(-t / 0.012);
         phase += 2.0 * kPi * freq / kRate;
         const double crack = white * std::exp(-t / 0.0025);
@@ -48,7 +48,8 @@ void AddShot(std::vector<double>& out, int start, Noise& noise, double pitch, do
         const double thump = std::sin(phase) * std::exp(-t / 0.030);
         const double tail = rumble * 3.0 * std::exp(-t / 0.045);
         const double attack = std::min(1.0, i / 20.0);  // starts from silence, no click
-        out[static_cast<size_t>(start + i)] += loudness * attack * (0.55 * crack + 0.9 * body + 0.8 * thump + 0.5 * tail);
+        out[static_cast<size_t>(start + i)] +=
+            loudness * attack * (0.55 * crack + 0.9 * body + 0.8 * thump + 0.5 * tail);
     }
 }
 
@@ -58,7 +59,8 @@ std::vector<double> FiringLoop() {
     // Small differences between rounds keep the burst from sounding mechanical.
     const double pitch[kShotsPerLoop] = {1.0, 0.92, 1.06, 0.96};
     const double loudness[kShotsPerLoop] = {1.0, 0.93, 0.97, 0.9};
-    for (int s = 0; s < kShotsPerLoop; ++s) AddShot(out, s * kShotPeriod, noise, pitch[s], loudness[s]);
+    for (int s = 0; s < kShotsPerLoop; ++s)
+        AddShot(out, s * kShotPeriod, noise, pitch[s], loudness[s]);
     // Every round fades to silence at the end of its period, so the loop's
     // seam (last sample to first) joins silence to silence.
     const int fade = kRate / 200;  // 5 ms
@@ -88,7 +90,8 @@ std::vector<double> Chime() {
         }
     }
     const int fade = kRate / 50;  // 20 ms to silence at the end
-    for (int i = 0; i < fade; ++i) out[static_cast<size_t>(length - 1 - i)] *= static_cast<double>(i) / fade;
+    for (int i = 0; i < fade; ++i)
+        out[static_cast<size_t>(length - 1 - i)] *= static_cast<double>(i) / fade;
     return out;
 }
 
@@ -97,7 +100,8 @@ std::vector<int16_t> ToPcm(const std::vector<double>& signal, double peak) {
     for (double v : signal) highest = std::max(highest, std::fabs(v));
     const double gain = highest > 0.0 ? peak * 32767.0 / highest : 0.0;
     std::vector<int16_t> pcm;
-    for (double v : signal) pcm.push_back(static_cast<int16_t>(std::lround(std::clamp(v * gain, -32767.0, 32767.0))));
+    for (double v : signal)
+        pcm.push_back(static_cast<int16_t>(std::lround(std::clamp(v * gain, -32767.0, 32767.0))));
     return pcm;
 }
 

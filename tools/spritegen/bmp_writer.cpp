@@ -8,7 +8,9 @@
 
 namespace {
 
-uint32_t Key(Rgb c) { return (static_cast<uint32_t>(c.r) << 16) | (static_cast<uint32_t>(c.g) << 8) | c.b; }
+uint32_t Key(Rgb c) {
+    return (static_cast<uint32_t>(c.r) << 16) | (static_cast<uint32_t>(c.g) << 8) | c.b;
+}
 
 // The colours of the canvas, sorted by value so the table does not depend
 // on the order the painter happened to use them.
@@ -19,7 +21,8 @@ std::vector<Rgb> CollectPalette(const Canvas& canvas) {
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     std::vector<Rgb> palette;
     for (uint32_t k : keys)
-        palette.push_back(MakeRgb(static_cast<int>(k >> 16), static_cast<int>((k >> 8) & 0xFF), static_cast<int>(k & 0xFF)));
+        palette.push_back(MakeRgb(static_cast<int>(k >> 16), static_cast<int>((k >> 8) & 0xFF),
+                                  static_cast<int>(k & 0xFF)));
     return palette;
 }
 
@@ -31,7 +34,8 @@ uint8_t IndexOf(const std::vector<Rgb>& palette, Rgb c) {
 
 }  // namespace
 
-bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out, std::string& error) {
+bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out,
+               std::string& error) {
     if (bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24) {
         error = "unsupported depth " + std::to_string(bitsPerPixel);
         return false;
@@ -42,12 +46,14 @@ bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out
     if (tableEntries != 0) {
         palette = CollectPalette(canvas);
         if (palette.size() > tableEntries) {
-            error = std::to_string(palette.size()) + " colours do not fit in " + std::to_string(bitsPerPixel) + " bits";
+            error = std::to_string(palette.size()) + " colours do not fit in " +
+                    std::to_string(bitsPerPixel) + " bits";
             return false;
         }
     }
 
-    const uint32_t rowBytes = ((static_cast<uint32_t>(width) * static_cast<uint32_t>(bitsPerPixel) + 31u) / 32u) * 4u;
+    const uint32_t rowBytes =
+        ((static_cast<uint32_t>(width) * static_cast<uint32_t>(bitsPerPixel) + 31u) / 32u) * 4u;
     const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(height);
     const uint32_t pixelOffset = 14u + 40u + tableEntries * 4u;
 
@@ -91,7 +97,8 @@ bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out
                 row[ux] = IndexOf(palette, c);
             } else {
                 const uint8_t index = IndexOf(palette, c);
-                row[ux / 2] = static_cast<uint8_t>(row[ux / 2] | (ux % 2 == 0 ? index << 4 : index));
+                row[ux / 2] = static_cast<uint8_t>(row[ux / 2] |
+                                                   (ux % 2 == 0 ? index << 4 : index));
             }
         }
         out.insert(out.end(), row.begin(), row.end());
@@ -99,7 +106,8 @@ bool EncodeBmp(const Canvas& canvas, int bitsPerPixel, std::vector<uint8_t>& out
     return true;
 }
 
-bool WriteBmpFile(const std::string& path, const Canvas& canvas, int bitsPerPixel, std::string& error) {
+bool WriteBmpFile(const std::string& path, const Canvas& canvas, int bitsPerPixel,
+                  std::string& error) {
     std::vector<uint8_t> bytes;
     if (!EncodeBmp(canvas, bitsPerPixel, bytes, error)) return false;
     std::FILE* file = std::fopen(path.c_str(), "wb");

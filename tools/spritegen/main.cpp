@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
         std::string error;
         const std::string path = dir + "/" + std::to_string(job.id) + ".bmp";
         if (canvas.Width() != job.width || canvas.Height() != job.height) {
-            error = "painted " + std::to_string(canvas.Width()) + " x " + std::to_string(canvas.Height());
+            error = "painted " + std::to_string(canvas.Width()) + " x " +
+                    std::to_string(canvas.Height());
         } else if (CheckKey(job, canvas, error)) {
             WriteBmpFile(path, canvas, job.bitsPerPixel, error);
         }
