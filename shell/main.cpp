@@ -22,6 +22,10 @@ int main(int argc, char* argv[]) {
 
     // Qt sees only the program's name: every option has been read above.
     int qtArgc = 1;
+    // A dialog is given its native window early so that it can carry the
+    // window manager's hints; without this Qt would then give the game
+    // window's view, menu bar and status bar native windows of their own.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication qt(qtArgc, argv);
     int status = 1;
     {
