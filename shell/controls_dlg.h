@@ -18,15 +18,7 @@ class CControlsDlg : public QDialog {
     Q_OBJECT
 public:
     // Button ids of the dialog, and the actions they select.
-    enum ButtonId {
-        IdOk = 1,
-        IdLeft = 3,
-        IdRight = 4,
-        IdUp = 5,
-        IdDown = 6,
-        IdJump = 7,
-        IdFire = 8
-    };
+    enum ButtonId { IdOk = 1, IdLeft = 3, IdRight, IdUp, IdDown, IdJump, IdFire };  // 3..8
 
     explicit CControlsDlg(GameWorld& world, QWidget* parent = nullptr);
 
