@@ -12,8 +12,8 @@ TEST_F(GameWindowTest, ATerminationSignalEndsTheProgramEvenUnderAModalBox) {
     bool questionAnswered = false;
     QTimer::singleShot(20, [&] {
         QTimer::singleShot(100, [] { std::raise(SIGTERM); });
-        view_->ShowMessage("Хотите начать игру заново?", "Вопрос", MessageButtons::YesNo,
-                           MessageIcon::None);
+        view_->ShowMessage(ExpectedText("PlayAgainText"), ExpectedText("PlayAgainCaption"),
+                           MessageButtons::YesNo, MessageIcon::None);
         questionAnswered = true;
     });
     QTimer::singleShot(5000, [] { QApplication::exit(99); });  // the signal was lost
