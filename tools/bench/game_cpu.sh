@@ -1,15 +1,19 @@
 #!/bin/bash
-# game_cpu.sh -- the game's own CPU while level 1 plays untouched at 1:1.
+# game_cpu.sh -- the game's own CPU while level 1 plays untouched.
 #
-# Starts the game on a 1280 x 1024 virtual X screen with openbox, answers the
-# start dialogs, lets level 1 run for a while and reads utime + stime of the
+# Starts the game on a virtual X screen with openbox, answers the start
+# dialogs, lets level 1 run for a while and reads utime + stime of the
 # game's process from /proc/<pid>/stat over the measuring span. Prints the
-# share of one core. Usage: game_cpu.sh [build folder] [seconds] [display]
+# share of one core.
+# Usage: game_cpu.sh [build folder] [seconds] [display] [screen WxH] [keep|800x600]
+# (defaults: build, 10, :41, 1280x1024, keep: "Не менять разрешение экрана")
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 seconds=${2:-10}
 display=${3:-:41}
+screen=${4:-1280x1024}
+choice=${5:-keep}
 if [ -e "/tmp/.X${display#:}-lock" ]; then
   echo "display $display is in use; name a free one" >&2
   exit 1
@@ -20,7 +24,7 @@ cp "$build/bin/Data.dat" "$folder/"
 chmod u+w "$folder/Data.dat"
 cp "$root"/resources/sounds/*.wav "$folder/"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 sleep 1
@@ -61,9 +65,11 @@ cd "$folder"
 "$build/bin/zarnok" >/dev/null 2>&1 &
 game=$!
 # The welcome box, then the advertisement; the first level runs after them.
+# The resolution question's second button is "800x600".
 for title in Zarnok 'Реклама'; do
   wait_window "$title"
   sleep 0.4
+  [ "$title" = Zarnok ] && [ "$choice" = 800x600 ] && xdotool key Tab
   xdotool key Return
 done
 sleep 1
