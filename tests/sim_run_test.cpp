@@ -162,27 +162,13 @@ TEST_F(SimTest, SummaryHasEveryFieldInOrder) {
     TempDataFile data(GroundLevel());
     ProgramRun r = Run({"--data", DataDir(data), "--ticks", "4", "--dump-world"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::vector<std::string> expected = {"tick",
-                                               "levelNumber",
-                                               "gameRunning",
-                                               "score",
-                                               "deathCode",
-                                               "player.x",
-                                               "player.y",
-                                               "player.facing",
-                                               "player.health",
-                                               "player.rounds",
-                                               "player.spareMagazines",
-                                               "player.fireState",
-                                               "player.aimAngle",
-                                               "player.jumpTicksLeft",
-                                               "player.invulnerableTicks",
-                                               "player.damageTint",
-                                               "cameraLeft",
-                                               "cameraTop",
-                                               "mosquitoes",
-                                               "bullets",
-                                               "worldHash"};
+    // clang-format off
+    const std::vector<std::string> expected = {
+        "tick", "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y",
+        "player.facing", "player.health", "player.rounds", "player.spareMagazines",
+        "player.fireState", "player.aimAngle", "player.jumpTicksLeft", "player.invulnerableTicks",
+        "player.damageTint", "cameraLeft", "cameraTop", "mosquitoes", "bullets", "worldHash"};
+    // clang-format on
     auto lines = SummaryLines(r.out);
     ASSERT_GE(lines.size(), expected.size()) << r.out;
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i].first, expected[i]) << r.out;

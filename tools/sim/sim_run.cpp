@@ -31,25 +31,14 @@ constexpr int32_t ShotWidth = 800;  // picture plus the HUD rows below it
 constexpr int32_t ShotHeight = 540;
 
 // The fields the summary shows, by their path in the world's field list.
+// clang-format off
 constexpr const char* SummaryFields[] = {
-    "levelNumber",
-    "gameRunning",
-    "score",
-    "deathCode",
-    "player.x",
-    "player.y",
-    "player.facing",
-    "player.health",
-    "player.rounds",
-    "player.spareMagazines",
-    "player.fireState",
-    "player.aimAngle",
-    "player.jumpTicksLeft",
-    "player.invulnerableTicks",
-    "player.damageTint",
-    "cameraLeft",
-    "cameraTop",
+    "levelNumber", "gameRunning", "score", "deathCode", "player.x", "player.y", "player.facing",
+    "player.health", "player.rounds", "player.spareMagazines", "player.fireState",
+    "player.aimAngle", "player.jumpTicksLeft", "player.invulnerableTicks", "player.damageTint",
+    "cameraLeft", "cameraTop",
 };
+// clang-format on
 
 std::string FloatText(float v) {
     char text[32];
