@@ -47,7 +47,8 @@ bool GoalReached(const GameWorld& world) {
 }
 
 // Everything drawn before the soldier uses the previous tick's camera; the
-// player step moves it.
+// player step moves it. Nothing here reads the frame's pixels, which are laid
+// at the end.
 void RunWorldStep(GameWorld& world, Host& host) {
     DrawScenery(world);
     UpdateMosquitoes(world);
@@ -62,8 +63,8 @@ void RunWorldStep(GameWorld& world, Host& host) {
         AdvanceLevel(world, host);
     }
     // The red tint of a nonzero damageTint and the green one of the
-    // protection, together.
-    ApplyTints(world.frameBuffer, world.player.damageTint, world.player.invulnerableTicks);
+    // protection, together, laid with the background the draws were held for.
+    FinishFrame(world.frameBuffer, world.player.damageTint, world.player.invulnerableTicks);
 }
 
 const char* DeathMessage(uint8_t deathCode) {
@@ -96,12 +97,16 @@ bool RunDrawnTick(GameWorld& world, Host& host) {
     if (!ColourDepthAccepted(host)) {
         return false;
     }
-    // 4, 5. The picture centred in the view, the frame filled with the swamp.
+    // 4, 5. The picture centred in the view, the frame filled with the
+    // swamp; 6. the world moves only while a game runs. A moving world's
+    // tints are known only after its step, so its swamp is laid then, with
+    // them, under the draws the step held back.
     MapPicture(surface);
-    FillBackground(world.frameBuffer);
-    // 6. The world moves only while a game runs.
     if (world.gameRunning != 0) {
+        BeginFrame(world.frameBuffer);
         RunWorldStep(world, host);
+    } else {
+        FillBackground(world.frameBuffer);
     }
     // 7, 8. Presentation, then the HUD and the score texts over the view;
     // the texts climb once they are drawn.

@@ -6,23 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "game/capacities.h"
 #include "game/numeric.h"
 #include "input/key_bindings.h"
 #include "render/canvas.h"
 
 // ---------------------------------------------------------------------------
-// Fixed numbers of the game. Every capacity lives here and nowhere else.
+// Fixed numbers of the game. Every capacity lives in game/capacities.h.
 // ---------------------------------------------------------------------------
 constexpr uint8_t JumpLength = 12;       // rising ticks of one jump
 constexpr int32_t MosquitoSpawnDir = 1;  // every spawned mosquito faces right
-
-constexpr int MaxPlatforms = 200;
-constexpr int MaxDecorations = 100;
-constexpr int MaxPickups = 100;
-constexpr int MaxNests = 30;
-constexpr int MaxMosquitoes = 100;
-constexpr int MaxBullets = 100;
-constexpr int MaxScorePopups = 10;
 
 constexpr int LevelCount = 6;
 constexpr int BestNameLength = 20;  // bytes of the stored best player's name

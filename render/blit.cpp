@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/numeric.h"
+#include "render/frame.h"
 #include "render/rotation_cache.h"
 #include "render/sprite_runs.h"
 
@@ -61,6 +62,73 @@ void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<con
 // ---------------------------------------------------------------------------
 // Level-position blits of catalogue sprites
 // ---------------------------------------------------------------------------
+void DrawHeld(FrameBuffer& frame, const HeldDraw& draw) {
+    const SpriteInfo* info = FindSprite(draw.sprite);
+    if (!info) return;
+    switch (draw.kind) {
+    case HeldDraw::Kind::Plain:
+        if (const SpriteRuns* runs = SpriteRunsOf(draw.sprite)) {
+            BlitRuns(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs);
+            return;
+        }
+        BlitPixels(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width, info->height);
+        return;
+    case HeldDraw::Kind::Mirrored:
+        BlitPixelsMirrored(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
+                           info->height, draw.facing);
+        return;
+    case HeldDraw::Kind::Rotated:
+        if (SpritePolarForm(draw.sprite)) {
+            PlaceRotatedSprite(frame, draw.sx, draw.sy, draw.sprite, draw.angle, draw.facing);
+            return;
+        }
+        BlitPixelsRotated(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
+                          info->height, draw.angle, draw.facing);
+        return;
+    }
+}
+
+namespace {
+
+constexpr FrameRect WholeFrame{0, 0, FrameWidth, FrameHeight};
+
+FrameRect ClipToFrame(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+    const auto clip = [](int64_t v, int32_t limit) {
+        return int32_t(std::clamp<int64_t>(v, 0, limit));
+    };
+    return {clip(left, FrameWidth), clip(top, FrameHeight), clip(right, FrameWidth),
+            clip(bottom, FrameHeight)};
+}
+
+}  // namespace
+
+// Generous where the copy is simple to bound, the whole frame where it is
+// not (a mirrored step other than one column, an odd facing).
+FrameRect HeldDrawBounds(const HeldDraw& draw) {
+    const SpriteInfo* info = FindSprite(draw.sprite);
+    if (!info) return {};
+    const int64_t sx = draw.sx, sy = draw.sy, w = info->width, h = info->height;
+    switch (draw.kind) {
+    case HeldDraw::Kind::Plain: return ClipToFrame(sx, sy, sx + w, sy + h);
+    case HeldDraw::Kind::Mirrored:
+        if (draw.facing == 1) return ClipToFrame(sx, sy, sx + w, sy + h);
+        if (draw.facing == -1) return ClipToFrame(sx - w + 1, sy, sx + 1, sy + h);
+        return WholeFrame;
+    case HeldDraw::Kind::Rotated: {
+        const PolarSprite* polar = SpritePolarForm(draw.sprite);
+        if (!polar || (draw.facing != 1 && draw.facing != -1)) return WholeFrame;
+        const int64_t reach = polar->reach;
+        return ClipToFrame(sx - reach, sy - reach, sx + reach + 1, sy + reach + 1);
+    }
+    }
+    return WholeFrame;
+}
+
+// Each draw is made now, or held while the frame waits for its background.
+static void Draw(FrameBuffer& frame, const HeldDraw& draw) {
+    if (!HoldDraw(frame, draw)) DrawHeld(frame, draw);
+}
+
 void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
     const SpriteInfo* info = FindSprite(id);
     if (!info) return;
@@ -71,30 +139,23 @@ void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
     if (int64_t(sx) + info->width <= 0 || int64_t(sy) + info->height <= 0 || sx >= FrameWidth ||
         sy >= FrameHeight)
         return;
-    if (const SpriteRuns* runs = SpriteRunsOf(id)) {
-        BlitRuns(canvas.frame, sx, sy, SpritePixels(id), *runs);
-        return;
-    }
-    BlitPixels(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height);
+    Draw(canvas.frame, {.kind = HeldDraw::Kind::Plain, .sprite = id, .sx = sx, .sy = sy});
 }
 
 void BlitSpriteMirrored(Canvas canvas, int32_t x, int32_t y, SpriteId id, int32_t step) {
-    const SpriteInfo* info = FindSprite(id);
-    if (!info) return;
-    BlitPixelsMirrored(canvas.frame, SubWrap(x, canvas.cameraLeft), SubWrap(y, canvas.cameraTop),
-                       SpritePixels(id), info->width, info->height, step);
+    Draw(canvas.frame, {.kind = HeldDraw::Kind::Mirrored,
+                        .sprite = id,
+                        .sx = SubWrap(x, canvas.cameraLeft),
+                        .sy = SubWrap(y, canvas.cameraTop),
+                        .facing = step});
 }
 
 void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float angle,
                        int32_t facing) {
-    const SpriteInfo* info = FindSprite(id);
-    if (!info) return;
-    const int32_t sx = SubWrap(x, canvas.cameraLeft);
-    const int32_t sy = SubWrap(y, canvas.cameraTop);
-    if (SpritePolarForm(id)) {
-        PlaceRotatedSprite(canvas.frame, sx, sy, id, angle, facing);
-        return;
-    }
-    BlitPixelsRotated(canvas.frame, sx, sy, SpritePixels(id), info->width, info->height, angle,
-                      facing);
+    Draw(canvas.frame, {.kind = HeldDraw::Kind::Rotated,
+                        .sprite = id,
+                        .sx = SubWrap(x, canvas.cameraLeft),
+                        .sy = SubWrap(y, canvas.cameraTop),
+                        .angle = angle,
+                        .facing = facing});
 }

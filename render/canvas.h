@@ -1,9 +1,13 @@
 // canvas.h -- what the level is drawn into: the frame buffer seen through the camera.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "game/capacities.h"
+#include "render/sprites.h"
 
 constexpr int32_t FrameWidth = 800;   // px, frame buffer and visible level
 constexpr int32_t FrameHeight = 500;  // px
@@ -24,9 +28,30 @@ inline int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
     return rows < h ? rows : int64_t(h);
 }
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top.
+// A sprite draw held back while the frame waits for its background
+// (render/frame.h), with the camera already applied.
+struct HeldDraw {
+    enum class Kind : uint8_t { Plain, Mirrored, Rotated };
+    Kind kind = Kind::Plain;
+    SpriteId sprite{};
+    int32_t sx = 0, sy = 0;  // px, frame position of the sprite's anchor
+    float angle = 0.0f;      // rad, Rotated only
+    int32_t facing = 1;      // Mirrored: the column step; Rotated: the facing
+};
+
+// A tick that somehow draws more than MaxHeldDraws lays its background
+// early and draws the rest at once.
+struct HeldDraws {
+    bool waiting = false;  // the background is not laid yet
+    uint32_t count = 0;
+    std::array<HeldDraw, MaxHeldDraws> draws{};
+};
+
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held` is only
+// ever busy within a tick; it is not part of the picture.
 struct FrameBuffer {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
+    HeldDraws held;
     uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
     uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "render/blit.h"
 #include "render/client_surface.h"
 #include "render/sprites.h"
 
@@ -19,33 +20,50 @@ void FillBackground(FrameBuffer& frame) {
 }
 
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
-// lowest bit, 255 turns the channel fully on. The pass goes 16 pixels at a
+// lowest bit, 255 turns the channel fully on. The passes go 16 pixels at a
 // time in four 128-bit words (GCC and Clang vector types, plain SSE2 on
-// x86-64), which keeps it at the speed of memory.
-static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
-    using Word = uint32_t __attribute__((vector_size(16)));
-    constexpr size_t WordPixels = sizeof(Word) / sizeof(uint32_t);
-    constexpr size_t Block = 4 * WordPixels;
+// x86-64), which keeps them at the speed of memory.
+using Word = uint32_t __attribute__((vector_size(16)));
+constexpr size_t WordPixels = sizeof(Word) / sizeof(uint32_t);
+constexpr size_t BlockPixels = 4 * WordPixels;
+
+// out[k] = in[k] | bits for `count` pixels; `in` may be `out`.
+static void OrPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t bits) {
     const Word mask = {bits, bits, bits, bits};
-    uint32_t* pixel = frame.pixels.data();
-    const size_t count = frame.pixels.size();
     size_t k = 0;
-    for (; k + Block <= count; k += Block) {
+    for (; k + BlockPixels <= count; k += BlockPixels) {
         Word a, b, c, d;
-        std::memcpy(&a, pixel + k, sizeof a);
-        std::memcpy(&b, pixel + k + WordPixels, sizeof b);
-        std::memcpy(&c, pixel + k + 2 * WordPixels, sizeof c);
-        std::memcpy(&d, pixel + k + 3 * WordPixels, sizeof d);
+        std::memcpy(&a, in + k, sizeof a);
+        std::memcpy(&b, in + k + WordPixels, sizeof b);
+        std::memcpy(&c, in + k + 2 * WordPixels, sizeof c);
+        std::memcpy(&d, in + k + 3 * WordPixels, sizeof d);
         a |= mask;
         b |= mask;
         c |= mask;
         d |= mask;
-        std::memcpy(pixel + k, &a, sizeof a);
-        std::memcpy(pixel + k + WordPixels, &b, sizeof b);
-        std::memcpy(pixel + k + 2 * WordPixels, &c, sizeof c);
-        std::memcpy(pixel + k + 3 * WordPixels, &d, sizeof d);
+        std::memcpy(out + k, &a, sizeof a);
+        std::memcpy(out + k + WordPixels, &b, sizeof b);
+        std::memcpy(out + k + 2 * WordPixels, &c, sizeof c);
+        std::memcpy(out + k + 3 * WordPixels, &d, sizeof d);
     }
-    for (; k < count; ++k) pixel[k] |= bits;
+    for (; k < count; ++k) out[k] = in[k] | bits;
+}
+
+static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
+    OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
+}
+
+static uint32_t TintBits(uint8_t strength, uint8_t ticksLeft) {
+    return uint32_t(strength) << 16 | uint32_t(ticksLeft) << 8;
+}
+
+// The sky and the tints in one pass: each pixel is read once and written once.
+static void FillTintedBackground(FrameBuffer& frame, uint32_t bits) {
+    std::vector<uint32_t>& pixels = frame.pixels;
+    const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
+    const size_t copied = std::min(sky.size(), pixels.size());
+    OrPixels(pixels.data(), sky.data(), copied, bits);
+    std::fill(pixels.begin() + std::ptrdiff_t(copied), pixels.end(), bits);
 }
 
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
@@ -59,8 +77,74 @@ void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft) {
 // The two tints touch different channels and nothing is drawn between them,
 // so one pass with both masks gives the same frame as the two passes.
 void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
-    const uint32_t bits = uint32_t(strength) << 16 | uint32_t(ticksLeft) << 8;
+    const uint32_t bits = TintBits(strength, ticksLeft);
     if (bits != 0) OrIntoFrame(frame, bits);
+}
+
+void BeginFrame(FrameBuffer& frame) {
+    frame.held.waiting = true;
+    frame.held.count = 0;
+}
+
+// A frame that holds more draws than its table lays the plain background
+// now and makes what it held; the rest are drawn at once and FinishFrame
+// tints the whole frame, as without holding.
+static void LayBackgroundEarly(FrameBuffer& frame) {
+    HeldDraws& held = frame.held;
+    held.waiting = false;
+    FillBackground(frame);
+    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
+    held.count = 0;
+}
+
+bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
+    HeldDraws& held = frame.held;
+    if (!held.waiting) return false;
+    if (held.count == held.draws.size()) {
+        LayBackgroundEarly(frame);
+        return false;
+    }
+    held.draws[held.count++] = draw;
+    return true;
+}
+
+// The tints are OR-ed into every pixel whatever it holds, so a pixel the
+// background pass tinted may be tinted again: only the sprite pixels need
+// it, and each lies inside its draw's bounds. Where the bounds add up to
+// half the frame or more, one pass over all of it is cheaper.
+static void TintHeldDraws(FrameBuffer& frame, uint32_t bits) {
+    const HeldDraws& held = frame.held;
+    int64_t area = 0;  // px, overlaps counted twice
+    for (uint32_t k = 0; k < held.count; ++k) {
+        const FrameRect r = HeldDrawBounds(held.draws[k]);
+        area += int64_t(r.right - r.left) * (r.bottom - r.top);
+    }
+    if (2 * area >= int64_t(frame.pixels.size())) {
+        OrIntoFrame(frame, bits);
+        return;
+    }
+    for (uint32_t k = 0; k < held.count; ++k) {
+        const FrameRect r = HeldDrawBounds(held.draws[k]);
+        if (r.left >= r.right) continue;
+        for (int32_t py = r.top; py < r.bottom; ++py) {
+            uint32_t* row = &frame.at(r.left, py);
+            OrPixels(row, row, size_t(r.right - r.left), bits);
+        }
+    }
+}
+
+void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
+    HeldDraws& held = frame.held;
+    if (!held.waiting) {
+        ApplyTints(frame, strength, ticksLeft);
+        return;
+    }
+    const uint32_t bits = TintBits(strength, ticksLeft);
+    FillTintedBackground(frame, bits);
+    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
+    if (bits != 0) TintHeldDraws(frame, bits);
+    held.waiting = false;
+    held.count = 0;
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which

@@ -14,6 +14,18 @@ void ApplyProtectionTint(FrameBuffer& frame, uint8_t ticksLeft);
 // Both tints whose strength is not zero, in one pass over the frame.
 void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft);
 
+// A frame whose tints are known only once the world has moved. Between the
+// two calls the sprite blitters hold their draws back; FinishFrame lays the
+// background with the tints in one pass, makes the held draws in order and
+// tints what they covered. The picture is the same as FillBackground, the
+// draws, then ApplyTints, with one pass over the frame instead of two.
+void BeginFrame(FrameBuffer& frame);
+void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft);
+
+// Keeps a draw for FinishFrame; false when the frame is not waiting, and
+// the draw is to be made now.
+bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw);
+
 // Client pixel at which picture coordinate (0, 0) lies.
 struct PictureOrigin {
     int32_t x = 0, y = 0;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "game/world.h"
+#include "render/blit.h"
 #include "render/frame.h"
 #include "render/sprites.h"
 #include "tools/common/recording_surface.h"
@@ -99,4 +100,32 @@ TEST(PresentFrame, CopiesTheWholeFrameAtThePictureOrigin) {
     EXPECT_EQ(surface.ClientPixel(899, 549), 0x00020202u);
     EXPECT_EQ(surface.ClientPixel(500, 300), 0x00102030u);
     EXPECT_EQ(surface.ClientPixel(99, 50), SystemWindowColour);
+}
+
+// Held draws with the background and tints laid after them must give the
+// picture of drawing at once and tinting the whole frame: every kind of
+// blitter, both facings, at the frame's edges, and past the table's size.
+TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
+    const auto drawAll = [](GameWorld& w, int copies) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < copies; ++k) {
+            const int32_t x = -30 + (k * 97) % 870, y = -20 + (k * 53) % 550;
+            // Apart, so that no draw's bounds hide another's.
+            BlitSprite(canvas, x, y, SpriteLedge);
+            BlitSpriteMirrored(canvas, x + 300, y + 150, SpriteLegsStride, k % 2 ? 1 : -1);
+            BlitSpriteRotated(canvas, x + 600, y + 300, SpriteMosquitoA, float(k) * 0.37f,
+                              k % 2 ? 1 : -1);
+        }
+    };
+    for (const int copies : {7, MaxHeldDraws}) {
+        auto held = std::make_unique<GameWorld>();
+        auto direct = std::make_unique<GameWorld>();
+        BeginFrame(held->frameBuffer);
+        drawAll(*held, copies);
+        FinishFrame(held->frameBuffer, 0x81, 0x42);
+        FillBackground(direct->frameBuffer);
+        drawAll(*direct, copies);
+        ApplyTints(direct->frameBuffer, 0x81, 0x42);
+        EXPECT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << copies;
+    }
 }

@@ -19,14 +19,14 @@ std::unique_ptr<GameWorld> FreshWorld() {
 }
 
 // The floor of every running tick: the sky and both full-frame tints, as
-// the tick applies them.
+// the tick lays them.
 void BM_FrameFloor(benchmark::State& state) {
     auto world = FreshWorld();
     world->player.damageTint = 200;
     world->player.invulnerableTicks = 40;
     for (auto _ : state) {
-        FillBackground(world->frameBuffer);
-        ApplyTints(world->frameBuffer, world->player.damageTint, world->player.invulnerableTicks);
+        BeginFrame(world->frameBuffer);
+        FinishFrame(world->frameBuffer, world->player.damageTint, world->player.invulnerableTicks);
         benchmark::DoNotOptimize(world->frameBuffer.pixels.data());
         benchmark::ClobberMemory();
     }
