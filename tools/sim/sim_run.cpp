@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -25,8 +26,8 @@
 
 namespace {
 
-constexpr int32_t ClientWidth = 800;  // the view's client area in the runner
-constexpr int32_t ClientHeight = 600;
+constexpr int32_t SimClientWidth = 800;  // the view's client area in the runner
+constexpr int32_t SimClientHeight = 600;
 constexpr int32_t ShotWidth = 800;  // picture plus the HUD rows below it
 constexpr int32_t ShotHeight = 540;
 
@@ -162,6 +163,21 @@ QRect ShotRect(const ImageSurface& surface) {
     return QRect(origin.x, origin.y, ShotWidth, ShotHeight);
 }
 
+// With no picture asked for, nobody sees the client area: the run keeps its
+// size and lets every drawing fall away, which spares a copy of the frame
+// and the HUD's text layout each tick. Nothing the engine does reads the
+// client area back, so the world and the summary are the same.
+class UnseenSurface : public ClientSurface {
+public:
+    int32_t ClientWidth() const override { return SimClientWidth; }
+    int32_t ClientHeight() const override { return SimClientHeight; }
+    void SetOrigin(int32_t, int32_t) override {}
+    void DrawPixels(int32_t, int32_t, const uint32_t*, int32_t, int32_t) override {}
+    void FillRect(int32_t, int32_t, int32_t, int32_t, uint32_t) override {}
+    void DrawOutlinedBox(int32_t, int32_t, int32_t, int32_t) override {}
+    void DrawText(int32_t, int32_t, std::string_view, const TextStyle&) override {}
+};
+
 bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream& err) {
     QImage shot = surface.Image().copy(ShotRect(surface));
     if (!shot.save(QString::fromStdString(path), "PNG")) {
@@ -214,8 +230,11 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
         replay.keys.begin(), replay.keys.end(),
         [](const ReplayKeyEvent& a, const ReplayKeyEvent& b) { return a.tick < b.tick; });
 
-    ImageSurface surface(ClientWidth, ClientHeight);
-    ScriptedHost host(surface);
+    std::unique_ptr<ImageSurface> image;
+    UnseenSurface unseen;
+    if (!options.shots.empty())
+        image = std::make_unique<ImageSurface>(SimClientWidth, SimClientHeight);
+    ScriptedHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
     host.dataFilePath = (std::filesystem::path(options.dataDir) / "Data.dat").string();
     host.answers.assign(replay.answers.begin(), replay.answers.end());
 
@@ -230,7 +249,7 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
             driver.Press(replay.keys[nextKey].down, replay.keys[nextKey].key);
         driver.Tick();
         for (const ShotRequest& shot : options.shots)
-            if (shot.tick == tick) shotsWritten = SaveShot(surface, shot.path, err) && shotsWritten;
+            if (shot.tick == tick) shotsWritten = SaveShot(*image, shot.path, err) && shotsWritten;
     }
     const uint64_t tick = driver.TicksRun();
 
