@@ -1,7 +1,8 @@
 // scripted_host.cpp -- scripted answers and a record of everything the engine asked.
 #include "tools/common/scripted_host.h"
 
-ScriptedHost::ScriptedHost() : surface_(&ownSurface_) {}
+ScriptedHost::ScriptedHost()
+    : ownSurface_(std::make_unique<RecordingSurface>()), surface_(ownSurface_.get()) {}
 
 ScriptedHost::ScriptedHost(ClientSurface& surface) : surface_(&surface) {}
 

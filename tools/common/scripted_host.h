@@ -7,6 +7,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,8 @@ public:
 private:
     bool NextAnswer(ScriptedAnswer& answer);
 
-    RecordingSurface ownSurface_;
+    // Only a host made without a surface has one of its own: a client area
+    // is megabytes to clear, and the fuzzers make a host for every input.
+    std::unique_ptr<RecordingSurface> ownSurface_;
     ClientSurface* surface_;
 };
