@@ -85,14 +85,18 @@ void CControlsDlg::OnActionButton(int id) {
 // QDialog centres a dialog that was never moved on every show, guessing the
 // frame's size where the window manager has not said it, so a dialog shown
 // again and again wanders. Once placed it stays where it was, and where the
-// player dragged it.
+// player dragged it. The place kept is the client area's: the frame around
+// it is the window manager's, and its size may still be unknown when the
+// dialog goes (a capture picked at once) or comes back, so a frame position
+// kept in one state and restored in the other would move the dialog by the
+// caption's height.
 void CControlsDlg::setVisible(bool visible) {
-    if (visible && lastPlace_) move(*lastPlace_);
+    if (visible && lastPlace_) setGeometry(QRect(*lastPlace_, size()));
     QDialog::setVisible(visible);
 }
 
 void CControlsDlg::hideEvent(QHideEvent* event) {
-    lastPlace_ = pos();
+    lastPlace_ = geometry().topLeft();
     QDialog::hideEvent(event);
 }
 

@@ -45,7 +45,7 @@ private:
     std::array<QPushButton*, 9> buttons_{};  // by id; unused ids stay null
     bool captureRequested_ = false;
     bool hintVisible_ = false;
-    std::optional<QPoint> lastPlace_;  // the frame's top-left when last hidden, px
+    std::optional<QPoint> lastPlace_;  // client area's top-left when last hidden, px
 };
 
 // Made anew for every capture. Its result is always 0.

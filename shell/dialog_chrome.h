@@ -3,6 +3,7 @@
 // minimise or maximise button.
 #pragma once
 
+#include <QString>
 #include <Qt>
 #include <cstdint>
 
@@ -45,11 +46,18 @@ constexpr uint32_t MwmDecorMinimize = 1u << 5;
 constexpr uint32_t MwmDecorMaximize = 1u << 6;
 
 // Writes those hints on the dialog's window, on X11 only; call it once the
-// window exists and before it is mapped.
+// window exists and before it is mapped (managers read the window type only
+// when they take a window on). Under Openbox, which keeps every button the
+// window type allows, a dialog without minimise and maximise is also typed a
+// toolbar, the type Openbox gives a caption and close box alone.
 void WriteWindowManagerHints(QWidget& dialog);
 
-// A window manager may still iconify a dialog (openbox keeps a minimise
-// button on every window and iconifies the game's frame with it). A modal
+// The running X11 window manager's own name ("Openbox", "KWin", ...); empty
+// off X11 or with no window manager.
+QString WindowManagerName();
+
+// A window manager may still iconify a dialog (some keep a minimise button
+// on every dialog and iconify the game's frame with it). A modal
 // dialog that was minimised comes straight back, so the paused game never
 // sits hidden with nothing on screen. Call from the dialog's changeEvent().
 void RefuseMinimise(QWidget& dialog);
