@@ -32,7 +32,7 @@ void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint
         const int64_t rowLast = std::min<int64_t>(lastCol, int64_t(pixels.size()) - 1 - rowStart);
         for (int64_t j = firstCol; j <= rowLast; ++j) {
             const uint32_t v = pixels[size_t(rowStart + j)];
-            if (v != TransparentKey) out[sx + j] = v;
+            if (v != TransparentKey) out[sx + j] = v | frame.drawTint;
         }
     }
 }
@@ -48,7 +48,8 @@ void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
         int32_t px = sx;  // runs along the row by `step`
         for (int64_t j = 0; j < rowLength; ++j) {
             const uint32_t v = pixels[size_t(rowStart + j)];
-            if (v != TransparentKey && InsideFrame(px, py)) frame.at(px, int32_t(py)) = v;
+            if (v != TransparentKey && InsideFrame(px, py))
+                frame.at(px, int32_t(py)) = v | frame.drawTint;
             px = AddWrap(px, step);
         }
     }
@@ -86,42 +87,6 @@ void DrawHeld(FrameBuffer& frame, const HeldDraw& draw) {
                           info->height, draw.angle, draw.facing);
         return;
     }
-}
-
-namespace {
-
-constexpr FrameRect WholeFrame{0, 0, FrameWidth, FrameHeight};
-
-FrameRect ClipToFrame(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-    const auto clip = [](int64_t v, int32_t limit) {
-        return int32_t(std::clamp<int64_t>(v, 0, limit));
-    };
-    return {clip(left, FrameWidth), clip(top, FrameHeight), clip(right, FrameWidth),
-            clip(bottom, FrameHeight)};
-}
-
-}  // namespace
-
-// Generous where the copy is simple to bound, the whole frame where it is
-// not (a mirrored step other than one column, an odd facing).
-FrameRect HeldDrawBounds(const HeldDraw& draw) {
-    const SpriteInfo* info = FindSprite(draw.sprite);
-    if (!info) return {};
-    const int64_t sx = draw.sx, sy = draw.sy, w = info->width, h = info->height;
-    switch (draw.kind) {
-    case HeldDraw::Kind::Plain: return ClipToFrame(sx, sy, sx + w, sy + h);
-    case HeldDraw::Kind::Mirrored:
-        if (draw.facing == 1) return ClipToFrame(sx, sy, sx + w, sy + h);
-        if (draw.facing == -1) return ClipToFrame(sx - w + 1, sy, sx + 1, sy + h);
-        return WholeFrame;
-    case HeldDraw::Kind::Rotated: {
-        const PolarSprite* polar = SpritePolarForm(draw.sprite);
-        if (!polar || (draw.facing != 1 && draw.facing != -1)) return WholeFrame;
-        const int64_t reach = polar->reach;
-        return ClipToFrame(sx - reach, sy - reach, sx + reach + 1, sy + reach + 1);
-    }
-    }
-    return WholeFrame;
 }
 
 // Each draw is made now, or held while the frame waits for its background.

@@ -33,10 +33,3 @@ void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<con
 // Makes a draw that was held back (render/frame.h) with the same copy the
 // calls above would have made.
 void DrawHeld(FrameBuffer& frame, const HeldDraw& draw);
-
-// Frame pixels left..right-1 x top..bottom-1 that hold every pixel the draw
-// can write; empty for an unknown sprite.
-struct FrameRect {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
-FrameRect HeldDrawBounds(const HeldDraw& draw);

@@ -47,11 +47,14 @@ struct HeldDraws {
     std::array<HeldDraw, MaxHeldDraws> draws{};
 };
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held` is only
-// ever busy within a tick; it is not part of the picture.
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held` and
+// `drawTint` are only ever busy within a tick; they are not part of the picture.
 struct FrameBuffer {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
     HeldDraws held;
+    // OR-ed into every pixel a blitter writes: the tints, while the held
+    // draws are made over a background that already has them.
+    uint32_t drawTint = 0;
     uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
     uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };

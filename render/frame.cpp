@@ -2,10 +2,10 @@
 #include "render/frame.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "render/blit.h"
 #include "render/client_surface.h"
+#include "render/pixel_rows.h"
 #include "render/sprites.h"
 
 // The sky does not scroll: every tick starts from the top 500 rows of the
@@ -20,35 +20,7 @@ void FillBackground(FrameBuffer& frame) {
 }
 
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
-// lowest bit, 255 turns the channel fully on. The passes go 16 pixels at a
-// time in four 128-bit words (GCC and Clang vector types, plain SSE2 on
-// x86-64), which keeps them at the speed of memory.
-using Word = uint32_t __attribute__((vector_size(16)));
-constexpr size_t WordPixels = sizeof(Word) / sizeof(uint32_t);
-constexpr size_t BlockPixels = 4 * WordPixels;
-
-// out[k] = in[k] | bits for `count` pixels; `in` may be `out`.
-static void OrPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t bits) {
-    const Word mask = {bits, bits, bits, bits};
-    size_t k = 0;
-    for (; k + BlockPixels <= count; k += BlockPixels) {
-        Word a, b, c, d;
-        std::memcpy(&a, in + k, sizeof a);
-        std::memcpy(&b, in + k + WordPixels, sizeof b);
-        std::memcpy(&c, in + k + 2 * WordPixels, sizeof c);
-        std::memcpy(&d, in + k + 3 * WordPixels, sizeof d);
-        a |= mask;
-        b |= mask;
-        c |= mask;
-        d |= mask;
-        std::memcpy(out + k, &a, sizeof a);
-        std::memcpy(out + k + WordPixels, &b, sizeof b);
-        std::memcpy(out + k + 2 * WordPixels, &c, sizeof c);
-        std::memcpy(out + k + 3 * WordPixels, &d, sizeof d);
-    }
-    for (; k < count; ++k) out[k] = in[k] | bits;
-}
-
+// lowest bit, 255 turns the channel fully on.
 static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
     OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
 }
@@ -114,41 +86,18 @@ bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
     return true;
 }
 
-// The tints are OR-ed into every pixel whatever it holds, so a pixel the
-// background pass tinted may be tinted again: only the sprite pixels need
-// it, and each lies inside its draw's bounds. Where the bounds add up to
-// half the frame or more, one pass over all of it is cheaper.
-static void TintHeldDraws(FrameBuffer& frame, uint32_t bits) {
-    const HeldDraws& held = frame.held;
-    int64_t area = 0;  // px, overlaps counted twice
-    for (uint32_t k = 0; k < held.count; ++k) {
-        const FrameRect r = HeldDrawBounds(held.draws[k]);
-        area += int64_t(r.right - r.left) * (r.bottom - r.top);
-    }
-    if (2 * area >= int64_t(frame.pixels.size())) {
-        OrIntoFrame(frame, bits);
-        return;
-    }
-    for (uint32_t k = 0; k < held.count; ++k) {
-        const FrameRect r = HeldDrawBounds(held.draws[k]);
-        if (r.left >= r.right) continue;
-        for (int32_t py = r.top; py < r.bottom; ++py) {
-            uint32_t* row = &frame.at(r.left, py);
-            OrPixels(row, row, size_t(r.right - r.left), bits);
-        }
-    }
-}
-
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     HeldDraws& held = frame.held;
     if (!held.waiting) {
         ApplyTints(frame, strength, ticksLeft);
         return;
     }
+    // The sprites' pixels take the tints as they are written.
     const uint32_t bits = TintBits(strength, ticksLeft);
     FillTintedBackground(frame, bits);
+    frame.drawTint = bits;
     for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
-    if (bits != 0) TintHeldDraws(frame, bits);
+    frame.drawTint = 0;
     held.waiting = false;
     held.count = 0;
 }

@@ -16,9 +16,10 @@ void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft);
 
 // A frame whose tints are known only once the world has moved. Between the
 // two calls the sprite blitters hold their draws back; FinishFrame lays the
-// background with the tints in one pass, makes the held draws in order and
-// tints what they covered. The picture is the same as FillBackground, the
-// draws, then ApplyTints, with one pass over the frame instead of two.
+// background with the tints in one pass, then makes the held draws in order
+// with the tints OR-ed into every pixel they write. The picture is the same
+// as FillBackground, the draws, then ApplyTints, with one pass over the
+// frame instead of two.
 void BeginFrame(FrameBuffer& frame);
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft);
 

@@ -62,7 +62,7 @@ void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSpr
         const Landing l = LandingOf(p, turn);
         const int32_t px = AddWrap(MulWrap(l.dx, facing), sx);
         const int32_t py = AddWrap(l.dy, sy);
-        if (InsideFrame(px, py)) frame.at(px, py) = p.colour;
+        if (InsideFrame(px, py)) frame.at(px, py) = p.colour | frame.drawTint;
     }
 }
 
@@ -120,17 +120,18 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
     const size_t count = slot.offsets.size();
     const Offset* offset = slot.offsets.data();
     const PolarPixel* pixel = sprite.pixels.data();
+    const uint32_t tint = frame.drawTint;
     if (InsideFrame(int64_t(sx) + slot.left, int64_t(sy) + slot.top) &&
         InsideFrame(int64_t(sx) + slot.right, int64_t(sy) + slot.bottom)) {
         // Every pixel lands in the frame: no bound tests.
         uint32_t* pivot = frame.pixels.data() + (int64_t(sy) * FrameWidth + sx);
         for (size_t k = 0; k < count; ++k)
-            pivot[offset[k].dy * FrameWidth + offset[k].dx] = pixel[k].colour;
+            pivot[offset[k].dy * FrameWidth + offset[k].dx] = pixel[k].colour | tint;
         return;
     }
     for (size_t k = 0; k < count; ++k) {
         const int64_t px = int64_t(sx) + offset[k].dx;
         const int64_t py = int64_t(sy) + offset[k].dy;
-        if (InsideFrame(px, py)) frame.at(int32_t(px), int32_t(py)) = pixel[k].colour;
+        if (InsideFrame(px, py)) frame.at(int32_t(px), int32_t(py)) = pixel[k].colour | tint;
     }
 }

@@ -6,6 +6,7 @@
 
 #include "game/numeric.h"
 #include "render/canvas.h"
+#include "render/pixel_rows.h"
 
 SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h) {
     SpriteRuns out;
@@ -31,6 +32,15 @@ SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h
     return out;
 }
 
+// A run as a block; with a tint, each pixel OR-ed with it on the way.
+static void CopyRun(uint32_t* out, const uint32_t* in, int64_t count, uint32_t tint) {
+    if (tint == 0) {
+        std::memcpy(out, in, size_t(count) * sizeof(uint32_t));
+        return;
+    }
+    OrPixels(out, in, size_t(count), tint);
+}
+
 void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
               const SpriteRuns& runs) {
     // Exactly the rows and columns for which 0 < px < 800 and 0 < py < 500.
@@ -43,9 +53,8 @@ void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32
     if (firstRow == 0 && lastRow == runs.height - 1 && firstCol == 0 && endCol == runs.width) {
         uint32_t* corner = frame.pixels.data() + (int64_t(sy) * FrameWidth + sx);
         for (const OpaqueRun& run : runs.runs)
-            std::memcpy(corner + (run.row * FrameWidth + run.first),
-                        pixels.data() + (run.row * runs.width + run.first),
-                        size_t(run.length) * sizeof(uint32_t));
+            CopyRun(corner + (run.row * FrameWidth + run.first),
+                    pixels.data() + (run.row * runs.width + run.first), run.length, frame.drawTint);
         return;
     }
     for (int64_t i = firstRow; i <= lastRow; ++i) {
@@ -56,8 +65,8 @@ void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32
             const int64_t from = std::max<int64_t>(run.first, firstCol);
             const int64_t to = std::min<int64_t>(int64_t(run.first) + run.length, endCol);
             if (from < to)
-                std::memcpy(row + (sx + from), pixels.data() + (rowStart + from),
-                            size_t(to - from) * sizeof(uint32_t));
+                CopyRun(row + (sx + from), pixels.data() + (rowStart + from), to - from,
+                        frame.drawTint);
         }
     }
 }
