@@ -36,6 +36,12 @@ export DISPLAY=$display
 sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!
+# A window mapped while openbox still starts up may never be shown: wait
+# until it announces itself on the root window.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 game=
 cleanup() {
   [ "$action" = play ] && xdotool keyup Right 2>/dev/null
@@ -65,6 +71,7 @@ wait_window() {
         echo "  $id \"$(xdotool getwindowname "$id" 2>/dev/null)\"" >&2
       done
       kill -0 "$game" 2>/dev/null || echo "  the game has exited" >&2
+      [ -n "${GAME_CPU_FAILSHOT:-}" ] && import -window root "$GAME_CPU_FAILSHOT"
       return 1
     fi
     sleep 0.1
