@@ -9,8 +9,13 @@
 # tick; "still" leaves him standing.
 # Usage: game_cpu.sh [build folder] [seconds] [display] [screen WxH] [keep|800x600] [still|play]
 # (defaults: build, 10, :41, 1280x1024, keep: "Не менять разрешение экрана", still)
-# With GAME_CPU_PERF=file set, `perf record -g` samples the game over the
-# span into that file (the figure then includes perf's own disturbance).
+# Environment, all optional:
+#   GAME_CPU_PERF=file       `perf record` samples the game over the span into
+#                            that file (the figure then includes perf's cost);
+#   GAME_CPU_PERF_OPTS=...   perf's call-graph options instead of -g, e.g.
+#                            "--call-graph dwarf,16384" for Qt's frames;
+#   GAME_CPU_STDERR=file     the game's error output goes there;
+#   GAME_CPU_FAILSHOT=png    a screenshot when an expected window never shows.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
