@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include "game/host.h"
+#include "shell/text_stamp.h"
 
 class QPainter;
 
@@ -59,9 +60,15 @@ private:
     bool ClientRect(int64_t left, int64_t top, int64_t right, int64_t bottom, QRect& out) const;
     void BeginPainter(QPainter& painter);
     void MarkChanged(const QRect& rect);
+    void Fill(const QRect& rect, uint32_t colour);
+    void Stamp(const TextStamp& stamp, QPoint pen, const QRect& clip);
+    void PaintText(const QString& text, QPoint pen, const QRect& clip, uint32_t colour);
+    void MeasureFont();
 
     QImage image_;
     QFont font_;
+    TextStamps stamps_{font_};
+    int32_t ascent_ = -1, descent_ = 0;  // px of the font; measured at the first text
     int32_t originX_ = 0, originY_ = 0;
     bool tracking_ = false;
     QRegion changed_;

@@ -92,7 +92,7 @@ TEST(BlockScalerTest, AWholeFactorMakesEveryGamePixelAnExactBlock) {
 TEST(BlockScalerTest, AWholeFactorScaleCutToAClipKeepsItsBlocksInPlace) {
     const QImage source = NoisyBlock();
     const QRect block(5, 7, 40, 30);
-    for (int factor : {2, 3, 4}) {
+    for (int factor : {1, 2, 3, 4, 5, 7}) {
         const QPoint at(11, 13);
         const QRect clip(at.x() + 5, at.y() + 1, 3 * factor * 4 + 1, 50);
         QImage dest(200, 200, QImage::Format_ARGB32_Premultiplied);

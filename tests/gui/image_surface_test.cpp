@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <climits>
 #include <vector>
@@ -165,6 +166,61 @@ TEST_F(ImageSurfaceTest, TransparentTextIsClipped) {
             }
         }
     EXPECT_GT(inside, 0);
+}
+
+// Texts are stamped from ink kept at their first drawing: pixel for pixel
+// what QPainter paints, wherever the pen lands and wherever a clip cuts.
+TEST_F(ImageSurfaceTest, StampedTextsAreWhatQPainterPaints) {
+    ImageSurface s(160, 50);
+    QImage expected(160, 50, QImage::Format_RGB32);
+    std::vector<uint32_t> pattern(size_t(160) * 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 160; ++x) {
+            pattern[size_t(y * 160 + x)] = uint32_t(x * 1597 + y * 811) & 0xFFFFFFu;
+            expected.setPixel(x, y, 0xFF000000u | pattern[size_t(y * 160 + x)]);
+        }
+    s.DrawPixels(0, 0, pattern.data(), 160, 50);
+    const QFontMetrics metrics(s.TextFont());
+    const struct {
+        const char* text;
+        int x, y;
+        bool opaque, clip;
+    } cases[] = {{"Жизнь:", 3, 14, true, false},
+                 {"Очки: 120", 50, 14, false, false},
+                 {"Очки: 120", 51, 30, true, true},
+                 {"+250", -4, 47, false, true},
+                 {"9876543210", 90, 44, true, true}};
+    for (const auto& c : cases)
+        for (uint32_t colour : {0x0000C8u, 0x102030u}) {
+            TextStyle style;
+            style.colour = colour;
+            style.opaqueBackground = c.opaque;
+            style.background = 0xFFFF00;
+            style.clip = c.clip;
+            style.clipLeft = c.x + 5;
+            style.clipTop = c.y - 6;
+            style.clipRight = c.x + 40;
+            style.clipBottom = c.y - 2;
+            s.DrawText(c.x, c.y, c.text, style);
+
+            const QString text = QString::fromUtf8(c.text);
+            QPainter painter(&expected);
+            if (c.clip)
+                painter.setClipRect(QRect(QPoint(style.clipLeft, style.clipTop),
+                                          QPoint(style.clipRight - 1, style.clipBottom - 1)));
+            if (c.opaque)
+                painter.fillRect(QRect(c.x, c.y - metrics.ascent(), metrics.horizontalAdvance(text),
+                                       metrics.height()),
+                                 QColor(0xFFFF00));
+            painter.setFont(s.TextFont());
+            painter.setPen(QColor::fromRgb(style.colour));
+            painter.drawText(QPoint(c.x, c.y), text);
+        }
+    int wrong = 0;
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 160; ++x)
+            wrong += s.ClientPixel(x, y) != (expected.pixel(x, y) & 0xFFFFFFu);
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(ImageSurfaceTest, ResizeKeepsWhatFits) {
