@@ -14,3 +14,11 @@ constexpr int MaxScorePopups = 10;
 // pieces (bullets are not drawn).
 constexpr int MaxHeldDraws = MaxDecorations + MaxPlatforms + MaxPickups + MaxNests + MaxMosquitoes +
                              1 + 1 + 4;
+
+// Boxes of changed tiles a presentation passes to the view; a frame whose
+// changes make more is presented whole.
+constexpr int MaxPresentBoxes = 256;
+
+// Rows of tiles a frame remembers as partly hidden under later draws; a draw
+// past them is made whole.
+constexpr int MaxHiddenTileRows = 2048;

@@ -33,3 +33,13 @@ void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<con
 // Makes a draw that was held back (render/frame.h) with the same copy the
 // calls above would have made.
 void DrawHeld(FrameBuffer& frame, const HeldDraw& draw);
+// The same, only its pixels inside `clip` (within 1..799 x 1..499). Only a
+// plain draw can be cut; any other is made whole.
+void DrawHeldWithin(FrameBuffer& frame, const HeldDraw& draw, const PixelBox& clip);
+
+// A box within 1..799 x 1..499 that holds every pixel the draw can write;
+// false when it writes none.
+bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box);
+// A box within 1..799 x 1..499 every pixel of which the draw writes; false
+// when there is none.
+bool HeldDrawCover(const HeldDraw& draw, PixelBox& box);

@@ -8,9 +8,13 @@
 
 #include "game/capacities.h"
 #include "render/sprites.h"
+#include "render/tile_mask.h"
 
 constexpr int32_t FrameWidth = 800;   // px, frame buffer and visible level
 constexpr int32_t FrameHeight = 500;  // px
+
+static_assert(TileMask::Columns * TileMask::Size == FrameWidth);
+static_assert(TileMask::Rows == (FrameHeight + TileMask::Size - 1) / TileMask::Size);
 
 constexpr uint32_t TransparentKey = 0x00FFFFFF;  // sprite colour never copied
 
@@ -47,17 +51,41 @@ struct HeldDraws {
     std::array<HeldDraw, MaxHeldDraws> draws{};
 };
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held` and
-// `drawTint` are only ever busy within a tick; they are not part of the picture.
+// What the last lay of the whole frame left (render/frame.h). From one tick
+// to the next most of the frame is the same sky: the next lay puts back only
+// the sky the last draws hid, and the presentation looks only at the tiles
+// that may have changed.
+struct LaidFrame {
+    // Outside `drawn` the pixels are the sky with `tint` OR-ed in.
+    bool known = false;
+    uint32_t tint = 0;
+    TileMask drawn;  // tiles the last lay's draws may have written
+    // Tiles that may differ from what the frame was when last presented, to
+    // `presentedTo`; all of them when `allUnpresented`.
+    TileMask unpresented;
+    bool allUnpresented = true;
+    const void* presentedTo = nullptr;
+};
+
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held`,
+// `drawTint` and `laid` are not part of the picture: `held` and `drawTint`
+// are only ever busy within a tick. Every blitter forgets `laid`; code that
+// writes `pixels` itself calls ForgetLaidFrame.
 struct FrameBuffer {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
     HeldDraws held;
     // OR-ed into every pixel a blitter writes: the tints, while the held
     // draws are made over a background that already has them.
     uint32_t drawTint = 0;
+    LaidFrame laid;
     uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
     uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };
+
+inline void ForgetLaidFrame(FrameBuffer& frame) {
+    frame.laid.known = false;
+    frame.laid.allUnpresented = true;
+}
 
 // The frame and where the camera stands over the level. A canvas is a view
 // of a few words and is passed by value; the frame it names is drawn on.

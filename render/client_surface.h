@@ -2,7 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "render/tile_mask.h"
 
 // How DrawText paints: colour 0x00RRGGBB, an opaque background box or none,
 // and an optional clip rectangle in picture coordinates (right and bottom
@@ -36,6 +39,16 @@ public:
 
     // Copies w x h opaque pixels (0x00RRGGBB, top row first) to (x, y).
     virtual void DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) = 0;
+
+    // A frame of the picture: the same copy as DrawPixels, told that only
+    // the pixels inside `changed` (boxes of the w x h frame) may differ from
+    // the last frame given here. A surface that cannot tell what it still
+    // shows of that frame (moved, resized or drawn over) copies it whole.
+    virtual void DrawFrameChanges(int32_t x, int32_t y, const uint32_t* pixels, int32_t w,
+                                  int32_t h, std::span<const PixelBox> changed) {
+        (void)changed;
+        DrawPixels(x, y, pixels, w, h);
+    }
 
     // Solid fill of left..right-1 x top..bottom-1.
     virtual void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,

@@ -2,11 +2,198 @@
 #include "render/frame.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <span>
 
 #include "render/blit.h"
 #include "render/client_surface.h"
 #include "render/pixel_rows.h"
 #include "render/sprites.h"
+
+namespace {
+
+constexpr int32_t TileSize = TileMask::Size;
+
+int32_t TileTop(int32_t row) { return row * TileSize; }
+int32_t TileBottom(int32_t row) { return std::min((row + 1) * TileSize, FrameHeight); }
+
+// Tiles rows firstRow..lastRow x columns firstCol..lastCol; none when a
+// first is past its last.
+struct TileSpan {
+    int32_t firstRow, lastRow, firstCol, lastCol;
+};
+
+// The tiles that hold any pixel of a box inside the frame.
+TileSpan TilesTouched(const PixelBox& box) {
+    return {box.top / TileSize, (box.bottom - 1) / TileSize, box.left / TileSize,
+            (box.right - 1) / TileSize};
+}
+
+// The tiles all of whose pixels lie in a box inside the frame; the last
+// row of tiles is cut short by the frame's bottom.
+TileSpan TilesWithin(const PixelBox& box) {
+    const int32_t lastRow = box.bottom == FrameHeight ? TileMask::Rows - 1 : box.bottom / TileSize - 1;
+    return {(box.top + TileSize - 1) / TileSize, lastRow, (box.left + TileSize - 1) / TileSize,
+            box.right / TileSize - 1};
+}
+
+// What later draws leave showing of a held draw: none of it, all of it, or
+// some, whose tiles hidden row by row are kept in a pool. The pool is
+// bounded; a draw that no longer fits is made whole, which is never wrong.
+struct Showing {
+    enum class Part : uint8_t { None, All, Some };
+    Part part = Part::None;
+    PixelBox box;            // the frame pixels it may write
+    uint32_t firstRow = 0;   // Some: its first row of tiles in the pool
+};
+
+struct HiddenTiles {
+    std::array<Showing, MaxHeldDraws> draws;
+    std::array<TileMask::Row, MaxHiddenTileRows> pool;
+    uint32_t poolUsed = 0;
+    TileMask coveredLater;  // by the end: tiles some draw paints wholly
+    TileMask touched;       // tiles some draw may write
+};
+
+// Walks the draws from the last back to the first, so that each sees the
+// tiles the draws after it paint wholly.
+void FindHiddenTiles(const HeldDraws& held, HiddenTiles& out) {
+    for (uint32_t k = held.count; k-- > 0;) {
+        const HeldDraw& draw = held.draws[k];
+        Showing& showing = out.draws[k];
+        showing = {};
+        if (!HeldDrawBounds(draw, showing.box)) continue;
+        const TileSpan reach = TilesTouched(showing.box);
+        const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+        const uint32_t start = out.poolUsed;
+        bool anyHidden = false, allHidden = true, kept = true;
+        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
+            out.touched.SetSpan(row, reach.firstCol, reach.lastCol);
+            TileMask::Row hidden;
+            for (size_t w = 0; w < hidden.size(); ++w) {
+                hidden[w] = out.coveredLater.bits[size_t(row)][w] & span[w];
+                anyHidden |= hidden[w] != 0;
+                allHidden &= hidden[w] == span[w];
+            }
+            if (out.poolUsed < out.pool.size())
+                out.pool[out.poolUsed++] = hidden;
+            else
+                kept = false;
+        }
+        if (!allHidden && anyHidden && kept) {
+            showing.part = Showing::Part::Some;
+            showing.firstRow = start;
+        } else {
+            showing.part = allHidden ? Showing::Part::None : Showing::Part::All;
+            out.poolUsed = start;
+        }
+        PixelBox cover;
+        if (!HeldDrawCover(draw, cover)) continue;
+        const TileSpan whole = TilesWithin(cover);
+        if (whole.firstCol > whole.lastCol) continue;
+        for (int32_t row = whole.firstRow; row <= whole.lastRow; ++row)
+            out.coveredLater.SetSpan(row, whole.firstCol, whole.lastCol);
+    }
+}
+
+// Sky pixels x..end-1 of frame row y with `bits` OR-ed in. A background
+// missing from the build leaves black. Without a tint the library's copy is
+// the fastest, and much faster in builds that check every access.
+void LaySkySpan(FrameBuffer& frame, std::span<const uint32_t> sky, int32_t y, int32_t x,
+                int32_t end, uint32_t bits) {
+    const size_t first = size_t(y) * FrameWidth + size_t(x);
+    const size_t count = size_t(end - x);
+    const size_t copied = std::min(count, sky.size() > first ? sky.size() - first : 0);
+    uint32_t* out = frame.pixels.data() + first;
+    if (bits == 0)
+        std::memcpy(out, sky.data() + first, copied * sizeof(uint32_t));
+    else
+        OrPixels(out, sky.data() + first, copied, bits);
+    std::fill(out + copied, out + count, bits);
+}
+
+// The sky, tints OR-ed in, on the tiles of `lay` no draw will paint over.
+void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, uint32_t bits) {
+    const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
+    for (int32_t row = 0; row < TileMask::Rows; ++row) {
+        TileMask::Row open = lay.bits[size_t(row)];
+        for (size_t w = 0; w < open.size(); ++w) open[w] &= ~covered.bits[size_t(row)][w];
+        TileMask::ForEachRun(open, [&](int32_t first, int32_t end) {
+            for (int32_t y = TileTop(row); y < TileBottom(row); ++y)
+                LaySkySpan(frame, sky, y, first * TileSize, end * TileSize, bits);
+        });
+    }
+}
+
+// Makes a held draw but for the tiles later draws paint wholly. A plain
+// sprite is cut to what shows, a row of tiles at a time; any other draw
+// that shows at all is made whole.
+void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showing,
+                  const HiddenTiles& hidden) {
+    if (showing.part == Showing::Part::None) return;
+    if (showing.part == Showing::Part::All || draw.kind != HeldDraw::Kind::Plain) {
+        DrawHeld(frame, draw);
+        return;
+    }
+    const PixelBox& box = showing.box;
+    const TileSpan reach = TilesTouched(box);
+    const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+    for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
+        const TileMask::Row& hiddenRow = hidden.pool[showing.firstRow + uint32_t(row - reach.firstRow)];
+        TileMask::Row shown;
+        for (size_t w = 0; w < shown.size(); ++w) shown[w] = span[w] & ~hiddenRow[w];
+        const int32_t top = std::max(box.top, TileTop(row));
+        const int32_t bottom = std::min(box.bottom, TileBottom(row));
+        TileMask::ForEachRun(shown, [&](int32_t first, int32_t end) {
+            DrawHeldWithin(frame, draw,
+                           {std::max(box.left, first * TileSize), top,
+                            std::min(box.right, end * TileSize), bottom});
+        });
+    }
+}
+
+uint32_t TintBits(uint8_t strength, uint8_t ticksLeft) {
+    return uint32_t(strength) << 16 | uint32_t(ticksLeft) << 8;
+}
+
+// The tints are OR-ed, not added: a strength of 1 only sets the channel's
+// lowest bit, 255 turns the channel fully on.
+void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
+    ForgetLaidFrame(frame);
+    OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
+}
+
+// Changed tiles as boxes: the runs of each row of tiles, a run joined to
+// the box above when it spans the same columns. False when they do not fit.
+bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>& boxes,
+                  size_t& count) {
+    count = 0;
+    size_t rowAbove = 0;  // the boxes the row above ended
+    bool fits = true;
+    for (int32_t row = 0; row < TileMask::Rows && fits; ++row) {
+        const size_t rowStart = count;
+        TileMask::ForEachRun(changed.bits[size_t(row)], [&](int32_t first, int32_t end) {
+            const int32_t left = first * TileSize, right = end * TileSize;
+            for (size_t k = rowAbove; k < rowStart; ++k) {
+                if (boxes[k].left == left && boxes[k].right == right &&
+                    boxes[k].bottom == TileTop(row)) {
+                    boxes[k].bottom = TileBottom(row);
+                    return;
+                }
+            }
+            if (count == boxes.size()) {
+                fits = false;
+                return;
+            }
+            boxes[count++] = {left, TileTop(row), right, TileBottom(row)};
+        });
+        rowAbove = rowStart;
+    }
+    return fits;
+}
+
+}  // namespace
 
 // The sky does not scroll: every tick starts from the top 500 rows of the
 // 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
@@ -17,31 +204,11 @@ void FillBackground(FrameBuffer& frame) {
     const size_t copied = std::min(sky.size(), pixels.size());
     std::copy_n(sky.begin(), copied, pixels.begin());
     std::fill(pixels.begin() + std::ptrdiff_t(copied), pixels.end(), 0x000000u);
-}
-
-// The tints are OR-ed, not added: a strength of 1 only sets the channel's
-// lowest bit, 255 turns the channel fully on.
-static void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
-    OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
-}
-
-static uint32_t TintBits(uint8_t strength, uint8_t ticksLeft) {
-    return uint32_t(strength) << 16 | uint32_t(ticksLeft) << 8;
-}
-
-// The sky and the tints in one pass: each pixel is read once and written once.
-// Without a tint the library's copy is as fast, and much faster in builds
-// that check every access.
-static void FillTintedBackground(FrameBuffer& frame, uint32_t bits) {
-    if (bits == 0) {
-        FillBackground(frame);
-        return;
-    }
-    std::vector<uint32_t>& pixels = frame.pixels;
-    const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
-    const size_t copied = std::min(sky.size(), pixels.size());
-    OrPixels(pixels.data(), sky.data(), copied, bits);
-    std::fill(pixels.begin() + std::ptrdiff_t(copied), pixels.end(), bits);
+    LaidFrame& laid = frame.laid;
+    laid.known = true;
+    laid.tint = 0;
+    laid.drawn.Clear();
+    laid.allUnpresented = true;
 }
 
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
@@ -86,20 +253,41 @@ bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
     return true;
 }
 
+// The sky goes back only where the last lay's draws were, and only where no
+// draw of this one paints over it; each draw is cut to what later draws
+// leave showing. The sprites' pixels take the tints as they are written.
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     HeldDraws& held = frame.held;
     if (!held.waiting) {
         ApplyTints(frame, strength, ticksLeft);
         return;
     }
-    // The sprites' pixels take the tints as they are written.
+    LaidFrame& laid = frame.laid;
+    const bool allUnpresented = laid.allUnpresented;
     const uint32_t bits = TintBits(strength, ticksLeft);
-    FillTintedBackground(frame, bits);
+    TileMask lay;
+    if (laid.known && laid.tint == bits)
+        lay = laid.drawn;
+    else
+        lay.Fill();
+
+    HiddenTiles hidden;
+    FindHiddenTiles(held, hidden);
+    LaySky(frame, lay, hidden.coveredLater, bits);
     frame.drawTint = bits;
-    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
+    for (uint32_t k = 0; k < held.count; ++k)
+        DrawUnhidden(frame, held.draws[k], hidden.draws[k], hidden);
     frame.drawTint = 0;
     held.waiting = false;
     held.count = 0;
+
+    // The blitters forgot the last lay; this one is known in full.
+    laid.known = true;
+    laid.tint = bits;
+    laid.drawn = hidden.touched;
+    laid.unpresented |= lay;
+    laid.unpresented |= hidden.touched;
+    laid.allUnpresented = allUnpresented;
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which
@@ -114,6 +302,18 @@ void MapPicture(ClientSurface& surface) {
     surface.SetOrigin(origin.x, origin.y);
 }
 
-void PresentFrame(const FrameBuffer& frame, ClientSurface& surface) {
-    surface.DrawPixels(0, 0, frame.pixels.data(), FrameWidth, FrameHeight);
+void PresentFrame(FrameBuffer& frame, ClientSurface& surface) {
+    LaidFrame& laid = frame.laid;
+    std::array<PixelBox, MaxPresentBoxes> boxes;
+    size_t count = 0;
+    if (laid.allUnpresented || laid.presentedTo != &surface ||
+        !ChangedBoxes(laid.unpresented, boxes, count)) {
+        boxes[0] = {0, 0, FrameWidth, FrameHeight};
+        count = 1;
+    }
+    surface.DrawFrameChanges(0, 0, frame.pixels.data(), FrameWidth, FrameHeight,
+                             std::span<const PixelBox>(boxes.data(), count));
+    laid.unpresented.Clear();
+    laid.allUnpresented = false;
+    laid.presentedTo = &surface;
 }

@@ -39,5 +39,7 @@ PictureOrigin PictureOriginFor(int32_t clientWidth, int32_t clientHeight);
 // Sets the surface's origin to PictureOriginFor its client size.
 void MapPicture(ClientSurface& surface);
 
-// Copies the frame buffer to picture position (0, 0).
-void PresentFrame(const FrameBuffer& frame, ClientSurface& surface);
+// Copies the frame buffer to picture position (0, 0), telling the surface
+// which boxes may have changed since it was last shown this frame: all of
+// it when the frame does not know.
+void PresentFrame(FrameBuffer& frame, ClientSurface& surface);

@@ -41,3 +41,25 @@ inline void OrPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t b
     }
     for (; k < count; ++k) out[k] = in[k] | bits;
 }
+
+// out[k] = in[k] | bits for every k where in[k] is not `key`; the other
+// pixels of `out` keep their value. Four pixels at a time: the keyed ones
+// are selected from `out` itself, which costs less than finding where each
+// run of a ragged row starts and ends.
+inline void CopyKeyedPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t key,
+                            uint32_t bits) {
+    using PixelMask = int32_t __attribute__((vector_size(16)));
+    const PixelWord keys = {key, key, key, key};
+    const PixelWord mask = {bits, bits, bits, bits};
+    size_t k = 0;
+    for (; k + OrWordPixels <= count; k += OrWordPixels) {
+        PixelWord a, d;
+        std::memcpy(&a, in + k, sizeof a);
+        std::memcpy(&d, out + k, sizeof d);
+        const PixelWord keyed = reinterpret_cast<PixelWord>(PixelMask(a == keys));
+        d = (d & keyed) | ((a | mask) & ~keyed);
+        std::memcpy(out + k, &d, sizeof d);
+    }
+    for (; k < count; ++k)
+        if (in[k] != key) out[k] = in[k] | bits;
+}

@@ -46,6 +46,7 @@ PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t
             const double r = std::sqrt(double(i * i + j * j));
             const float radius = static_cast<float>(r);
             sprite.pixels.push_back({radius, std::acos(double(i) / r), colour});
+            sprite.colours.push_back(colour);
             farthest = std::max(farthest, radius);
         }
     }
@@ -56,6 +57,7 @@ PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t
 
 void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
                       float angle, int32_t facing) {
+    ForgetLaidFrame(frame);
     if ((facing == 1 || facing == -1) && WhollyOff(sx, sy, sprite.reach)) return;
     const double turn = angle;
     for (const PolarPixel& p : sprite.pixels) {
@@ -70,6 +72,8 @@ void RotationCache::Fill(Placement& slot, const PolarSprite& sprite, float angle
     ++misses_;
     slot.offsets.clear();
     slot.offsets.reserve(sprite.pixels.size());
+    slot.frameSteps.clear();
+    slot.frameSteps.reserve(sprite.pixels.size());
     slot.left = slot.top = 0;
     slot.right = slot.bottom = 0;
     const double turn = angle;
@@ -77,6 +81,7 @@ void RotationCache::Fill(Placement& slot, const PolarSprite& sprite, float angle
         const Landing l = LandingOf(p, turn);
         const int32_t dx = l.dx * facing;
         slot.offsets.push_back({int8_t(dx), int8_t(l.dy)});
+        slot.frameSteps.push_back(l.dy * FrameWidth + dx);
         slot.left = std::min(slot.left, dx);
         slot.right = std::max(slot.right, dx);
         slot.top = std::min(slot.top, l.dy);
@@ -84,17 +89,13 @@ void RotationCache::Fill(Placement& slot, const PolarSprite& sprite, float angle
     }
 }
 
-void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
-                          uint32_t spriteKey, float angle, int32_t facing) {
+const RotationCache::Placement* RotationCache::Find(const PolarSprite& sprite, uint32_t spriteKey,
+                                                    float angle, int32_t facing) {
     // Any other mirror factor, or a sprite too large for byte offsets, takes
     // the long way; so does a NaN or infinite angle, whose offsets are
     // not small.
-    if ((facing != 1 && facing != -1) || sprite.reach > MaxReach || !std::isfinite(angle)) {
-        PlacePolarSprite(frame, sx, sy, sprite, angle, facing);
-        return;
-    }
-    if (WhollyOff(sx, sy, sprite.reach)) return;
-
+    if ((facing != 1 && facing != -1) || sprite.reach > MaxReach || !std::isfinite(angle))
+        return nullptr;
     const uint32_t angleBits = std::bit_cast<uint32_t>(angle);
     // Fibonacci hashing of the key spreads neighbouring angles over the pairs.
     const uint64_t key = (uint64_t(spriteKey) << 33) ^ (uint64_t(facing == 1) << 32) ^ angleBits;
@@ -115,6 +116,26 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
         Fill(*found, sprite, angle, facing);
     }
     found->lastUse = ++draws_;
+    return found;
+}
+
+bool RotationCache::Extent(const PolarSprite& sprite, uint32_t spriteKey, float angle,
+                           int32_t facing, PixelBox& offsets) {
+    const Placement* slot = Find(sprite, spriteKey, angle, facing);
+    if (slot == nullptr) return false;
+    offsets = {slot->left, slot->top, slot->right + 1, slot->bottom + 1};
+    return true;
+}
+
+void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+                          uint32_t spriteKey, float angle, int32_t facing) {
+    ForgetLaidFrame(frame);
+    if ((facing == 1 || facing == -1) && WhollyOff(sx, sy, sprite.reach)) return;
+    const Placement* found = Find(sprite, spriteKey, angle, facing);
+    if (found == nullptr) {
+        PlacePolarSprite(frame, sx, sy, sprite, angle, facing);
+        return;
+    }
     const Placement& slot = *found;
 
     const size_t count = slot.offsets.size();
@@ -125,8 +146,9 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
         InsideFrame(int64_t(sx) + slot.right, int64_t(sy) + slot.bottom)) {
         // Every pixel lands in the frame: no bound tests.
         uint32_t* pivot = frame.pixels.data() + (int64_t(sy) * FrameWidth + sx);
-        for (size_t k = 0; k < count; ++k)
-            pivot[offset[k].dy * FrameWidth + offset[k].dx] = pixel[k].colour | tint;
+        const int32_t* step = slot.frameSteps.data();
+        const uint32_t* colour = sprite.colours.data();
+        for (size_t k = 0; k < count; ++k) pivot[step[k]] = colour[k] | tint;
         return;
     }
     for (size_t k = 0; k < count; ++k) {

@@ -15,6 +15,8 @@
 #include <span>
 #include <vector>
 
+#include "render/tile_mask.h"
+
 struct FrameBuffer;
 
 struct PolarPixel {
@@ -25,6 +27,7 @@ struct PolarPixel {
 
 struct PolarSprite {
     std::vector<PolarPixel> pixels;  // opaque pixels in row-by-row order
+    std::vector<uint32_t> colours;   // their colours alone, packed for the cached draws
     int32_t reach = 0;               // no pixel lands further than this from the pivot
 };
 
@@ -54,6 +57,11 @@ public:
     void Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
                uint32_t spriteKey, float angle, int32_t facing);
 
+    // Where the pixels of such a draw land, as offsets from the pivot
+    // (right and bottom excluded); false for a draw the cache does not take.
+    bool Extent(const PolarSprite& sprite, uint32_t spriteKey, float angle, int32_t facing,
+                PixelBox& offsets);
+
     size_t Misses() const { return misses_; }
 
 private:
@@ -68,9 +76,16 @@ private:
         int32_t facing = 0;
         int32_t left = 0, top = 0, right = 0, bottom = 0;  // px, bounds of the offsets
         std::vector<Offset> offsets;  // one per pixel of the sprite, same order
+        // The same offsets as steps along the frame, dy * FrameWidth + dx:
+        // a draw wholly inside the frame lands each pixel with one add.
+        std::vector<int32_t> frameSteps;
     };
 
     void Fill(Placement& slot, const PolarSprite& sprite, float angle, int32_t facing);
+    // The slot holding the draw's offsets, filled on a miss; nullptr for a
+    // draw the cache does not take.
+    const Placement* Find(const PolarSprite& sprite, uint32_t spriteKey, float angle,
+                          int32_t facing);
 
     std::array<Placement, Slots> slots_;
     size_t misses_ = 0;

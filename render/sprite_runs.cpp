@@ -8,6 +8,38 @@
 #include "render/canvas.h"
 #include "render/pixel_rows.h"
 
+// The largest all-opaque rectangle, row by row: each column's height of
+// opaque pixels ending at the row, and the widest bar under each height
+// found with a stack of rising heights.
+static PixelBox LargestOpaqueBox(const SpriteRuns& sprite) {
+    const int64_t w = sprite.width;
+    std::vector<int32_t> height(size_t(w) + 1, 0);  // the extra column closes every bar
+    std::vector<int32_t> rising;
+    PixelBox best;
+    int64_t bestArea = 0;
+    for (int32_t row = 0; row < sprite.height; ++row) {
+        std::vector<char> opaque(size_t(w), 0);
+        for (uint32_t k = sprite.rowStart[size_t(row)]; k < sprite.rowStart[size_t(row) + 1]; ++k)
+            std::fill_n(opaque.begin() + sprite.runs[k].first, sprite.runs[k].length, 1);
+        for (int64_t col = 0; col < w; ++col)
+            height[size_t(col)] = opaque[size_t(col)] ? height[size_t(col)] + 1 : 0;
+        rising.clear();
+        for (int32_t col = 0; col <= int32_t(w); ++col) {
+            while (!rising.empty() && height[size_t(rising.back())] >= height[size_t(col)]) {
+                const int32_t h = height[size_t(rising.back())];
+                rising.pop_back();
+                const int32_t left = rising.empty() ? 0 : rising.back() + 1;
+                if (int64_t(h) * (col - left) > bestArea) {
+                    bestArea = int64_t(h) * (col - left);
+                    best = {left, row + 1 - h, col, row + 1};
+                }
+            }
+            rising.push_back(col);
+        }
+    }
+    return best;
+}
+
 SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h) {
     SpriteRuns out;
     if (w <= 0 || h <= 0) return out;
@@ -29,6 +61,7 @@ SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h
         }
     }
     out.rowStart.push_back(uint32_t(out.runs.size()));
+    out.opaque = LargestOpaqueBox(out);
     return out;
 }
 
@@ -44,23 +77,33 @@ static void CopyRun(uint32_t* out, const uint32_t* in, int64_t count, uint32_t t
 void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
               const SpriteRuns& runs) {
     // Exactly the rows and columns for which 0 < px < 800 and 0 < py < 500.
-    const int64_t firstRow = std::max<int64_t>(0, 1 - int64_t(sy));
-    const int64_t lastRow = std::min<int64_t>(runs.height - 1, FrameHeight - 1 - int64_t(sy));
-    const int64_t firstCol = std::max<int64_t>(0, 1 - int64_t(sx));
-    const int64_t endCol = std::min<int64_t>(runs.width, FrameWidth - int64_t(sx));
+    BlitRunsWithin(frame, sx, sy, pixels, runs, {1, 1, FrameWidth, FrameHeight});
+}
+
+void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                    const SpriteRuns& runs, const PixelBox& clip) {
+    ForgetLaidFrame(frame);
+    const int64_t firstRow = std::max<int64_t>(0, int64_t(clip.top) - sy);
+    const int64_t lastRow = std::min<int64_t>(runs.height - 1, int64_t(clip.bottom) - 1 - sy);
+    const int64_t firstCol = std::max<int64_t>(0, int64_t(clip.left) - sx);
+    const int64_t endCol = std::min<int64_t>(runs.width, int64_t(clip.right) - sx);
     if (firstRow > lastRow || firstCol >= endCol) return;
-    // Wholly inside: every run goes as it is, no cutting.
-    if (firstRow == 0 && lastRow == runs.height - 1 && firstCol == 0 && endCol == runs.width) {
-        uint32_t* corner = frame.pixels.data() + (int64_t(sy) * FrameWidth + sx);
-        for (const OpaqueRun& run : runs.runs)
-            CopyRun(corner + (run.row * FrameWidth + run.first),
-                    pixels.data() + (run.row * runs.width + run.first), run.length, frame.drawTint);
-        return;
-    }
     for (int64_t i = firstRow; i <= lastRow; ++i) {
         uint32_t* row = frame.pixels.data() + (sy + i) * FrameWidth;
         const int64_t rowStart = i * runs.width;
-        for (uint32_t k = runs.rowStart[size_t(i)]; k < runs.rowStart[size_t(i) + 1]; ++k) {
+        const uint32_t firstRun = runs.rowStart[size_t(i)], endRun = runs.rowStart[size_t(i) + 1];
+        if (endRun - firstRun > 1) {
+            // A ragged row: from its first opaque pixel to its last as a
+            // whole, keyed pixels skipped.
+            const OpaqueRun& last = runs.runs[endRun - 1];
+            const int64_t from = std::max<int64_t>(runs.runs[firstRun].first, firstCol);
+            const int64_t to = std::min<int64_t>(int64_t(last.first) + last.length, endCol);
+            if (from < to)
+                CopyKeyedPixels(row + (sx + from), pixels.data() + (rowStart + from),
+                                size_t(to - from), TransparentKey, frame.drawTint);
+            continue;
+        }
+        for (uint32_t k = firstRun; k < endRun; ++k) {
             const OpaqueRun run = runs.runs[k];
             const int64_t from = std::max<int64_t>(run.first, firstCol);
             const int64_t to = std::min<int64_t>(int64_t(run.first) + run.length, endCol);

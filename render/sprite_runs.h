@@ -9,6 +9,8 @@
 #include <span>
 #include <vector>
 
+#include "render/tile_mask.h"
+
 struct FrameBuffer;
 
 struct OpaqueRun {
@@ -21,6 +23,7 @@ struct SpriteRuns {
     int32_t width = 0, height = 0;   // px, the request the runs were made for
     std::vector<OpaqueRun> runs;     // row after row, left to right
     std::vector<uint32_t> rowStart;  // runs of row i: rowStart[i] .. rowStart[i + 1] - 1
+    PixelBox opaque;                 // the largest rectangle of opaque pixels; may be empty
 };
 
 // Runs of a w x h request of `pixels`; pixels past the end are transparent.
@@ -30,3 +33,7 @@ SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h
 // land as BlitPixels of the picture the runs were made from.
 void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
               const SpriteRuns& runs);
+// The same copy, only the frame pixels inside `clip`, which lies within the
+// frame's 1..799 x 1..499.
+void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+                    const SpriteRuns& runs, const PixelBox& clip);

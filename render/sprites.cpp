@@ -140,3 +140,10 @@ void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id,
     DecodedCatalogue& catalogue = Decoded();
     catalogue.rotations.Place(frame, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
 }
+
+bool RotatedSpriteExtent(SpriteId id, float angle, int32_t facing, PixelBox& offsets) {
+    const int k = CatalogueIndex(id);
+    if (k < 0 || SpriteCatalogue[k].blitter != Blitter::Rotated) return false;
+    DecodedCatalogue& catalogue = Decoded();
+    return catalogue.rotations.Extent(catalogue.polar[k], uint32_t(k), angle, facing, offsets);
+}

@@ -62,6 +62,7 @@ const SpriteInfo* FindSprite(SpriteId id);
 std::span<const uint32_t> SpritePixels(SpriteId id);
 
 struct FrameBuffer;
+struct PixelBox;
 struct PolarSprite;
 struct SpriteRuns;
 
@@ -78,3 +79,6 @@ const PolarSprite* SpritePolarForm(SpriteId id);
 // id that is not drawn rotated.
 void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
                         int32_t facing);
+// Where that draw's pixels land, as offsets from the pivot (right and bottom
+// excluded); false when the cache cannot tell.
+bool RotatedSpriteExtent(SpriteId id, float angle, int32_t facing, PixelBox& offsets);

@@ -2,13 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "game/world.h"
 #include "render/blit.h"
 #include "render/frame.h"
 #include "render/sprites.h"
+#include "tests/support/level_builder.h"
+#include "tools/common/headless_driver.h"
 #include "tools/common/recording_surface.h"
+#include "tools/common/replay.h"
 
 namespace {
 
@@ -128,4 +134,107 @@ TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
         ApplyTints(direct->frameBuffer, 0x81, 0x42);
         EXPECT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << copies;
     }
+}
+
+// Frame after frame on one buffer, the sky going back only where the last
+// draws were and every draw cut to what the later ones leave showing: the
+// same pictures as a fresh background with everything drawn at once. The
+// sprites are stacked over each other at positions off the 8-pixel tiles,
+// across the frame's edges, and move between frames; the tints stay, change
+// and vanish.
+TEST(HeldFrame, StackedDrawsFrameAfterFrameMatchDrawingAtOnce) {
+    const auto drawStack = [](GameWorld& w, int frame) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < 40; ++k) {
+            const int32_t x = -45 + (k * 37 + frame * 13) % 860, y = -35 + (k * 29 + frame * 7) % 560;
+            BlitSprite(canvas, x, y, SpriteTree);
+            BlitSprite(canvas, x + 11, y + 5, k % 2 ? SpriteBlock : SpriteNest);
+            BlitSpriteRotated(canvas, x + 20, y + 30, SpriteMosquitoA, float(k + frame) * 0.41f,
+                              k % 2 ? 1 : -1);
+            BlitSprite(canvas, x + 3, y + 17, SpriteLedge);
+            BlitSpriteMirrored(canvas, x + 30, y + 40, SpriteLegsStride, k % 3 ? 1 : -1);
+        }
+    };
+    const struct {
+        uint8_t strength, ticksLeft;
+    } tints[] = {{0, 0}, {0, 0}, {0, 0}, {90, 0}, {89, 0}, {0, 0}, {0, 7}, {0, 0}, {0, 0}};
+    auto held = std::make_unique<GameWorld>();
+    int frame = 0;
+    for (const auto& tint : tints) {
+        BeginFrame(held->frameBuffer);
+        drawStack(*held, frame);
+        FinishFrame(held->frameBuffer, tint.strength, tint.ticksLeft);
+        auto direct = std::make_unique<GameWorld>();
+        FillBackground(direct->frameBuffer);
+        drawStack(*direct, frame);
+        ApplyTints(direct->frameBuffer, tint.strength, tint.ticksLeft);
+        ASSERT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << "frame " << frame;
+        // A still frame lays the same picture again.
+        frame += frame % 3 == 1 ? 0 : 1;
+    }
+}
+
+namespace {
+
+// Holds the engine to its word: outside the boxes a frame names, its pixels
+// are those of the frame before.
+class ChangeCheckingSurface : public RecordingSurface {
+public:
+    void DrawFrameChanges(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h,
+                          std::span<const PixelBox> changed) override {
+        std::vector<char> named(size_t(w) * size_t(h), last_.empty());
+        uint64_t area = 0;
+        for (const PixelBox& box : changed) {
+            ASSERT_TRUE(0 <= box.left && box.left < box.right && box.right <= w);
+            ASSERT_TRUE(0 <= box.top && box.top < box.bottom && box.bottom <= h);
+            for (int32_t row = box.top; row < box.bottom; ++row)
+                std::fill_n(named.begin() + row * w + box.left, box.right - box.left, 1);
+            area += uint64_t(box.right - box.left) * uint64_t(box.bottom - box.top);
+        }
+        for (size_t k = 0; k < named.size(); ++k)
+            if (!named[k] && pixels[k] != last_[k]) ++unnamedChanges;
+        ++frames;
+        if (area <= uint64_t(w) * uint64_t(h) / 4) ++smallFrames;
+        last_.assign(pixels, pixels + size_t(w) * size_t(h));
+        DrawPixels(x, y, pixels, w, h);
+    }
+
+    uint64_t frames = 0, smallFrames = 0, unnamedChanges = 0;
+
+private:
+    std::vector<uint32_t> last_;
+};
+
+}  // namespace
+
+// The whole game played through, deaths, tints, level changes and boxes
+// included: no pixel outside the named boxes ever changes, and frames with
+// little moving name only a small part of the picture.
+TEST(PresentFrame, NamesEveryPixelThatChangedAcrossAWholeGame) {
+    std::ifstream built(std::filesystem::path(ZARNOK_BIN_DIR) / "Data.dat", std::ios::binary);
+    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(built), {}};
+    ASSERT_FALSE(bytes.empty());
+    TempDataFile data(bytes);
+    ReplayJournal replay;
+    std::string error;
+    ASSERT_TRUE(LoadReplayFile(
+        (std::filesystem::path(ZARNOK_SOURCE_DIR) / "tests/replays/proofs/full-game.txt").string(),
+        replay, error))
+        << error;
+
+    ChangeCheckingSurface surface;
+    ScriptedHost host(surface);
+    host.dataFilePath = data.Path();
+    host.answers.assign(replay.answers.begin(), replay.answers.end());
+    auto world = std::make_unique<GameWorld>();
+    HeadlessDriver driver(*world, host);
+    size_t next = 0;
+    while (!driver.Closed() && driver.TicksRun() < 2693) {
+        for (; next < replay.keys.size() && replay.keys[next].tick == driver.TicksRun(); ++next)
+            driver.Press(replay.keys[next].down, replay.keys[next].key);
+        driver.Tick();
+    }
+    EXPECT_EQ(surface.unnamedChanges, 0u);
+    EXPECT_GT(surface.frames, 2600u);
+    EXPECT_GT(surface.smallFrames, 1000u);
 }
