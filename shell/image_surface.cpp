@@ -128,6 +128,7 @@ void ImageSurface::Resize(int32_t width, int32_t height) {
     }
     image_ = std::move(resized);
     changed_ = QRegion();  // the window repaints all of itself
+    shown_.valid = false;
 }
 
 void ImageSurface::MarkChanged(const QRect& rect) {
@@ -152,6 +153,7 @@ void ImageSurface::ResizeMovingBlock(int32_t width, int32_t height, const QRect&
     }
     image_ = std::move(resized);
     changed_ = QRegion();  // the window repaints all of itself
+    shown_.valid = false;
 }
 
 void ImageSurface::SetOrigin(int32_t x, int32_t y) {
@@ -183,40 +185,79 @@ void ImageSurface::BeginPainter(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-// The frame arrives as 0x00RRGGBB rows; QImage wants the alpha byte set, so
-// the rows are copied straight into the image with it, cut to the client
-// area. When the changes are tracked, only what differs from what the last
-// tick showed is written, and noted as changed; most of a frame is the same.
+// Pixels arrive as 0x00RRGGBB rows; QImage wants the alpha byte set, so the
+// rows are copied straight into the image with it, cut to the client area.
 void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) {
     if (pixels == nullptr || w <= 0 || h <= 0) return;
     QRect target;
     if (!ClientRect(x, y, int64_t(x) + w, int64_t(y) + h, target)) return;
-    const int64_t firstCol = int64_t(target.left()) - (int64_t(x) + originX_);
-    const int64_t firstRow = int64_t(target.top()) - (int64_t(y) + originY_);
+    NoteDrawnOver(target);
+    CopyFramePart(pixels, w, QPoint(int(int64_t(x) + originX_), int(int64_t(y) + originY_)), target);
+}
+
+// Only the boxes the engine names, and what else was drawn over the picture
+// since the last frame, can differ from what the image holds; the rest is
+// not even read.
+void ImageSurface::DrawFrameChanges(int32_t x, int32_t y, const uint32_t* pixels, int32_t w,
+                                    int32_t h, std::span<const PixelBox> changed) {
+    if (pixels == nullptr || w <= 0 || h <= 0) return;
+    const int64_t left = int64_t(x) + originX_, top = int64_t(y) + originY_;
+    const bool same = shown_.valid && shown_.left == left && shown_.top == top &&
+                      shown_.width == w && shown_.height == h;
+    shown_ = {true, left, top, w, h};
+    QRegion compare = drawnOver_;
+    drawnOver_ = QRegion();
+    QRect target;
+    if (!ClientRect(x, y, int64_t(x) + w, int64_t(y) + h, target)) return;
+    if (!same) compare = target;
+    for (const PixelBox& box : changed) {
+        QRect part;
+        if (same && ClientRect(int64_t(x) + box.left, int64_t(y) + box.top, int64_t(x) + box.right,
+                               int64_t(y) + box.bottom, part))
+            compare += part;
+    }
+    const QPoint corner{int(left), int(top)};
+    for (const QRect& part : compare.intersected(target)) CopyFramePart(pixels, w, corner, part);
+}
+
+// The frame's pixels under `part` (client pixels, inside the frame's place
+// and the image), the frame's pixel (0, 0) being at client `frameCorner`.
+// When the changes are tracked, only what differs from what the last tick
+// showed is written, and noted as changed; most of a frame is the same.
+void ImageSurface::CopyFramePart(const uint32_t* pixels, int32_t w, QPoint frameCorner,
+                                 const QRect& part) {
+    const int64_t firstCol = int64_t(part.left()) - frameCorner.x();
+    const int64_t firstRow = int64_t(part.top()) - frameCorner.y();
     const size_t stride = size_t(image_.bytesPerLine()) / sizeof(QRgb);
-    QRgb* const firstDst = reinterpret_cast<QRgb*>(image_.scanLine(target.top())) + target.left();
-    for (int bandTop = 0; bandTop < target.height(); bandTop += ChangeBandRows) {
-        const int bandRows = std::min(ChangeBandRows, target.height() - bandTop);
-        int first = target.width(), last = -1;
+    QRgb* const firstDst = reinterpret_cast<QRgb*>(image_.scanLine(part.top())) + part.left();
+    for (int bandTop = 0; bandTop < part.height(); bandTop += ChangeBandRows) {
+        const int bandRows = std::min(ChangeBandRows, part.height() - bandTop);
+        int first = part.width(), last = -1;
         for (int row = bandTop; row < bandTop + bandRows; ++row) {
             const uint32_t* src = pixels + size_t(firstRow + row) * size_t(w) + size_t(firstCol);
             QRgb* dst = firstDst + size_t(row) * stride;
-            if (row + 1 < target.height()) {
-                PrefetchRow(src + w, target.width());
-                PrefetchRow(dst + stride, target.width());
+            if (row + 1 < part.height()) {
+                PrefetchRow(src + w, part.width());
+                PrefetchRow(dst + stride, part.width());
             }
             if (!tracking_) {
-                CopyWithAlpha(src, dst, target.width());
+                CopyWithAlpha(src, dst, part.width());
                 continue;
             }
-            const auto [from, to] = CopyChangedSpan(src, dst, target.width());
+            const auto [from, to] = CopyChangedSpan(src, dst, part.width());
             first = std::min(first, from);
             last = std::max(last, to);
         }
         if (last >= first)
-            MarkChanged(
-                QRect(target.left() + first, target.top() + bandTop, last - first + 1, bandRows));
+            MarkChanged(QRect(part.left() + first, part.top() + bandTop, last - first + 1, bandRows));
     }
+}
+
+void ImageSurface::NoteDrawnOver(const QRect& rect) {
+    if (!shown_.valid) return;
+    const QRect frame(int(shown_.left), int(shown_.top), shown_.width, shown_.height);
+    const QRect over = rect.intersected(frame);
+    if (!over.isEmpty()) drawnOver_ += over;
 }
 
 // Solid colour written straight into the rows: what a painter filling with
@@ -235,6 +276,7 @@ void ImageSurface::FillRect(int32_t left, int32_t top, int32_t right, int32_t bo
     QRect target;
     if (!ClientRect(left, top, right, bottom, target)) return;
     MarkChanged(target);
+    NoteDrawnOver(target);
     Fill(target, colour);
 }
 
@@ -243,6 +285,7 @@ void ImageSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int
     QRect outline;
     if (!ClientRect(left, top, right, bottom, outline)) return;
     MarkChanged(outline);
+    NoteDrawnOver(outline);
     Fill(outline, 0x000000);
     QRect inside;
     if (ClientRect(int64_t(left) + 1, int64_t(top) + 1, int64_t(right) - 1, int64_t(bottom) - 1,
@@ -278,14 +321,21 @@ void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
 
     // A glyph may reach a pixel or two past its advance.
     MarkChanged(cell.adjusted(-2, 0, 2, 0).intersected(clip));
-    if (style.opaqueBackground)
-        Fill(QRect(pen.x(), pen.y() - int(ascent), int(advance), int(ascent + descent))
-                 .intersected(clip),
-             style.background);
+    if (style.opaqueBackground) {
+        const QRect box = QRect(pen.x(), pen.y() - int(ascent), int(advance), int(ascent + descent))
+                              .intersected(clip);
+        NoteDrawnOver(box);
+        Fill(box, style.background);
+    }
     if (stamp != nullptr) {
-        MarkChanged(stamp->inkBounds.translated(pen).intersected(clip));
+        const QRect ink = stamp->inkBounds.translated(pen).intersected(clip);
+        MarkChanged(ink);
+        NoteDrawnOver(ink);
         Stamp(*stamp, pen, clip);
     } else {
+        // Where a painted glyph may reach is not known exactly: the next
+        // frame is compared whole.
+        shown_.valid = false;
         PaintText(text, pen, clip, style.colour);
     }
 }

@@ -23,6 +23,8 @@ public:
     int32_t ClientHeight() const override { return image_.height(); }
     void SetOrigin(int32_t x, int32_t y) override;
     void DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) override;
+    void DrawFrameChanges(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h,
+                          std::span<const PixelBox> changed) override;
     void FillRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                   uint32_t colour) override;
     void DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int32_t bottom) override;
@@ -60,6 +62,8 @@ private:
     bool ClientRect(int64_t left, int64_t top, int64_t right, int64_t bottom, QRect& out) const;
     void BeginPainter(QPainter& painter);
     void MarkChanged(const QRect& rect);
+    void NoteDrawnOver(const QRect& rect);
+    void CopyFramePart(const uint32_t* pixels, int32_t w, QPoint frameCorner, const QRect& part);
     void Fill(const QRect& rect, uint32_t colour);
     void Stamp(const TextStamp& stamp, QPoint pen, const QRect& clip);
     void PaintText(const QString& text, QPoint pen, const QRect& clip, uint32_t colour);
@@ -72,4 +76,15 @@ private:
     int32_t originX_ = 0, originY_ = 0;
     bool tracking_ = false;
     QRegion changed_;
+
+    // Where the last frame was copied, in client pixels, and what other
+    // drawing has touched it since: a frame told what changed compares
+    // only that, and these.
+    struct ShownFrame {
+        bool valid = false;
+        int64_t left = 0, top = 0;
+        int32_t width = 0, height = 0;
+    };
+    ShownFrame shown_;
+    QRegion drawnOver_;
 };

@@ -284,4 +284,33 @@ TEST_F(ImageSurfaceTest, TracksWhatTheDrawingsChanged) {
     EXPECT_TRUE(s.TakeChanges().isEmpty());
 }
 
+// A frame told what changed looks only there, and wherever anything else
+// was drawn over the last frame since; moved, it is copied whole.
+TEST_F(ImageSurfaceTest, AFrameToldItsChangesStillCoversWhatWasDrawnOverIt) {
+    ImageSurface s(120, 90);
+    s.SetOrigin(10, 10);
+    std::vector<uint32_t> frame(size_t(100) * 60, 0x336699u);
+    const PixelBox whole[] = {{0, 0, 100, 60}};
+    s.DrawFrameChanges(0, 0, frame.data(), 100, 60, whole);
+
+    // Drawn over the picture: a fill, a text, a small picture (the HUD's
+    // magazine). A change outside the named box is taken on trust.
+    s.FillRect(5, 5, 15, 12, 0x00AA00);
+    s.DrawText(40, 30, "12", TextStyle{});
+    const std::vector<uint32_t> icon(size_t(7) * 7, 0x000001u);
+    s.DrawPixels(60, 40, icon.data(), 7, 7);
+    frame[size_t(2) * 100 + 90] = 0x0000FFu;  // outside the box
+    frame[size_t(50) * 100 + 20] = 0x00FF00u;  // inside it
+    const PixelBox bottomLeft[] = {{16, 48, 32, 56}};
+    s.DrawFrameChanges(0, 0, frame.data(), 100, 60, bottomLeft);
+    EXPECT_EQ(CountOther(s, 10, 10, 110, 70, 0x336699u), 1);
+    EXPECT_EQ(s.ClientPixel(30, 60), 0x00FF00u);
+    EXPECT_EQ(s.ClientPixel(100, 12), 0x336699u) << "an unnamed change was looked for";
+
+    // Somewhere else the image holds nothing of the frame yet.
+    s.SetOrigin(15, 20);
+    s.DrawFrameChanges(0, 0, frame.data(), 100, 60, bottomLeft);
+    EXPECT_EQ(s.ClientPixel(105, 22), 0x0000FFu);
+}
+
 }  // namespace
