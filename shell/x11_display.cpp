@@ -33,12 +33,17 @@ bool HasXkb(Display* display) {
     return XkbQueryExtension(display, &opcode, &event, &error, &major, &minor) != 0;
 }
 
-bool LampState(Display* display, const char* name) {
+// The server's number of a named indicator, or -1 when it has none.
+int LampIndex(Display* display, const char* name) {
     const Atom atom = XInternAtom(display, name, True);
-    if (atom == 0) return false;
-    Bool on = False;
-    if (!XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr)) return false;
-    return on != False;
+    int index = -1;
+    if (atom == 0 || !XkbGetNamedIndicator(display, atom, &index, nullptr, nullptr, nullptr))
+        return -1;
+    return index;
+}
+
+bool LampOn(unsigned int state, int index) {
+    return index >= 0 && index < 32 && (state >> index & 1u) != 0;
 }
 
 // X errors of a mode switch are answers, not crashes: count them.
@@ -66,16 +71,23 @@ bool SetConfig(Display* display, int sizeIndex, Rotation rotation) {
 
 }  // namespace
 
+// The lamps' numbers are looked up once; each reading after that is one
+// request to the server, not one per lamp and name. The status bar polls it.
 LockLamps ReadLockLamps() {
     LockLamps lamps;
     Display* display = QtDisplay();
     if (display == nullptr) return lamps;
     static const bool xkb = HasXkb(display);
     if (!xkb) return lamps;
+    static const int caps = LampIndex(display, "Caps Lock");
+    static const int num = LampIndex(display, "Num Lock");
+    static const int scroll = LampIndex(display, "Scroll Lock");
     lamps.known = true;
-    lamps.caps = LampState(display, "Caps Lock");
-    lamps.num = LampState(display, "Num Lock");
-    lamps.scroll = LampState(display, "Scroll Lock");
+    unsigned int state = 0;
+    if (XkbGetIndicatorState(display, XkbUseCoreKbd, &state) != Success) return lamps;
+    lamps.caps = LampOn(state, caps);
+    lamps.num = LampOn(state, num);
+    lamps.scroll = LampOn(state, scroll);
     return lamps;
 }
 
