@@ -39,11 +39,22 @@ inline void OrPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t b
         a |= mask;
         std::memcpy(out + k, &a, sizeof a);
     }
+    if (k == count) return;
+    // The last pixels as one word that overlaps the one before: they are
+    // written again with the same values, which costs less than a loop.
+    if (count >= OrWordPixels) {
+        PixelWord a;
+        std::memcpy(&a, in + count - OrWordPixels, sizeof a);
+        a |= mask;
+        std::memcpy(out + count - OrWordPixels, &a, sizeof a);
+        return;
+    }
     for (; k < count; ++k) out[k] = in[k] | bits;
 }
 
 // out[k] = in[k] | bits for every k where in[k] is not `key`; the other
-// pixels of `out` keep their value. Four pixels at a time: the keyed ones
+// pixels of `out` keep their value. `in` and `out` must not overlap. Four
+// pixels at a time: the keyed ones
 // are selected from `out` itself, which costs less than finding where each
 // run of a ragged row starts and ends.
 inline void CopyKeyedPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t key,
@@ -51,14 +62,21 @@ inline void CopyKeyedPixels(uint32_t* out, const uint32_t* in, size_t count, uin
     using PixelMask = int32_t __attribute__((vector_size(16)));
     const PixelWord keys = {key, key, key, key};
     const PixelWord mask = {bits, bits, bits, bits};
-    size_t k = 0;
-    for (; k + OrWordPixels <= count; k += OrWordPixels) {
+    const auto copyWord = [&](size_t k) {
         PixelWord a, d;
         std::memcpy(&a, in + k, sizeof a);
         std::memcpy(&d, out + k, sizeof d);
         const PixelWord keyed = reinterpret_cast<PixelWord>(PixelMask(a == keys));
         d = (d & keyed) | ((a | mask) & ~keyed);
         std::memcpy(out + k, &d, sizeof d);
+    };
+    size_t k = 0;
+    for (; k + OrWordPixels <= count; k += OrWordPixels) copyWord(k);
+    if (k == count) return;
+    // As in OrPixels: a word that overlaps the last one lands the same values again.
+    if (count >= OrWordPixels) {
+        copyWord(count - OrWordPixels);
+        return;
     }
     for (; k < count; ++k)
         if (in[k] != key) out[k] = in[k] | bits;

@@ -88,28 +88,23 @@ void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const 
     const int64_t firstCol = std::max<int64_t>(0, int64_t(clip.left) - sx);
     const int64_t endCol = std::min<int64_t>(runs.width, int64_t(clip.right) - sx);
     if (firstRow > lastRow || firstCol >= endCol) return;
+    // A row of one run copies it; a ragged row goes from its first opaque
+    // pixel to its last as a whole, keyed pixels skipped.
+    const uint32_t tint = frame.drawTint;
+    const OpaqueRun* const runList = runs.runs.data();
+    const uint32_t* const rowStart = runs.rowStart.data();
     for (int64_t i = firstRow; i <= lastRow; ++i) {
-        uint32_t* row = frame.pixels.data() + (sy + i) * FrameWidth;
-        const int64_t rowStart = i * runs.width;
-        const uint32_t firstRun = runs.rowStart[size_t(i)], endRun = runs.rowStart[size_t(i) + 1];
-        if (endRun - firstRun > 1) {
-            // A ragged row: from its first opaque pixel to its last as a
-            // whole, keyed pixels skipped.
-            const OpaqueRun& last = runs.runs[endRun - 1];
-            const int64_t from = std::max<int64_t>(runs.runs[firstRun].first, firstCol);
-            const int64_t to = std::min<int64_t>(int64_t(last.first) + last.length, endCol);
-            if (from < to)
-                CopyKeyedPixels(row + (sx + from), pixels.data() + (rowStart + from),
-                                size_t(to - from), TransparentKey, frame.drawTint);
-            continue;
-        }
-        for (uint32_t k = firstRun; k < endRun; ++k) {
-            const OpaqueRun run = runs.runs[k];
-            const int64_t from = std::max<int64_t>(run.first, firstCol);
-            const int64_t to = std::min<int64_t>(int64_t(run.first) + run.length, endCol);
-            if (from < to)
-                CopyRun(row + (sx + from), pixels.data() + (rowStart + from), to - from,
-                        frame.drawTint);
-        }
+        const uint32_t first = rowStart[i], end = rowStart[i + 1];
+        if (first == end) continue;
+        const int64_t from = std::max<int64_t>(runList[first].first, firstCol);
+        const int64_t to = std::min<int64_t>(
+            int64_t(runList[end - 1].first) + runList[end - 1].length, endCol);
+        if (from >= to) continue;
+        uint32_t* out = frame.pixels.data() + ((sy + i) * FrameWidth + sx + from);
+        const uint32_t* in = pixels.data() + (i * runs.width + from);
+        if (end - first == 1)
+            CopyRun(out, in, to - from, tint);
+        else
+            CopyKeyedPixels(out, in, size_t(to - from), TransparentKey, tint);
     }
 }

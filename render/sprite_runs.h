@@ -2,7 +2,9 @@
 //
 // Most sprites are a figure on a white ground. Walking the key colour pixel
 // by pixel at every draw is wasted work: the runs of non-white pixels are
-// found once, and a draw copies each run, cut to the frame, as a block.
+// found once. A draw copies a row of one run as a block, and a ragged row
+// from its first opaque pixel to its last four pixels at a time, the white
+// ones skipped; both cut to the frame.
 #pragma once
 
 #include <cstdint>
