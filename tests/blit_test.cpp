@@ -284,3 +284,46 @@ TEST(RotatedBlit, KnifeEdgeAnglesKeepEveryRounding) {
                 << "angle " << angle << " facing " << facing;
         }
 }
+
+// What the frame trusts of a held draw: its bounds hold every pixel it
+// writes, and its cover box is written whole. Every catalogue sprite, each
+// kind of draw, across the frame's edges and at turned angles.
+TEST(HeldDraws, BoundsHoldAndCoversAreWrittenWhole) {
+    const HeldDraw::Kind kinds[] = {HeldDraw::Kind::Plain, HeldDraw::Kind::Mirrored,
+                                    HeldDraw::Kind::Rotated};
+    const int32_t places[][2] = {{300, 200}, {-20, -15}, {780, 480}};
+    for (const SpriteInfo& info : SpriteCatalogue) {
+        for (const HeldDraw::Kind kind : kinds) {
+            // The game turns only its rotated sprites; any other turned draw
+            // is bounded by the whole frame.
+            if (kind == HeldDraw::Kind::Rotated && info.blitter != Blitter::Rotated) continue;
+            for (const auto& place : places) {
+                for (const int32_t facing : {1, -1}) {
+                    if (kind == HeldDraw::Kind::Plain && facing == -1) continue;
+                    const HeldDraw draw = {.kind = kind, .sprite = info.id, .sx = place[0],
+                                           .sy = place[1], .angle = 0.9f * float(facing + 2),
+                                           .facing = facing};
+                    auto world = GroundWorld();
+                    DrawHeld(world->frameBuffer, draw);
+                    PixelBox bounds, cover;
+                    const bool any = HeldDrawBounds(draw, bounds);
+                    const bool covers = HeldDrawCover(draw, cover);
+                    int32_t outside = 0, coverMissed = 0;
+                    for (int32_t y = 0; y < FrameHeight; ++y)
+                        for (int32_t x = 0; x < FrameWidth; ++x) {
+                            const bool written = world->frameBuffer.at(x, y) != Ground;
+                            const bool inBounds = any && bounds.left <= x && x < bounds.right &&
+                                                  bounds.top <= y && y < bounds.bottom;
+                            const bool inCover = covers && cover.left <= x && x < cover.right &&
+                                                 cover.top <= y && y < cover.bottom;
+                            outside += written && !inBounds;
+                            coverMissed += inCover && !written;
+                        }
+                    EXPECT_EQ(outside, 0) << info.id << " kind " << int(kind) << " at "
+                                          << place[0] << "," << place[1] << " facing " << facing;
+                    EXPECT_EQ(coverMissed, 0) << info.id << " at " << place[0] << "," << place[1];
+                }
+            }
+        }
+    }
+}

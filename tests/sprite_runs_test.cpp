@@ -63,3 +63,32 @@ TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
         }
     EXPECT_EQ(actual->pixels, expected->pixels);
 }
+
+// The box the frame lets hide what lies under a sprite: all opaque, and no
+// smaller than any other all-opaque rectangle tried.
+TEST(SpriteRuns, OpaqueBoxIsTheLargestAllOpaqueRectangle) {
+    constexpr uint32_t W = TransparentKey, C = 0x00000080;
+    // A 2 x 4 bar on a 5 x 2 foot with a 1 x 3 tail: the foot is the largest.
+    const std::vector<uint32_t> picture = {C, C, W, W, W,  //
+                                           C, C, W, W, W,  //
+                                           C, C, C, C, C,  //
+                                           C, C, C, C, C,  //
+                                           W, W, W, W, C};
+    const SpriteRuns runs = MakeSpriteRuns(picture, 5, 5);
+    EXPECT_EQ(runs.opaque.left, 0);
+    EXPECT_EQ(runs.opaque.top, 2);
+    EXPECT_EQ(runs.opaque.right, 5);
+    EXPECT_EQ(runs.opaque.bottom, 4);
+    EXPECT_EQ(MakeSpriteRuns(std::vector<uint32_t>(6, W), 3, 2).opaque.right, 0) << "none opaque";
+    for (const SpriteInfo& info : SpriteCatalogue) {
+        const SpriteRuns* sprite = SpriteRunsOf(info.id);
+        ASSERT_NE(sprite, nullptr);
+        const std::span<const uint32_t> pixels = SpritePixels(info.id);
+        const PixelBox& box = sprite->opaque;
+        for (int32_t y = box.top; y < box.bottom; ++y)
+            for (int32_t x = box.left; x < box.right; ++x)
+                ASSERT_NE(pixels[size_t(y) * size_t(info.width) + size_t(x)], TransparentKey)
+                    << info.id << " at " << x << "," << y;
+    }
+    EXPECT_EQ(SpriteRunsOf(SpriteBlock)->opaque.right - SpriteRunsOf(SpriteBlock)->opaque.left, 100);
+}
