@@ -22,3 +22,7 @@ constexpr int MaxPresentBoxes = 256;
 // Rows of tiles a frame remembers as partly hidden under later draws; a draw
 // past them is made whole.
 constexpr int MaxHiddenTileRows = 2048;
+
+// Pairs of (tile, draw) an untinted frame lists to find the tiles that stay
+// the same; a frame with more is laid as if it were tinted.
+constexpr int MaxTileDraws = 32768;

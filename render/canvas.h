@@ -51,6 +51,17 @@ struct HeldDraws {
     std::array<HeldDraw, MaxHeldDraws> draws{};
 };
 
+// The draws of an untinted frame listed tile by tile: a tile whose list is
+// the same in the next frame keeps its pixels.
+struct TileDraws {
+    static constexpr int32_t Tiles = TileMask::Columns * TileMask::Rows;
+    bool valid = false;  // false: never made, tinted, or more than the table holds
+    uint32_t drawCount = 0;
+    std::array<HeldDraw, MaxHeldDraws> draws{};
+    std::array<uint32_t, Tiles + 1> start{};  // tile t: entries start[t] .. start[t + 1] - 1
+    std::array<uint16_t, MaxTileDraws> entries{};  // draw numbers, in drawing order
+};
+
 // What the last lay of the whole frame left (render/frame.h). From one tick
 // to the next most of the frame is the same sky: the next lay puts back only
 // the sky the last draws hid, and the presentation looks only at the tiles
@@ -65,6 +76,9 @@ struct LaidFrame {
     TileMask unpresented;
     bool allUnpresented = true;
     const void* presentedTo = nullptr;
+    // The last two frames' tile lists; `lastList` names the last one.
+    std::array<TileDraws, 2> lists;
+    uint8_t lastList = 0;
 };
 
 // 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held`,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <span>
 
@@ -126,30 +127,119 @@ void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, ui
     }
 }
 
-// Makes a held draw but for the tiles later draws paint wholly. A plain
-// sprite is cut to what shows, a row of tiles at a time; any other draw
-// that shows at all is made whole.
+// Makes a held draw but for the tiles later draws paint wholly, and only on
+// the tiles of `redraw`. A plain sprite is cut to what shows, a row of tiles
+// at a time; any other draw that shows at all is made whole, which is why
+// `redraw` holds all of such a draw's tiles or none.
 void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showing,
-                  const HiddenTiles& hidden) {
+                  const HiddenTiles& hidden, const TileMask& redraw) {
     if (showing.part == Showing::Part::None) return;
-    if (showing.part == Showing::Part::All || draw.kind != HeldDraw::Kind::Plain) {
-        DrawHeld(frame, draw);
-        return;
-    }
     const PixelBox& box = showing.box;
     const TileSpan reach = TilesTouched(box);
     const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+    std::array<TileMask::Row, TileMask::Rows> shown;
+    bool any = false, all = true;
     for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
-        const TileMask::Row& hiddenRow = hidden.pool[showing.firstRow + uint32_t(row - reach.firstRow)];
-        TileMask::Row shown;
-        for (size_t w = 0; w < shown.size(); ++w) shown[w] = span[w] & ~hiddenRow[w];
+        TileMask::Row& out = shown[size_t(row)];
+        const TileMask::Row* hiddenRow =
+            showing.part == Showing::Part::Some
+                ? &hidden.pool[showing.firstRow + uint32_t(row - reach.firstRow)]
+                : nullptr;
+        for (size_t w = 0; w < out.size(); ++w) {
+            out[w] = span[w] & redraw.bits[size_t(row)][w] & (hiddenRow ? ~(*hiddenRow)[w] : ~uint64_t(0));
+            any |= out[w] != 0;
+            all &= out[w] == span[w];
+        }
+    }
+    if (!any) return;
+    if (all || draw.kind != HeldDraw::Kind::Plain) {
+        DrawHeld(frame, draw);
+        return;
+    }
+    for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
         const int32_t top = std::max(box.top, TileTop(row));
         const int32_t bottom = std::min(box.bottom, TileBottom(row));
-        TileMask::ForEachRun(shown, [&](int32_t first, int32_t end) {
+        TileMask::ForEachRun(shown[size_t(row)], [&](int32_t first, int32_t end) {
             DrawHeldWithin(frame, draw,
                            {std::max(box.left, first * TileSize), top,
                             std::min(box.right, end * TileSize), bottom});
         });
+    }
+}
+
+// Two draws that put the same pixels in the same places.
+bool SameDraw(const HeldDraw& a, const HeldDraw& b) {
+    return a.kind == b.kind && a.sprite == b.sprite && a.sx == b.sx && a.sy == b.sy &&
+           a.facing == b.facing && std::bit_cast<uint32_t>(a.angle) == std::bit_cast<uint32_t>(b.angle);
+}
+
+// Lists, tile by tile, the draws that may write it; false when they do not fit.
+bool ListTileDraws(const HeldDraws& held, const HiddenTiles& hidden, TileDraws& out) {
+    out.valid = false;
+    out.start.fill(0);
+    for (uint32_t k = 0; k < held.count; ++k) {
+        const PixelBox& box = hidden.draws[k].box;
+        if (box.left >= box.right) continue;
+        const TileSpan reach = TilesTouched(box);
+        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+            for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
+                ++out.start[size_t(row * TileMask::Columns + col) + 1];
+    }
+    for (size_t t = 1; t < out.start.size(); ++t) out.start[t] += out.start[t - 1];
+    if (out.start.back() > out.entries.size()) return false;
+    std::array<uint32_t, TileDraws::Tiles> next;
+    std::copy_n(out.start.begin(), next.size(), next.begin());
+    for (uint32_t k = 0; k < held.count; ++k) {
+        const PixelBox& box = hidden.draws[k].box;
+        if (box.left >= box.right) continue;
+        const TileSpan reach = TilesTouched(box);
+        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+            for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
+                out.entries[next[size_t(row * TileMask::Columns + col)]++] = uint16_t(k);
+    }
+    std::copy_n(held.draws.begin(), held.count, out.draws.begin());
+    out.drawCount = held.count;
+    out.valid = true;
+    return true;
+}
+
+// The tiles whose draws are not the same, in the same order, as before.
+TileMask ChangedTiles(const TileDraws& before, const TileDraws& now) {
+    TileMask changed;
+    for (int32_t t = 0; t < TileDraws::Tiles; ++t) {
+        const uint32_t first = now.start[size_t(t)], count = now.start[size_t(t) + 1] - first;
+        const uint32_t firstBefore = before.start[size_t(t)];
+        bool same = before.start[size_t(t) + 1] - firstBefore == count;
+        for (uint32_t i = 0; same && i < count; ++i)
+            same = SameDraw(now.draws[now.entries[first + i]],
+                            before.draws[before.entries[firstBefore + i]]);
+        if (!same) changed.SetSpan(t / TileMask::Columns, t % TileMask::Columns, t % TileMask::Columns);
+    }
+    return changed;
+}
+
+// A draw that cannot be cut to tiles is made whole: once any of its tiles
+// is drawn again, all of them are, and so on for the draws that meet those.
+void WidenToWholeDraws(const HeldDraws& held, const HiddenTiles& hidden, TileMask& redraw) {
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (uint32_t k = 0; k < held.count; ++k) {
+            if (held.draws[k].kind == HeldDraw::Kind::Plain ||
+                hidden.draws[k].part == Showing::Part::None)
+                continue;
+            const TileSpan reach = TilesTouched(hidden.draws[k].box);
+            const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+            bool meets = false, whole = true;
+            for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+                for (size_t w = 0; w < span.size(); ++w) {
+                    meets |= (redraw.bits[size_t(row)][w] & span[w]) != 0;
+                    whole &= (redraw.bits[size_t(row)][w] & span[w]) == span[w];
+                }
+            if (!meets || whole) continue;
+            for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+                redraw.SetSpan(row, reach.firstCol, reach.lastCol);
+            grew = true;
+        }
     }
 }
 
@@ -208,6 +298,7 @@ void FillBackground(FrameBuffer& frame) {
     laid.known = true;
     laid.tint = 0;
     laid.drawn.Clear();
+    laid.lists[laid.lastList].valid = false;  // it lists draws this frame no longer shows
     laid.allUnpresented = true;
 }
 
@@ -255,7 +346,9 @@ bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
 
 // The sky goes back only where the last lay's draws were, and only where no
 // draw of this one paints over it; each draw is cut to what later draws
-// leave showing. The sprites' pixels take the tints as they are written.
+// leave showing. An untinted frame after an untinted one is laid and drawn
+// again only on the tiles whose draws changed. The sprites' pixels take the
+// tints as they are written.
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     HeldDraws& held = frame.held;
     if (!held.waiting) {
@@ -265,18 +358,33 @@ void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     LaidFrame& laid = frame.laid;
     const bool allUnpresented = laid.allUnpresented;
     const uint32_t bits = TintBits(strength, ticksLeft);
-    TileMask lay;
-    if (laid.known && laid.tint == bits)
-        lay = laid.drawn;
-    else
-        lay.Fill();
+    const bool sameTint = laid.known && laid.tint == bits;
 
     HiddenTiles hidden;
     FindHiddenTiles(held, hidden);
+    // A tint changes from one tick to the next (it fades), so only untinted
+    // frames are worth listing.
+    const TileDraws& before = laid.lists[laid.lastList];
+    TileDraws& now = laid.lists[1 - laid.lastList];
+    now.valid = false;
+    const bool listed = bits == 0 && ListTileDraws(held, hidden, now);
+    TileMask lay, redraw;
+    const bool onlyChanged = sameTint && listed && before.valid;
+    if (onlyChanged) {
+        redraw = ChangedTiles(before, now);
+        WidenToWholeDraws(held, hidden, redraw);
+        lay = redraw;
+    } else {
+        redraw.Fill();
+        if (sameTint)
+            lay = laid.drawn;
+        else
+            lay.Fill();
+    }
     LaySky(frame, lay, hidden.coveredLater, bits);
     frame.drawTint = bits;
     for (uint32_t k = 0; k < held.count; ++k)
-        DrawUnhidden(frame, held.draws[k], hidden.draws[k], hidden);
+        DrawUnhidden(frame, held.draws[k], hidden.draws[k], hidden, redraw);
     frame.drawTint = 0;
     held.waiting = false;
     held.count = 0;
@@ -285,8 +393,9 @@ void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     laid.known = true;
     laid.tint = bits;
     laid.drawn = hidden.touched;
+    laid.lastList = uint8_t(1 - laid.lastList);
     laid.unpresented |= lay;
-    laid.unpresented |= hidden.touched;
+    if (!onlyChanged) laid.unpresented |= hidden.touched;
     laid.allUnpresented = allUnpresented;
 }
 
