@@ -173,30 +173,30 @@ bool SameDraw(const HeldDraw& a, const HeldDraw& b) {
            a.facing == b.facing && std::bit_cast<uint32_t>(a.angle) == std::bit_cast<uint32_t>(b.angle);
 }
 
+// Calls visit(draw number, tile number) for every tile each held draw may write.
+template <class Visit>
+void ForEachDrawTile(const HeldDraws& held, const HiddenTiles& hidden, Visit visit) {
+    for (uint32_t k = 0; k < held.count; ++k) {
+        const PixelBox& box = hidden.draws[k].box;
+        if (box.left >= box.right) continue;
+        const TileSpan reach = TilesTouched(box);
+        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+            for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
+                visit(k, size_t(row * TileMask::Columns + col));
+    }
+}
+
 // Lists, tile by tile, the draws that may write it; false when they do not fit.
 bool ListTileDraws(const HeldDraws& held, const HiddenTiles& hidden, TileDraws& out) {
     out.valid = false;
     out.start.fill(0);
-    for (uint32_t k = 0; k < held.count; ++k) {
-        const PixelBox& box = hidden.draws[k].box;
-        if (box.left >= box.right) continue;
-        const TileSpan reach = TilesTouched(box);
-        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
-            for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
-                ++out.start[size_t(row * TileMask::Columns + col) + 1];
-    }
+    ForEachDrawTile(held, hidden, [&](uint32_t, size_t tile) { ++out.start[tile + 1]; });
     for (size_t t = 1; t < out.start.size(); ++t) out.start[t] += out.start[t - 1];
     if (out.start.back() > out.entries.size()) return false;
     std::array<uint32_t, TileDraws::Tiles> next;
     std::copy_n(out.start.begin(), next.size(), next.begin());
-    for (uint32_t k = 0; k < held.count; ++k) {
-        const PixelBox& box = hidden.draws[k].box;
-        if (box.left >= box.right) continue;
-        const TileSpan reach = TilesTouched(box);
-        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
-            for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
-                out.entries[next[size_t(row * TileMask::Columns + col)]++] = uint16_t(k);
-    }
+    ForEachDrawTile(held, hidden,
+                    [&](uint32_t k, size_t tile) { out.entries[next[tile]++] = uint16_t(k); });
     std::copy_n(held.draws.begin(), held.count, out.draws.begin());
     out.drawCount = held.count;
     out.valid = true;
