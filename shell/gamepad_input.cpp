@@ -14,6 +14,7 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <chrono>
 #include <span>
 #include <utility>
 
@@ -21,12 +22,15 @@
 
 #include "game/world.h"
 #include "input/keys.h"
+#include "shell/sdl_subsystems.h"
 #include "shell/zarnok_view.h"
 
 namespace {
 
 // Pad events come in batches of at most this many per call to SDL.
 constexpr int EventBatch = 32;
+// The longest a closing pad waits for SDL held by a sound start.
+constexpr std::chrono::milliseconds ExitWaitForSdl(100);
 
 // The name of an SDL button in the reading, or null for the buttons the
 // game does not use.
@@ -73,23 +77,34 @@ bool IsDialogStop(const QWidget& widget) {
 }  // namespace
 
 GamepadInput::GamepadInput(PadTarget target) : target_(std::move(target)) {
-    // Qt owns SIGINT and SIGTERM; pads are read whichever window is in
-    // front, and the game decides when they count; A is the south button
-    // on every pad, whatever its label says.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
-    available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-    if (!available_) return;
-    OpenNewPads();
-    ArmTimer();
+    StartSubsystem();
 }
 
 GamepadInput::~GamepadInput() {
     if (!available_) return;
     for (auto& [id, pad] : pads_) SDL_GameControllerClose(pad.controller);
     pads_.clear();
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    // The program is ending: a sound start that still holds SDL is not
+    // waited for, and the subsystem simply stays counted.
+    ProcessSdl().TryStop(SDL_INIT_GAMECONTROLLER, ExitWaitForSdl);
+}
+
+// Qt owns SIGINT and SIGTERM; pads are read whichever window is in front,
+// and the game decides when they count; A is the south button on every
+// pad, whatever its label says.
+void GamepadInput::StartSubsystem() {
+    const auto prepare = [] {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    };
+    // The window never waits for SDL: while the sound is starting, which
+    // can take seconds, the timer asks again.
+    const SdlSubsystems::TryResult result = ProcessSdl().TryStart(SDL_INIT_GAMECONTROLLER, prepare);
+    waitingForSdl_ = result == SdlSubsystems::TryResult::Busy;
+    available_ = result == SdlSubsystems::TryResult::Started;
+    if (available_) OpenNewPads();
+    if (available_ || waitingForSdl_) ArmTimer();
 }
 
 void GamepadInput::timerEvent(QTimerEvent* event) {
@@ -135,6 +150,7 @@ void GamepadInput::CloseLostPads() {
 // Reading
 // ---------------------------------------------------------------------------
 void GamepadInput::Poll() {
+    if (waitingForSdl_) StartSubsystem();
     if (!available_) return;
     SDL_PumpEvents();
     const PadMode mode = CurrentMode();

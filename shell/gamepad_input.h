@@ -32,8 +32,9 @@ public:
     static constexpr int PollPeriodMs = 10;       // while a pad is connected
     static constexpr int IdlePollPeriodMs = 100;  // looking for one to come
 
-    // Starts SDL's game-controller subsystem (and only that one). Without
-    // it the game simply has no pads.
+    // Starts SDL's game-controller subsystem (and only that one), at once or
+    // a poll later when the sound holds SDL. Without it the game simply has
+    // no pads.
     explicit GamepadInput(PadTarget target);
     ~GamepadInput() override;
     GamepadInput(const GamepadInput&) = delete;
@@ -58,6 +59,7 @@ private:
         PadReading reading;
     };
 
+    void StartSubsystem();
     void OpenNewPads();
     void CloseLostPads();
     void Route(PadMode mode);
@@ -68,6 +70,7 @@ private:
 
     PadTarget target_;
     bool available_ = false;
+    bool waitingForSdl_ = false;  // the sound held SDL when the pad started
     std::map<int32_t, Pad> pads_;  // by SDL joystick instance id
     PadRouter router_;
     std::vector<PadCommand> commands_;

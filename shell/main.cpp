@@ -2,11 +2,14 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "shell/command_line.h"
+#include "shell/display_check.h"
 #include "shell/display_mode.h"
+#include "shell/shell_texts.h"
 #include "shell/shipped_data.h"
 #include "shell/zarnok_app.h"
 
@@ -20,13 +23,23 @@ int main(int argc, char* argv[]) {
         return command.exitStatus;
     }
 
+    // Without a display Qt would abort with a core dump; say why in words.
+    const std::string name = argc > 0 && argv[0][0] != '\0' ? argv[0] : "zarnok";
+    if (!DisplayAvailable(ProcessDisplayEnvironment())) {
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), NoDisplayText);
+        return NoDisplayExitStatus;
+    }
+
     // Qt sees only the program's name: every option has been read above.
     int qtArgc = 1;
     // A dialog is given its native window early so that it can carry the
     // window manager's hints; without this Qt would then give the game
     // window's view, menu bar and status bar native windows of their own.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    std::optional<PlatformFailureExit> platformFailure(std::in_place,
+                                                        name + ": " + DisplayUnreachableText);
     QApplication qt(qtArgc, argv);
+    platformFailure.reset();
     int status = 1;
     {
         CZarnokApp app;

@@ -80,3 +80,12 @@ constexpr char PlatformRefusesText[] =
 constexpr char NoRandRText[] = "X-сервер не умеет менять разрешение экрана (нет расширения RandR).";
 constexpr char NoSuchModeText[] = "X-сервер не предлагает такого режима.";
 constexpr char ModeRefusedText[] = "X-сервер отказался сменить режим.";
+
+// Started with no screen to open the window on: one line, then exit 1.
+constexpr char NoDisplayText[] =
+    "игре нужен графический сеанс, а ни DISPLAY, ни WAYLAND_DISPLAY не заданы. "
+    "Запустите её с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM "
+    "(например, QT_QPA_PLATFORM=offscreen).";
+constexpr char DisplayUnreachableText[] =
+    "не удалось открыть графический сеанс. Запустите игру с рабочего стола или выберите "
+    "платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).";

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "shell/game_folder.h"
+#include "shell/sdl_subsystems.h"
 #include "shell/shipped_data.h"
 
 namespace {
@@ -40,8 +41,8 @@ const char* const ChimeFile = "collect.wav";
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 #endif
 
-// Hints and handlers are process-wide, so they are set on the window
-// thread before the worker starts.
+// Hints and handlers are process-wide: they are set under SDL's lock, just
+// before the start that reads them.
 void PrepareAudioLibraries() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the application handles its signals
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Zarnok");
@@ -79,15 +80,17 @@ struct AudioOpening {
     std::thread worker;
 
     void Run() {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, OutputChannels, MixChunkFrames) == 0) {
-                open = true;
-                Mix_AllocateChannels(MixerChannels);
-                firing = LoadSound(firingPath);
-                chime = LoadSound(chimePath);
-            } else {
-                SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            }
+        // The device is opened under the same lock as the subsystem: opening
+        // it reaches into SDL's shared state as well.
+        open = ProcessSdl().Start(SDL_INIT_AUDIO, PrepareAudioLibraries, [] {
+            if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, OutputChannels, MixChunkFrames) != 0)
+                return false;
+            Mix_AllocateChannels(MixerChannels);
+            return true;
+        });
+        if (open) {
+            firing = LoadSound(firingPath);
+            chime = LoadSound(chimePath);
         }
         done.store(true, std::memory_order_release);
     }
@@ -120,7 +123,6 @@ SoundPlayer::~SoundPlayer() {
 
 void SoundPlayer::OpenDeviceInBackground() {
     if (device_ != Device::NotOpened) return;
-    PrepareAudioLibraries();
     auto opening = std::make_shared<AudioOpening>();
     const QDir folder = directory_.isEmpty() ? QDir::current() : QDir(directory_);
     opening->firingPath = PathIn(folder, FiringLoopFile);
@@ -162,8 +164,7 @@ void SoundPlayer::CloseDevice() {
     Mix_FreeChunk(firing_);
     Mix_FreeChunk(chime_);
     firing_ = chime_ = nullptr;
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    ProcessSdl().Stop(SDL_INIT_AUDIO, [] { Mix_CloseAudio(); });
     device_ = Device::NotOpened;
 }
 

@@ -15,6 +15,7 @@
 #include "tools/common/headless_driver.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/replay.h"
+#include "tests/support/fresh_data.h"
 
 namespace {
 
@@ -214,8 +215,7 @@ private:
 // included: no pixel outside the named boxes ever changes, and frames with
 // little moving name only a small part of the picture.
 TEST(PresentFrame, NamesEveryPixelThatChangedAcrossAWholeGame) {
-    std::ifstream built(std::filesystem::path(ZARNOK_BIN_DIR) / "Data.dat", std::ios::binary);
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(built), {}};
+    const std::vector<uint8_t> bytes = FreshDataFile();
     ASSERT_FALSE(bytes.empty());
     TempDataFile data(bytes);
     ReplayJournal replay;

@@ -23,6 +23,7 @@
 #include "tools/common/scripted_host.h"
 #include "tools/level/level_check.h"
 #include "tools/level/level_source.h"
+#include "tests/support/fresh_data.h"
 
 using namespace levelsource;
 
@@ -387,9 +388,9 @@ TEST(LevelCheck, ShippedFirstLevelCanBeFinished) {
     GameWorld world;
     ScriptedHost host;
     // On a copy: a game over may write the best record.
-    const std::string shipped = ReadFileBytes(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
+    const std::vector<uint8_t> shipped = FreshDataFile();
     ASSERT_EQ(shipped.size(), size_t(DataFileSize));
-    TempDataFile copy(std::vector<uint8_t>(shipped.begin(), shipped.end()));
+    TempDataFile copy(shipped);
     host.dataFilePath = copy.Path();
     RequestNewGame(world);
     RunTimerTick(world, host);

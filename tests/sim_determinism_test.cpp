@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "tests/support/sim_process.h"
+#include "tests/support/fresh_data.h"
 
 namespace fs = std::filesystem;
 
@@ -32,9 +33,7 @@ protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("zarnok-determinism-" + std::to_string(getpid()));
         fs::create_directories(dir_);
-        // A copy of the shipped Data.dat, so that no run can touch the build's own.
-        fs::copy_file(fs::path(ZARNOK_BIN_DIR) / "Data.dat", dir_ / "Data.dat",
-                      fs::copy_options::overwrite_existing);
+        WriteFreshDataFile(dir_ / "Data.dat");
     }
     void TearDown() override {
         std::error_code ignored;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/sim_process.h"
+#include "tests/support/fresh_data.h"
 
 namespace fs = std::filesystem;
 
@@ -54,7 +55,8 @@ TEST_F(InputLimitsTest, TheLevelToolRefusesThemAsSourcesAndAsDataFiles) {
 
 TEST_F(InputLimitsTest, TheAutopilotRefusesThemAsRoutesAndAsDataFiles) {
     const std::string out = (dir / "out.txt").string();
-    const std::string data = std::string(ZARNOK_BIN_DIR) + "/Data.dat";
+    const std::string data = (dir / "Data.dat").string();
+    WriteFreshDataFile(data);
     const std::string route = std::string(ZARNOK_SOURCE_DIR) + "/tests/replays/proofs/level1.route";
     ExpectRefused("zarnok-autoplay", {"--data", "/dev/zero", "--out", out, route}, NotAFile);
     ExpectRefused("zarnok-autoplay", {"--data", data, "--out", out, "/dev/zero"}, NotAFile);

@@ -25,6 +25,7 @@
 #include "tests/support/expected_texts.h"
 #include "tests/support/sim_process.h"
 #include "tools/common/level_rotation.h"
+#include "tests/support/fresh_data.h"
 
 namespace fs = std::filesystem;
 
@@ -96,7 +97,8 @@ protected:
 
     // Plays the replay in the runner; returns its summary.
     std::string Play(const Proof& proof) {
-        const std::string shipped = ReadFileBytes(fs::path(ZARNOK_BIN_DIR) / "Data.dat");
+        const std::vector<uint8_t> fresh = FreshDataFile();
+        const std::string shipped(fresh.begin(), fresh.end());
         EXPECT_EQ(shipped.size(), DataFileBytes);
         std::ofstream(dir_ / "Data.dat", std::ios::binary)
             << RotateLevels(shipped, proof.firstLevel);
@@ -105,7 +107,7 @@ protected:
             "zarnok-sim",
             {std::string("--data"), dir_.string(), std::string("--ticks"),
              std::to_string(proof.ticks), std::string("--replay"), replay,
-             std::string("--dump-world")},
+             std::string("--dump-world"), std::string("--save-record")},
             dir_);
         EXPECT_EQ(run.status, 0) << run.err;
         return run.out;

@@ -292,7 +292,7 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     std::string replay = WriteText("answers.txt",
                                    "answer ok\nanswer ok\nanswer name Тест Тестович\nanswer no\n");
     ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay,
-                               "--record", Path("rec.txt")});
+                               "--record", Path("rec.txt"), "--save-record"});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "gameRunning"), "0");
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
@@ -305,9 +305,26 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     EXPECT_NE(first.StoredBestName(), second.StoredBestName());
 
     ProgramRun replayed = Run(
-        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt"), "--save-record"});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
+}
+
+// Without --save-record the same game over leaves its Data.dat byte for byte
+// as it was, and says the same things.
+TEST_F(SimTest, ARecordIsWrittenIntoTheDataFolderOnlyWhenAskedFor) {
+    TempDataFile kept(PitLevel());
+    TempDataFile saved(PitLevel());
+    const std::string before = ReadFileBytes(kept.Path());
+    const std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Я\nanswer no\n");
+    const ProgramRun plain = Run({"--data", DataDir(kept), "--ticks", "6", "--replay", replay});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_TRUE(ReadFileBytes(kept.Path()) == before) << "the runner wrote into its input";
+
+    const ProgramRun asked = Run(
+        {"--data", DataDir(saved), "--ticks", "6", "--replay", replay, "--save-record"});
+    EXPECT_EQ(asked.out, plain.out);
+    EXPECT_FALSE(ReadFileBytes(saved.Path()) == before);
 }
 
 // Without a script every box takes its default; the journal writes those
@@ -316,8 +333,8 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
 TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
-    ProgramRun original = Run(
-        {"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt")});
+    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--record",
+                               Path("rec.txt"), "--save-record"});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
 
@@ -337,8 +354,8 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(names, 1u);
     EXPECT_EQ(recorded.answers.back().kind, ScriptedAnswer::No);  // the restart question
 
-    ProgramRun replayed = Run(
-        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt")});
+    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay",
+                               Path("rec.txt"), "--save-record"});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
     EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));

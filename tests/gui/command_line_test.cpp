@@ -3,11 +3,15 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "shell/command_line.h"
+#include "shell/display_check.h"
+
+#include <map>
 
 namespace {
 
@@ -21,10 +25,12 @@ struct GameRun {
     std::string out;
 };
 
-GameRun RunGameWithoutDisplay(const std::string& arguments) {
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                std::string(ZARNOK_BIN_DIR) + "/zarnok' " + arguments +
-                                " 2>/dev/null";
+// `environment` is given to env(1) before the program; "2>&1" in
+// `arguments` captures the error stream as well.
+GameRun RunGameWithoutDisplay(const std::string& arguments, const std::string& environment = "") {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                environment + " '" + std::string(ZARNOK_BIN_DIR) +
+                                "/zarnok' 2>/dev/null " + arguments;
     GameRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -93,4 +99,41 @@ TEST(CommandLine, TheBuiltGameAnswersWithoutAnyDisplay) {
     const GameRun refused = RunGameWithoutDisplay("--no-such-option");
     EXPECT_EQ(refused.status, CommandLineUsageError);
     EXPECT_TRUE(refused.out.empty());
+}
+
+TEST(CommandLine, WithNoDisplayTheGameSaysSoInOneLineAndExitsOne) {
+    // XDG_RUNTIME_DIR points where no compositor's socket can be.
+    const GameRun none = RunGameWithoutDisplay("2>&1", "XDG_RUNTIME_DIR=/nonexistent");
+    EXPECT_EQ(none.status, NoDisplayExitStatus) << none.out;
+    EXPECT_EQ(std::count(none.out.begin(), none.out.end(), '\n'), 1) << none.out;
+    EXPECT_NE(none.out.find("QT_QPA_PLATFORM"), std::string::npos) << none.out;
+
+    // A display that is named but not there: Qt's words, then ours, no abort.
+    const GameRun gone = RunGameWithoutDisplay("2>&1", "DISPLAY=:9999 QT_QPA_PLATFORM=xcb");
+    EXPECT_EQ(gone.status, NoDisplayExitStatus) << gone.out;
+    EXPECT_NE(gone.out.find("QT_QPA_PLATFORM"), std::string::npos) << gone.out;
+}
+
+TEST(CommandLine, ADisplayIsLookedForOnlyWhereThePlatformNeedsOne) {
+    const auto available = [](std::map<std::string, std::string> variables,
+                              std::string socket = "") {
+        return DisplayAvailable(DisplayEnvironment{
+            [variables](const char* name) {
+                const auto found = variables.find(name);
+                return found == variables.end() ? std::string() : found->second;
+            },
+            [socket](const std::string& path) { return path == socket; }});
+    };
+    EXPECT_FALSE(available({}));
+    EXPECT_FALSE(available({{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}));
+    EXPECT_TRUE(available({{"DISPLAY", ":0"}}));
+    EXPECT_TRUE(available({{"WAYLAND_DISPLAY", "wayland-1"}}));
+    EXPECT_TRUE(available({{"QT_QPA_PLATFORM", "offscreen"}}));
+    EXPECT_TRUE(available({{"QT_QPA_PLATFORM", "vnc:size=800x600"}}));
+    EXPECT_FALSE(available({{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}}));
+    EXPECT_FALSE(available({{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":0"}}));
+    EXPECT_TRUE(available({{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}}));
+    EXPECT_TRUE(available({{"QT_QPA_PLATFORM", "wayland"}, {"XDG_RUNTIME_DIR", "/run/user/5"}},
+                          "/run/user/5/wayland-0"));
+    EXPECT_FALSE(available({{"QT_QPA_PLATFORM", "wayland"}, {"XDG_RUNTIME_DIR", "/run/user/5"}}));
 }

@@ -14,6 +14,7 @@
 #include "input/keys.h"
 #include "shell/gamepad_input.h"
 #include "shell/message_box.h"
+#include "shell/sdl_subsystems.h"
 #include "tests/support/expected_texts.h"
 
 namespace {
@@ -35,8 +36,8 @@ public:
     VirtualPad& operator=(const VirtualPad&) = delete;
 
     bool Plug() {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return false;
+        const auto hint = [] { SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); };
+        if (!ProcessSdl().Start(SDL_INIT_GAMECONTROLLER, hint, {})) return false;
         initialised_ = true;
         SDL_VirtualJoystickDesc desc;
         SDL_zero(desc);
@@ -59,7 +60,7 @@ public:
             for (int index = 0; index < SDL_NumJoysticks(); ++index)
                 if (SDL_JoystickGetDeviceInstanceID(index) == id) SDL_JoystickDetachVirtual(index);
         }
-        if (initialised_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        if (initialised_) ProcessSdl().Stop(SDL_INIT_GAMECONTROLLER);
         initialised_ = false;
     }
 

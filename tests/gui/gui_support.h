@@ -30,6 +30,7 @@
 #include "shell/zarnok_app.h"
 #include "shell/zarnok_view.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/fresh_data.h"
 
 // Runs the event loop until `done` holds or the time is up; true if it held.
 // (QTest's QTRY macros report to QTest, not to this test framework.)
@@ -146,7 +147,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         const QString data = folder_.filePath(QStringLiteral("Data.dat"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ZARNOK_BIN_DIR "/Data.dat"), data));
+        WriteFreshDataFile(QFile::encodeName(data).toStdString());
         QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner);
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(folder_.path());

@@ -44,6 +44,9 @@ const char* SimUsage() {
            "  --shot T:FILE.png  after tick T save the picture and the HUD, 800 x 540\n"
            "                     (repeatable)\n"
            "  --dump-world       also list every occupied table slot\n"
+           "  --save-record      write a new best record into the Data.dat of --data, as\n"
+           "                     the game does; without it the run plays on a copy and\n"
+           "                     leaves the folder as it was\n"
            "  --help             this text\n"
            "\n"
            "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or\n"
@@ -63,12 +66,12 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
         }
 
         if (name == "--help" || name == "-h") return ParseOutcome::Help;
-        if (name == "--dump-world") {
+        if (name == "--dump-world" || name == "--save-record") {
             if (hasInlineValue) {
-                error = "--dump-world takes no value";
+                error = name + " takes no value";
                 return ParseOutcome::Error;
             }
-            options.dumpWorld = true;
+            (name == "--dump-world" ? options.dumpWorld : options.saveRecord) = true;
             continue;
         }
         if (name != "--data" && name != "--ticks" && name != "--replay" && name != "--record" &&

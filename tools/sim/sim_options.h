@@ -18,6 +18,7 @@ struct SimOptions {
     std::string recordPath;     // empty: no journal written
     std::vector<ShotRequest> shots;
     bool dumpWorld = false;
+    bool saveRecord = false;  // a new best record goes into --data's Data.dat
 };
 
 enum class ParseOutcome { Run, Help, Error };

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -212,6 +214,36 @@ std::string FormatSummary(const GameWorld& w, const ScriptedHost& host, uint64_t
     return out;
 }
 
+// The game writes a new best record into the Data.dat it plays on. Unless
+// asked to, the runner leaves its input alone: it plays on a copy in a
+// folder of its own, removed when the run ends. Anything but a regular file
+// is played where it is: the game refuses to write into those anyway.
+class ScratchData {
+public:
+    explicit ScratchData(const std::filesystem::path& data) : path_(data) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(data, ec)) return;
+        path_.clear();
+        std::string folder = (std::filesystem::temp_directory_path(ec) / "zarnok-sim-XXXXXX").string();
+        if (ec || mkdtemp(folder.data()) == nullptr) return;
+        folder_ = folder;
+        if (std::filesystem::copy_file(data, folder_ / "Data.dat", ec)) path_ = folder_ / "Data.dat";
+    }
+    ~ScratchData() {
+        std::error_code ignored;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+    }
+    ScratchData(const ScratchData&) = delete;
+    ScratchData& operator=(const ScratchData&) = delete;
+
+    // Empty when a regular file could not be copied.
+    std::string Path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path folder_;
+};
+
 int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dataDir, ec)) {
@@ -235,7 +267,17 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
     if (!options.shots.empty())
         image = std::make_unique<ImageSurface>(SimClientWidth, SimClientHeight);
     ScriptedHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
-    host.dataFilePath = (std::filesystem::path(options.dataDir) / "Data.dat").string();
+    const std::filesystem::path data = std::filesystem::path(options.dataDir) / "Data.dat";
+    std::optional<ScratchData> scratch;
+    if (!options.saveRecord) {
+        scratch.emplace(data);
+        if (scratch->Path().empty()) {
+            err << "zarnok-sim: cannot copy " << data.string()
+                << " to play on (--save-record plays on it)\n";
+            return 1;
+        }
+    }
+    host.dataFilePath = scratch ? scratch->Path() : data.string();
     host.answers.assign(replay.answers.begin(), replay.answers.end());
 
     auto world = std::make_unique<GameWorld>();
