@@ -164,7 +164,12 @@ bool WriteBestRecord(GameWorld& world, Host& host) {
     for (size_t i = 0; i < size_t(BestNameLength); ++i) {
         out.Byte(i < world.playerName.size() ? uint8_t(world.playerName[i]) : uint8_t(' '));
     }
-    const bool written = file->WriteAt(BestScoreOffset, record);
+    // A write cut short (a full disk) or one the disk did not take puts the
+    // old record back, so the file never holds half of each.
+    uint8_t old[sizeof record];
+    const bool kept = file->ReadAt(BestScoreOffset, old);
+    const bool written = kept && file->WriteAt(BestScoreOffset, record) && file->Sync();
+    if (kept && !written && file->WriteAt(BestScoreOffset, old)) file->Sync();
     const bool closed = file->Close();
     if (!written || !closed) {
         ShowError(host, WriteFailedText, MessageIcon::Warning);

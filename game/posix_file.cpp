@@ -123,6 +123,29 @@ bool PosixFile::ReadUpTo(size_t maxBytes, std::vector<uint8_t>& bytes, bool* cut
     return true;
 }
 
+bool PosixFile::ReadAt(int64_t offset, std::span<uint8_t> bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = pread(fd_, bytes.data() + done, bytes.size() - done, off_t(offset) + off_t(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += size_t(n);
+    }
+    return true;
+}
+
+bool PosixFile::Sync() {
+    int result = 0;
+    do {
+        result = fdatasync(fd_);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
 bool PosixFile::WriteAt(int64_t offset, std::span<const uint8_t> data) {
     const uint8_t* next = data.data();
     size_t left = data.size();

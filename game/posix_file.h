@@ -50,8 +50,16 @@ public:
     // bytes followed the last one kept.
     bool ReadUpTo(size_t maxBytes, std::vector<uint8_t>& bytes, bool* cut = nullptr);
 
+    // Fills all of `bytes` from byte `offset`; false on an error or when the
+    // file ends first.
+    bool ReadAt(int64_t offset, std::span<uint8_t> bytes);
+
     // Writes all of `data` at byte `offset`, never past what is given.
     bool WriteAt(int64_t offset, std::span<const uint8_t> data);
+
+    // Asks the system to put what was written on the disk; false when it
+    // could not (the bytes may then be lost at the next crash).
+    bool Sync();
 
     // Closes now and reports whether the system accepted the close (a write
     // may fail only here on some file systems).

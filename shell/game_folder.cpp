@@ -40,6 +40,7 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
     while (done < bytes.size()) {
         const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = ENOSPC;  // nothing taken and no reason given
         if (n <= 0) return false;
         done += size_t(n);
     }
@@ -52,11 +53,13 @@ std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& byte
     std::string pattern = (target.parent_path() / ".Data.dat.XXXXXX").string();
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
-    const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
-    const int writeError = errno;
-    const bool closed = close(fd) == 0;
-    if (written && closed && rename(pattern.c_str(), target.c_str()) == 0) return {};
-    const int error = written && closed ? errno : writeError;
+    // The first call that fails names the reason; the descriptor is closed
+    // and the temporary file removed whatever happened.
+    int error = 0;
+    if (!WriteAll(fd, bytes) || fsync(fd) != 0) error = errno != 0 ? errno : EIO;
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && rename(pattern.c_str(), target.c_str()) == 0) return {};
+    if (error == 0) error = errno;
     unlink(pattern.c_str());
     return std::strerror(error != 0 ? error : EIO);
 }
