@@ -51,19 +51,26 @@ public:
 };
 
 // Data.dat lives in a private folder for the whole run and is rewritten by
-// every input (the game may have written a best record into it).
-char dataFolder[] = "/tmp/zarnok-fuzz-XXXXXX";
+// every input (the game may have written a best record into it). The folder
+// is in memory where the system has such a place: a record written is synced
+// to the disk, which would cost milliseconds an input.
+char dataFolder[] = "/dev/shm/zarnok-fuzz-XXXXXX";
+char diskFolder[] = "/tmp/zarnok-fuzz-XXXXXX";
 
 void RemoveDataFolder() {
-    unlink((std::string(dataFolder) + "/Data.dat").c_str());
-    rmdir(dataFolder);
+    for (const char* folder : {dataFolder, diskFolder}) {
+        unlink((std::string(folder) + "/Data.dat").c_str());
+        rmdir(folder);
+    }
 }
 
 const std::string& DataFilePath() {
     static const std::string path = [] {
-        if (mkdtemp(dataFolder) == nullptr) std::abort();
+        const char* folder = mkdtemp(dataFolder);
+        if (folder == nullptr) folder = mkdtemp(diskFolder);
+        if (folder == nullptr) std::abort();
         std::atexit(RemoveDataFolder);
-        return std::string(dataFolder) + "/Data.dat";
+        return std::string(folder) + "/Data.dat";
     }();
     return path;
 }
