@@ -18,6 +18,7 @@ struct SimOptions {
     std::string recordPath;     // empty: no journal written
     std::vector<ShotRequest> shots;
     bool dumpWorld = false;
+    std::string language = "ru";  // --lang: the texts the messages and shots show
 };
 
 enum class ParseOutcome { Run, Help, Error };
