@@ -144,7 +144,7 @@ TEST_P(TextFitTest, DialogButtonsAndLinesShowWhole) {
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, TextFitTest,
                          ::testing::Values(Language::Russian, Language::English),
-                         [](const auto& info) {
-                             return std::string(info.param == Language::English ? "English"
+                         [](const auto& param) {
+                             return std::string(param.param == Language::English ? "English"
                                                                                 : "Russian");
                          });
