@@ -156,9 +156,8 @@ QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformNa
     switch (result) {
     case ScreenSizeResult::Done: return QString();
     case ScreenSizeResult::NoX11:
-        reason = platformName.startsWith(QLatin1String("wayland"))
-                     ? ShellText(WaylandRefusesText)
-                     : ShellText(PlatformRefusesText);
+        reason = platformName.startsWith(QLatin1String("wayland")) ? ShellText(WaylandRefusesText)
+                                                                   : ShellText(PlatformRefusesText);
         break;
     case ScreenSizeResult::NoRandr: reason = ShellText(NoRandRText); break;
     case ScreenSizeResult::NoSuchSize: reason = ShellText(NoSuchModeText); break;

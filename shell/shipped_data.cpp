@@ -23,8 +23,7 @@
 namespace {
 
 void ReportProblem(ModalRunner& modal, const QString& problem) {
-    GameMessageBox box(problem, GameText(ErrorCaption),
-                       MessageButtons::Ok, MessageIcon::Stop);
+    GameMessageBox box(problem, GameText(ErrorCaption), MessageButtons::Ok, MessageIcon::Stop);
     modal.Run(box);
 }
 

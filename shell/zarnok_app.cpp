@@ -60,10 +60,9 @@ void CZarnokApp::ConnectCommands() {
         QObject::connect(frame_->Command(id), &QAction::triggered, frame_.get(),
                          [this, handler = handler] { (this->*handler)(); });
     for (const Language language : {Language::Russian, Language::English})
-        QObject::connect(frame_->Command(language == Language::English ? ID_LANGUAGE_EN
-                                                                       : ID_LANGUAGE_RU),
-                         &QAction::triggered, frame_.get(),
-                         [this, language] { OnLanguage(language); });
+        QObject::connect(
+            frame_->Command(language == Language::English ? ID_LANGUAGE_EN : ID_LANGUAGE_RU),
+            &QAction::triggered, frame_.get(), [this, language] { OnLanguage(language); });
     frame_->CheckLanguage(language_.Current() == Language::English);
 }
 
@@ -92,8 +91,8 @@ void CZarnokApp::OnPause() {
     if (!frame_) return;
     QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
                                                              : frame_.get();
-    GameMessageBox box(ShellText(PausedText), ShellText(PauseText),
-                       MessageButtons::Ok, MessageIcon::None, owner);
+    GameMessageBox box(ShellText(PausedText), ShellText(PauseText), MessageButtons::Ok,
+                       MessageIcon::None, owner);
     frame_->View().RunModal(box);
 }
 

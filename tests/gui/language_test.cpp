@@ -103,8 +103,8 @@ TEST(Language, TheSwitchTranslatesMarkedTextsAndLeavesTheRestAlone) {
 // What lupdate cannot see: a translation must keep every placeholder of its
 // source, and a menu text its one accelerator.
 TEST(Language, EveryTranslationKeepsItsPlaceholdersAndAccelerators) {
-    const std::vector<TsEntry> entries =
-        ReadTranslations(QStringLiteral(ZARNOK_SOURCE_DIR "/resources/translations/zarnok_en.ts"));
+    const std::vector<TsEntry> entries = ReadTranslations(
+        QStringLiteral(ZARNOK_SOURCE_DIR "/resources/translations/zarnok_en.ts"));
     ASSERT_GT(entries.size(), 50u);
     for (const TsEntry& entry : entries) {
         SCOPED_TRACE(entry.source.toStdString());
@@ -155,9 +155,9 @@ TEST_F(EnglishGameTest, MenusDialogsAndMessagesSpeakEnglish) {
 TEST_F(EnglishGameTest, TheMenuSwitchesEveryWindowAtOnceAndTheChoiceIsKept) {
     frame_->Command(ID_LANGUAGE_RU)->trigger();
     QCoreApplication::sendPostedEvents();  // the LanguageChange of each window
-    EXPECT_EQ(TopMenuTexts(*frame_), QStringList({Expected("GameMenuText"),
-                                                  Expected("SettingsMenuText"),
-                                                  Expected("HelpMenuText")}));
+    EXPECT_EQ(TopMenuTexts(*frame_),
+              QStringList({Expected("GameMenuText"), Expected("SettingsMenuText"),
+                           Expected("HelpMenuText")}));
     EXPECT_EQ(frame_->windowTitle(), Expected("DocumentTitle") + QStringLiteral(" - Zarnok"));
     EXPECT_EQ(app_->ControlsDialog().windowTitle(), Expected("ControlsTitle"));
     EXPECT_EQ(app_->ControlsDialog().Button(CControlsDlg::IdFire)->text(),

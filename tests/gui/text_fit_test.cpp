@@ -112,8 +112,8 @@ TEST_P(TextFitTest, EveryEngineMessageFitsAnEightHundredBySixHundredScreen) {
           "OpenFailedText", "BestUnreadableText", "NoBestRecordText", "WriteOpenFailedText",
           "WriteShortFileText", "WriteFailedText", "SponsorText"}) {
         SCOPED_TRACE(name);
-        GameMessageBox box(GameText(ExpectedText(name)), GameText("Zarnok"),
-                           MessageButtons::YesNo, MessageIcon::Warning);
+        GameMessageBox box(GameText(ExpectedText(name)), GameText("Zarnok"), MessageButtons::YesNo,
+                           MessageIcon::Warning);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
         EXPECT_LE(box.width(), 800);
@@ -146,5 +146,5 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, TextFitTest,
                          ::testing::Values(Language::Russian, Language::English),
                          [](const auto& param) {
                              return std::string(param.param == Language::English ? "English"
-                                                                                : "Russian");
+                                                                                 : "Russian");
                          });
