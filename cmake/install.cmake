@@ -44,6 +44,18 @@ foreach(source resources/man/zarnok.6 resources/man/zarnok-level.6 resources/deb
     VERBATIM)
   list(APPEND ZARNOK_GZIPPED ${gzipped})
 endforeach()
+# The Russian manual pages, beside the English ones.
+foreach(name zarnok.6 zarnok-level.6)
+  set(gzipped ${ZARNOK_PACKAGE_DOCS}/ru/${name}.gz)
+  add_custom_command(
+    OUTPUT ${gzipped}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZARNOK_PACKAGE_DOCS}/ru
+    COMMAND sh -c "gzip -9n -c \"$0\" > \"$1\"" ${CMAKE_SOURCE_DIR}/resources/man/ru/${name}
+            ${gzipped}
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/man/ru/${name}
+    VERBATIM)
+  list(APPEND ZARNOK_GZIPPED ${gzipped})
+endforeach()
 add_custom_target(zarnok_package_docs ALL DEPENDS ${ZARNOK_GZIPPED})
 
 # Debian's machine-readable copyright: the licence text of LICENSE, each line
@@ -74,6 +86,8 @@ if(TARGET zarnok AND TARGET zarnok-level)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
   install(FILES ${ZARNOK_PACKAGE_DOCS}/zarnok.6.gz ${ZARNOK_PACKAGE_DOCS}/zarnok-level.6.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${ZARNOK_PACKAGE_DOCS}/ru/zarnok.6.gz ${ZARNOK_PACKAGE_DOCS}/ru/zarnok-level.6.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man6)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE
                 ${ZARNOK_PACKAGE_DOCS}/copyright ${ZARNOK_PACKAGE_DOCS}/changelog.gz
           DESTINATION ${ZARNOK_INSTALL_DOCDIR})
@@ -108,7 +122,7 @@ A soldier with an assault rifle crosses six swamp levels: he walks and
 jumps over ledges and stone blocks, shoots the mosquitoes that swarm out of
 their nests, switches on repellent devices that clear the air and collects
 pickups for points. Pits and bites end the game; the best score is kept
-with its holder's name. The game speaks Russian.
+with its holder's name. The game speaks Russian or English.
 
 The package also holds zarnok-level, which compiles and checks level
 files, so players can make levels of their own.")

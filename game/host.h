@@ -19,9 +19,16 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // A modal message box; the game is paused while it is open.
+    // A modal message box; the game is paused while it is open. The engine
+    // passes its texts as game/texts.h has them, in Russian; the host shows
+    // them in the player's language.
     virtual MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                                       MessageButtons buttons, MessageIcon icon) = 0;
+
+    // A text of game/texts.h with placeholders (%1, %2), in the player's
+    // language, for the engine to fill in before it shows it. Without a
+    // translation the Russian source comes back.
+    virtual std::string Translate(std::string_view source) { return std::string(source); }
 
     // The name-entry dialog, opened with an empty name. Returns true and the
     // entered name (UTF-8, at most 20 characters) when the player confirms;

@@ -15,6 +15,7 @@
 #include "render/sprites.h"
 #include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 
 QIcon ApplicationIcon() {
@@ -44,7 +45,7 @@ QIcon ApplicationIcon() {
 // a layout widens it until every line shows whole, whatever the font and
 // the screen's pixel ratio make of the text.
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(AboutTitle));
+    setWindowTitle(ShellText(AboutTitle));
     SetDialogChrome(*this, DialogChrome::CaptionAndClose);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
@@ -54,9 +55,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    auto* version = new QLabel(QString::fromUtf8(VersionText), this);
+    auto* version = new QLabel(ShellText(VersionText), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* credit = new QLabel(QString::fromUtf8(CreditText), this);
+    auto* credit = new QLabel(ShellText(CreditText), this);
     credit->setObjectName(QStringLiteral("credit"));
     auto* lines = new QVBoxLayout;
     lines->setSpacing(du.ToPixelsY(7));
@@ -66,7 +67,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     }
     lines->addStretch();
 
-    auto* ok = new QPushButton(QString::fromUtf8(OkText), this);
+    auto* ok = new QPushButton(ShellText(OkText), this);
     ok->setFixedSize(du.ToPixelsX(50), du.ToPixelsY(14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -11,6 +11,7 @@
 #include "input/keys.h"
 #include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 #include "shell/virtual_keys.h"
 
@@ -40,14 +41,14 @@ constexpr int HintY = 138;
 }  // namespace
 
 CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
-    setWindowTitle(QString::fromUtf8(ControlsTitle));
+    setWindowTitle(ShellText(ControlsTitle));
     SetDialogChrome(*this, DialogChrome::CaptionAndClose);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
     setFixedSize(du.ToPixelsX(262), du.ToPixelsY(86));
 
     for (const ButtonLayout& layout : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(layout.text), this);
+        auto* button = new QPushButton(ShellText(layout.text), this);
         button->setGeometry(du.ToPixels(layout.x, layout.y, layout.width, layout.height));
         button->setAutoDefault(true);
         buttons_[size_t(layout.id)] = button;
@@ -57,6 +58,14 @@ CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent),
             connect(button, &QPushButton::clicked, this,
                     [this, id = layout.id] { OnActionButton(id); });
     }
+}
+
+// The dialog lives as long as the game; another language reaches it here.
+void CControlsDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    setWindowTitle(ShellText(ControlsTitle));
+    for (const ButtonLayout& layout : kButtons) Button(layout.id)->setText(ShellText(layout.text));
 }
 
 QPushButton* CControlsDlg::Button(int id) const {
@@ -112,13 +121,13 @@ void CControlsDlg::paintEvent(QPaintEvent* event) {
     painter.setFont(QApplication::font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(HintX, HintY + metrics.ascent()), QString::fromUtf8(ControlsHintText));
+    painter.drawText(QPoint(HintX, HintY + metrics.ascent()), ShellText(ControlsHintText));
 }
 
 // ---------------------------------------------------------------------------
 
 CPressKeyDlg::CPressKeyDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
-    setWindowTitle(QString::fromUtf8(PressKeyTitle));
+    setWindowTitle(ShellText(PressKeyTitle));
     // A caption, but no close box: only a key ends this dialog.
     SetDialogChrome(*this, DialogChrome::Caption);
     setFont(DialogFont());
@@ -133,10 +142,10 @@ void CPressKeyDlg::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::WindowText));
     QRect area = rect();
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     QString::fromUtf8(PressKeyFirstLine));
+                     ShellText(PressKeyFirstLine));
     area.setTop(20);
     painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                     QString::fromUtf8(PressKeySecondLine));
+                     ShellText(PressKeySecondLine));
 }
 
 // Enter and Escape end the capture on their press and are never bound.

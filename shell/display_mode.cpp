@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include "shell/dialog_units.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 
 // ---------------------------------------------------------------------------
@@ -31,17 +32,17 @@ CDisplayModeDlg::CDisplayModeDlg(QWidget* parent)
     border->setLineWidth(2);
     border->setGeometry(rect());
 
-    auto* text = new QLabel(QString::fromUtf8(ResolutionQuestionText), this);
+    auto* text = new QLabel(ShellText(ResolutionQuestionText), this);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(du.ToPixels(7, 7, 172, 44));
 
-    auto* keep = new QPushButton(QString::fromUtf8(KeepResolutionText), this);
+    auto* keep = new QPushButton(ShellText(KeepResolutionText), this);
     keep->setObjectName(QStringLiteral("keepResolution"));
     keep->setGeometry(du.ToPixels(7, 57, 172, 23));
     connect(keep, &QPushButton::clicked, this, [this] { done(KeepResolution); });
 
-    auto* small = new QPushButton(QString::fromUtf8(SmallResolutionText), this);
+    auto* small = new QPushButton(ShellText(SmallResolutionText), this);
     small->setObjectName(QStringLiteral("resolution800x600"));
     small->setGeometry(du.ToPixels(7, 85, 172, 26));
     connect(small, &QPushButton::clicked, this, [this] { done(Resolution800x600); });
@@ -151,21 +152,18 @@ int DirectDrawErrorText(std::string& text, uint32_t code) {
 // The switch itself.
 // ---------------------------------------------------------------------------
 QString ScreenSizeFailureText(ScreenSizeResult result, const QString& platformName) {
-    const QString head = QString::fromUtf8(SwitchFailedHead);
-    const QString tail = QString::fromUtf8(SwitchFailedTail);
     QString reason;
     switch (result) {
     case ScreenSizeResult::Done: return QString();
     case ScreenSizeResult::NoX11:
-        reason = platformName.startsWith(QLatin1String("wayland"))
-                     ? QString::fromUtf8(WaylandRefusesText)
-                     : QString::fromUtf8(PlatformRefusesText);
+        reason = platformName.startsWith(QLatin1String("wayland")) ? ShellText(WaylandRefusesText)
+                                                                   : ShellText(PlatformRefusesText);
         break;
-    case ScreenSizeResult::NoRandr: reason = QString::fromUtf8(NoRandRText); break;
-    case ScreenSizeResult::NoSuchSize: reason = QString::fromUtf8(NoSuchModeText); break;
-    case ScreenSizeResult::Refused: reason = QString::fromUtf8(ModeRefusedText); break;
+    case ScreenSizeResult::NoRandr: reason = ShellText(NoRandRText); break;
+    case ScreenSizeResult::NoSuchSize: reason = ShellText(NoSuchModeText); break;
+    case ScreenSizeResult::Refused: reason = ShellText(ModeRefusedText); break;
     }
-    return head + reason + tail;
+    return ShellText(SwitchFailedText).arg(reason);
 }
 
 QString DisplayModeSwitch::Apply(int choice) {

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+
+#include "shell/language.h"
 
 namespace {
 
@@ -295,9 +298,12 @@ void ImageSurface::DrawOutlinedBox(int32_t left, int32_t top, int32_t right, int
 
 // A text the stamps know is written run by run; one they cannot repeat
 // exactly (none in the game's font) is painted through QPainter.
-void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view utf8,
+void ImageSurface::DrawText(int32_t x, int32_t baselineY, std::string_view source,
                             const TextStyle& style) {
-    if (utf8.empty()) return;
+    if (source.empty()) return;
+    // The engine's labels are drawn in the language in use; numbers stay.
+    const std::string shown = GameText(source).toStdString();
+    const std::string_view utf8 = shown;
     const TextStamp* stamp = stamps_.Find(utf8, style.colour);
     const QString text = stamp == nullptr ? QString::fromUtf8(utf8.data(), qsizetype(utf8.size()))
                                           : QString();

@@ -9,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/display_check.h"
 #include "shell/display_mode.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 #include "shell/shipped_data.h"
 #include "shell/zarnok_app.h"
@@ -16,7 +17,8 @@
 int main(int argc, char* argv[]) {
     // The command line is answered before Qt looks for a display.
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CommandLineOutcome command = ParseCommandLine(argc > 0 ? argv[0] : "zarnok", arguments);
+    const CommandLineOutcome command = ParseCommandLine(argc > 0 ? argv[0] : "zarnok", arguments,
+                                                        StartLanguage(std::nullopt));
     if (!command.runGame) {
         std::fputs(command.standardOutput.c_str(), stdout);
         std::fputs(command.standardError.c_str(), stderr);
@@ -44,6 +46,7 @@ int main(int argc, char* argv[]) {
     {
         CZarnokApp app;
         app.AllowDisplayModeSwitch(command.options.switchDisplayMode);
+        app.UseLanguage(StartLanguage(command.options.language));
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.

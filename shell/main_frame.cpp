@@ -2,6 +2,7 @@
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -9,8 +10,12 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 #include "game/texts.h"
 #include "game/world.h"
+#include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
 #include "shell/shell_texts.h"
@@ -18,9 +23,8 @@
 #include "shell/zarnok_view.h"
 
 namespace {
-const QString kIdlePrompt = QString::fromUtf8(IdlePromptText);
-const QString kAppTitle = QString::fromUtf8(GameTitle);
 constexpr int IndicatorPollMs = 250;
+const char* const kLampTexts[3] = {CapsLampText, NumLampText, ScrollLampText};
 }  // namespace
 
 CMainFrame::CMainFrame(GameWorld& world, ModalRunner& modal) : world_(world), modal_(modal) {
@@ -28,22 +32,30 @@ CMainFrame::CMainFrame(GameWorld& world, ModalRunner& modal) : world_(world), mo
     setCentralWidget(view_);
     BuildMenu();
     BuildStatusBar();
-    setWindowTitle(kAppTitle);
+    setWindowTitle(GameText(GameTitle));
 }
 
 CMainFrame::~CMainFrame() = default;
 
 QAction* CMainFrame::AddCommand(QMenu* menu, int id, const char* text, const char* prompt) {
-    auto* action = menu->addAction(QString::fromUtf8(text));
-    action->setStatusTip(QString::fromUtf8(prompt));
+    auto* action = menu->addAction(ShellText(text));
+    action->setStatusTip(ShellText(prompt));
     commands_[id] = action;
+    commandTexts_.push_back({action, text, prompt});
     return action;
+}
+
+QMenu* CMainFrame::AddMenu(QMenu* parent, const char* text) {
+    QMenu* menu = parent != nullptr ? parent->addMenu(ShellText(text))
+                                    : menuBar()->addMenu(ShellText(text));
+    menuTexts_.push_back({menu, text});
+    return menu;
 }
 
 // The menu with each item's prompt (the part a tooltip would add is left
 // out: a menu-only window never shows it). No item has a shortcut.
 void CMainFrame::BuildMenu() {
-    QMenu* game = menuBar()->addMenu(QString::fromUtf8(GameMenuText));
+    QMenu* game = AddMenu(nullptr, GameMenuText);
     AddCommand(game, ID_FILE_NEW, NewItemText, NewPromptText);
     AddCommand(game, ID_GAME_PAUSE, PauseText, PauseText);
     game->addSeparator();
@@ -51,35 +63,56 @@ void CMainFrame::BuildMenu() {
     game->addSeparator();
     AddCommand(game, ID_APP_EXIT, ExitItemText, ExitPromptText);
 
-    QMenu* settings = menuBar()->addMenu(QString::fromUtf8(SettingsMenuText));
+    QMenu* settings = AddMenu(nullptr, SettingsMenuText);
     AddCommand(settings, ID_CONTROLS, ControlsItemText, ControlsTitle);
     QAction* sounds = AddCommand(settings, ID_SOUNDS, SoundsItemText, SoundsPromptText);
     sounds->setCheckable(true);
     // The check mark is brought up to date whenever the menu opens.
     connect(settings, &QMenu::aboutToShow, this, &CMainFrame::UpdateSoundCheck);
+    BuildLanguageMenu(settings);
 
-    QMenu* help = menuBar()->addMenu(QString::fromUtf8(HelpMenuText));
+    QMenu* help = AddMenu(nullptr, HelpMenuText);
     AddCommand(help, ID_APP_ABOUT, AboutItemText, AboutPromptText);
 
     menus_ = {game, settings, help};
     UpdateSoundCheck();
 }
 
+// "Язык / Language": each language named in itself, the one in use checked.
+// The items only name the choice; whoever owns the frame makes it.
+void CMainFrame::BuildLanguageMenu(QMenu* settings) {
+    QMenu* languages = AddMenu(settings, LanguageMenuText);
+    languages->menuAction()->setStatusTip(ShellText(LanguagePromptText));
+    menuTexts_.back().prompt = LanguagePromptText;
+    auto* group = new QActionGroup(this);
+    const std::pair<int, const char*> items[] = {{ID_LANGUAGE_RU, RussianItemText},
+                                                 {ID_LANGUAGE_EN, EnglishItemText}};
+    for (const auto& [id, name] : items) {
+        QAction* action = languages->addAction(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setStatusTip(ShellText(LanguagePromptText));
+        group->addAction(action);
+        commands_[id] = action;
+        commandTexts_.push_back({action, nullptr, LanguagePromptText});
+    }
+}
+
+void CMainFrame::CheckLanguage(bool english) {
+    Command(english ? ID_LANGUAGE_EN : ID_LANGUAGE_RU)->setChecked(true);
+}
+
 // The message pane, then the lamps of Caps Lock, Num Lock and Scroll Lock.
 void CMainFrame::BuildStatusBar() {
-    messagePane_ = new QLabel(kIdlePrompt, this);
+    messagePane_ = new QLabel(ShellText(IdlePromptText), this);
     statusBar()->addWidget(messagePane_, 1);
-    const char* const names[3] = {CapsLampText, NumLampText, ScrollLampText};
     for (int i = 0; i < 3; ++i) {
-        auto* lamp = new QLabel(QString::fromUtf8(names[i]), this);
+        auto* lamp = new QLabel(ShellText(kLampTexts[i]), this);
         lamp->setAlignment(Qt::AlignCenter);
         lamp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // Wide enough for the widest of the three.
-        lamp->setMinimumWidth(
-            lamp->fontMetrics().horizontalAdvance(QString::fromUtf8(ScrollLampText)) + 12);
         statusBar()->addPermanentWidget(lamp);
         indicators_[i] = lamp;
     }
+    SizeLamps();
     statusBar()->setSizeGripEnabled(false);
     UpdateIndicators();
     indicatorTimer_ = new QTimer(this);
@@ -97,6 +130,34 @@ void CMainFrame::UpdateIndicators() {
         if (indicators_[i] != nullptr) indicators_[i]->setEnabled(lit[i]);
 }
 
+// Each lamp wide enough for the widest of the three.
+void CMainFrame::SizeLamps() {
+    int widest = 0;
+    for (const char* text : kLampTexts)
+        widest = std::max(widest, indicators_[0]->fontMetrics().horizontalAdvance(ShellText(text)));
+    for (QLabel* lamp : indicators_) lamp->setMinimumWidth(widest + 12);
+}
+
+// Every text of the menu and the status bar again, in the language now in use.
+void CMainFrame::Retranslate() {
+    for (const MenuText& item : menuTexts_) {
+        item.menu->setTitle(ShellText(item.text));
+        if (item.prompt != nullptr) item.menu->menuAction()->setStatusTip(ShellText(item.prompt));
+    }
+    for (const CommandText& item : commandTexts_) {
+        if (item.text != nullptr) item.action->setText(ShellText(item.text));
+        item.action->setStatusTip(ShellText(item.prompt));
+    }
+    for (int i = 0; i < 3; ++i) indicators_[i]->setText(ShellText(kLampTexts[i]));
+    SizeLamps();
+    messagePane_->setText(ShellText(IdlePromptText));
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+}
+
 QLabel* CMainFrame::Indicator(int index) const {
     return index >= 0 && index < 3 ? indicators_[index] : nullptr;
 }
@@ -108,7 +169,7 @@ QString CMainFrame::MessagePaneText() const { return messagePane_->text(); }
 bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        messagePane_->setText(tip.isEmpty() ? kIdlePrompt : tip);
+        messagePane_->setText(tip.isEmpty() ? ShellText(IdlePromptText) : tip);
         return true;
     }
     return QMainWindow::event(event);
@@ -124,8 +185,9 @@ QMenu* CMainFrame::Menu(int index) const {
 }
 
 void CMainFrame::UpdateTitle(const QString& documentTitle) {
-    setWindowTitle(documentTitle.isEmpty() ? kAppTitle
-                                           : documentTitle + QStringLiteral(" - ") + kAppTitle);
+    const QString appTitle = GameText(GameTitle);
+    setWindowTitle(documentTitle.isEmpty() ? appTitle
+                                           : documentTitle + QStringLiteral(" - ") + appTitle);
 }
 
 void CMainFrame::UpdateSoundCheck() {

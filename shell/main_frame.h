@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "shell/display_mode.h"
 
@@ -26,6 +27,8 @@ enum CommandId : int {
     ID_CONTROLS = 32772,
     ID_SOUNDS = 32774,
     ID_APP_ABOUT = 57664,
+    ID_LANGUAGE_RU = 32780,
+    ID_LANGUAGE_EN = 32781,
 };
 
 class CMainFrame : public QMainWindow {
@@ -56,6 +59,9 @@ public:
     // The check mark of "Звуки" from the world's sound flag.
     void UpdateSoundCheck();
 
+    // The check mark in "Язык / Language".
+    void CheckLanguage(bool english);
+
     // The status bar's panes.
     QString MessagePaneText() const;
     QLabel* Indicator(int index) const;  // 0 caps, 1 num, 2 scroll
@@ -65,17 +71,37 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildMenu();
+    void BuildLanguageMenu(QMenu* settings);
     void BuildStatusBar();
+    void SizeLamps();
+    void Retranslate();
     QAction* AddCommand(QMenu* menu, int id, const char* text, const char* prompt);
+    QMenu* AddMenu(QMenu* parent, const char* text);
+
+    // The Russian sources of the menu's texts, to show them again in
+    // another language; a null text is a language's own name.
+    struct CommandText {
+        QAction* action;
+        const char* text;
+        const char* prompt;
+    };
+    struct MenuText {
+        QMenu* menu;
+        const char* text;
+        const char* prompt = nullptr;
+    };
 
     GameWorld& world_;
     ModalRunner& modal_;
     CZarnokView* view_;
     std::map<int, QAction*> commands_;
     std::vector<QMenu*> menus_;
+    std::vector<CommandText> commandTexts_;
+    std::vector<MenuText> menuTexts_;
     QLabel* messagePane_ = nullptr;
     QLabel* indicators_[3] = {};
     QTimer* indicatorTimer_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "shell/dialog_chrome.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 
 namespace {
@@ -31,12 +32,12 @@ GameMessageBox::GameMessageBox(const QString& text, const QString& caption, Mess
                                            : QMessageBox::NoIcon);
     if (question_) {
         setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        Label(button(QMessageBox::Yes), QString::fromUtf8(YesText));
-        Label(button(QMessageBox::No), QString::fromUtf8(NoText));
+        Label(button(QMessageBox::Yes), ShellText(YesText));
+        Label(button(QMessageBox::No), ShellText(NoText));
         setDefaultButton(QMessageBox::Yes);
     } else {
         setStandardButtons(QMessageBox::Ok);
-        Label(button(QMessageBox::Ok), QString::fromUtf8(OkText));
+        Label(button(QMessageBox::Ok), ShellText(OkText));
         setDefaultButton(QMessageBox::Ok);
     }
 }

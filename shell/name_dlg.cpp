@@ -10,6 +10,7 @@
 #include "game/text.h"
 #include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 
 QValidator::State Cp1251Validator::validate(QString& input, int&) const {
@@ -18,14 +19,14 @@ QValidator::State Cp1251Validator::validate(QString& input, int&) const {
 }
 
 CNameDlg::CNameDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(NameTitle));
+    setWindowTitle(ShellText(NameTitle));
     SetDialogChrome(*this, DialogChrome::CaptionAndClose);
     setFont(DialogFont());
     const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
     setFixedSize(du.ToPixelsX(187), du.ToPixelsY(61));
 
     // The caption's own look: black on the classic grey of dialog faces.
-    label_ = new QLabel(QString::fromUtf8(NamePromptText), this);
+    label_ = new QLabel(ShellText(NamePromptText), this);
     label_->setGeometry(du.ToPixels(10, 5, 115, 25));
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -43,7 +44,7 @@ CNameDlg::CNameDlg(QWidget* parent) : QDialog(parent) {
     edit_->setMaxLength(MaxNameLength);
     edit_->setValidator(new Cp1251Validator(edit_));
 
-    ok_ = new QPushButton(QString::fromUtf8(OkText), this);
+    ok_ = new QPushButton(ShellText(OkText), this);
     ok_->setGeometry(du.ToPixels(129, 7, 50, 14));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &CNameDlg::accept);

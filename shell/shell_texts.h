@@ -2,90 +2,110 @@
 // prompts, the status bar and the dialogs, in Russian, UTF-8.
 #pragma once
 
+#include "game/text_mark.h"
+
 // The main window's caption is the document's title and then the game's
 // (GameTitle, in game/texts.h). The document's title on every new game:
-constexpr char DocumentTitle[] = "Игра";
+constexpr char DocumentTitle[] = ZTEXT("ShellTexts", "Игра");
 
 // The menu: each item with the prompt the status bar shows while it is
 // highlighted. "Пауза" is the item, its prompt and the pause box's caption.
-constexpr char GameMenuText[] = "&Игра";
-constexpr char NewItemText[] = "&Новая";
-constexpr char NewPromptText[] = "Начать новую игру";
-constexpr char PauseText[] = "Пауза";
-constexpr char BestPlayerItemText[] = "&Лучший игрок";
-constexpr char BestPlayerPromptText[] = "Посмотреть имя и результат лучшего игрока";
-constexpr char ExitItemText[] = "В&ыход";
-constexpr char ExitPromptText[] = "Выйти из игры";
-constexpr char SettingsMenuText[] = "&Настройки";
-constexpr char ControlsItemText[] = "&Управление";
+constexpr char GameMenuText[] = ZTEXT("ShellTexts", "&Игра");
+constexpr char NewItemText[] = ZTEXT("ShellTexts", "&Новая");
+constexpr char NewPromptText[] = ZTEXT("ShellTexts", "Начать новую игру");
+constexpr char PauseText[] = ZTEXT("ShellTexts", "Пауза");
+constexpr char BestPlayerItemText[] = ZTEXT("ShellTexts", "&Лучший игрок");
+constexpr char BestPlayerPromptText[] = ZTEXT("ShellTexts",
+                                              "Посмотреть имя и результат лучшего игрока");
+constexpr char ExitItemText[] = ZTEXT("ShellTexts", "В&ыход");
+constexpr char ExitPromptText[] = ZTEXT("ShellTexts", "Выйти из игры");
+constexpr char SettingsMenuText[] = ZTEXT("ShellTexts", "&Настройки");
+constexpr char ControlsItemText[] = ZTEXT("ShellTexts", "&Управление");
 // The prompt of "Управление" and the controls dialog's caption.
-constexpr char ControlsTitle[] = "Настройка управления";
-constexpr char SoundsItemText[] = "Звуки";
-constexpr char SoundsPromptText[] = "Вкл\\выкл звука";
-constexpr char HelpMenuText[] = "&Помощь";
-constexpr char AboutItemText[] = "&About Zarnok...";
-constexpr char AboutPromptText[] = "Показать имя автора и версию программы";
+constexpr char ControlsTitle[] = ZTEXT("ShellTexts", "Настройка управления");
+constexpr char SoundsItemText[] = ZTEXT("ShellTexts", "Звуки");
+constexpr char SoundsPromptText[] = ZTEXT("ShellTexts", "Вкл\\выкл звука");
+constexpr char HelpMenuText[] = ZTEXT("ShellTexts", "&Помощь");
+constexpr char AboutItemText[] = ZTEXT("ShellTexts", "&About Zarnok...");
+constexpr char AboutPromptText[] = ZTEXT("ShellTexts", "Показать имя автора и версию программы");
 
 // The status bar: the idle prompt and the lamps of the three locks.
-constexpr char IdlePromptText[] = "Ready";
-constexpr char CapsLampText[] = "CAP";
-constexpr char NumLampText[] = "NUM";
-constexpr char ScrollLampText[] = "SCRL";
+constexpr char IdlePromptText[] = ZTEXT("ShellTexts", "Ready");
+constexpr char CapsLampText[] = ZTEXT("ShellTexts", "CAP");
+constexpr char NumLampText[] = ZTEXT("ShellTexts", "NUM");
+constexpr char ScrollLampText[] = ZTEXT("ShellTexts", "SCRL");
 
 // Buttons of the message boxes and dialogs.
-constexpr char OkText[] = "OK";
-constexpr char YesText[] = "&Да";
-constexpr char NoText[] = "&Нет";
+constexpr char OkText[] = ZTEXT("ShellTexts", "OK");
+constexpr char YesText[] = ZTEXT("ShellTexts", "&Да");
+constexpr char NoText[] = ZTEXT("ShellTexts", "&Нет");
 
 // The pause box.
-constexpr char PausedText[] = "Игра приостановлена...";
+constexpr char PausedText[] = ZTEXT("ShellTexts", "Игра приостановлена...");
 
 // The controls dialog: the six action buttons and the hint under them.
-constexpr char LeftButtonText[] = "Влево";
-constexpr char RightButtonText[] = "Вправо";
-constexpr char UpButtonText[] = "Вверх";
-constexpr char DownButtonText[] = "Вниз";
-constexpr char JumpButtonText[] = "Прыжок";
-constexpr char FireButtonText[] = "Огонь";
-constexpr char ControlsHintText[] = "Нажмите кнопку для изменения управления.";
+constexpr char LeftButtonText[] = ZTEXT("ShellTexts", "Влево");
+constexpr char RightButtonText[] = ZTEXT("ShellTexts", "Вправо");
+constexpr char UpButtonText[] = ZTEXT("ShellTexts", "Вверх");
+constexpr char DownButtonText[] = ZTEXT("ShellTexts", "Вниз");
+constexpr char JumpButtonText[] = ZTEXT("ShellTexts", "Прыжок");
+constexpr char FireButtonText[] = ZTEXT("ShellTexts", "Огонь");
+constexpr char ControlsHintText[] = ZTEXT("ShellTexts", "Нажмите кнопку для изменения управления.");
 
 // The key-capture dialog: its caption and its two lines.
-constexpr char PressKeyTitle[] = "Нажмите клавишу";
-constexpr char PressKeyFirstLine[] = "Нажмите клавишу, которую хотите";
-constexpr char PressKeySecondLine[] = "использовать для выбранного действия.";
+constexpr char PressKeyTitle[] = ZTEXT("ShellTexts", "Нажмите клавишу");
+constexpr char PressKeyFirstLine[] = ZTEXT("ShellTexts", "Нажмите клавишу, которую хотите");
+constexpr char PressKeySecondLine[] = ZTEXT("ShellTexts", "использовать для выбранного действия.");
 
 // The record holder's name entry.
-constexpr char NameTitle[] = "Напишите своё имя";
-constexpr char NamePromptText[] = "Вы стали рекордсменом всех времён! Напишите своё имя:";
+constexpr char NameTitle[] = ZTEXT("ShellTexts", "Напишите своё имя");
+constexpr char NamePromptText[] = ZTEXT("ShellTexts",
+                                        "Вы стали рекордсменом всех времён! Напишите своё имя:");
 
 // The About box.
-constexpr char AboutTitle[] = "About Zarnok";
-constexpr char VersionText[] = "Zarnok Version 1.4 (2005-2012 гг.)";
-constexpr char CreditText[] = "Версия для Linux на Qt 6: команда Zarnok";
+constexpr char AboutTitle[] = ZTEXT("ShellTexts", "About Zarnok");
+constexpr char VersionText[] = ZTEXT("ShellTexts", "Zarnok Version 1.4 (2005-2012 гг.)");
+constexpr char CreditText[] = ZTEXT("ShellTexts", "Версия для Linux на Qt 6: команда Zarnok");
 
 // The resolution question at start-up.
-constexpr char ResolutionQuestionText[] =
+constexpr char ResolutionQuestionText[] = ZTEXT(
+    "ShellTexts",
     "Нужное качество цветопередачи установится автоматически, но вы должны указать "
-    "желаемое разрешение:";
-constexpr char KeepResolutionText[] = "Не менять разрешение экрана";
-constexpr char SmallResolutionText[] = "800x600";
+    "желаемое разрешение:");
+constexpr char KeepResolutionText[] = ZTEXT("ShellTexts", "Не менять разрешение экрана");
+constexpr char SmallResolutionText[] = ZTEXT("ShellTexts", "800x600");
 
-// Why 800 x 600 could not be set: the head, one reason, the tail.
-constexpr char SwitchFailedHead[] = "Разрешение экрана 800x600 установить не удалось: ";
-constexpr char SwitchFailedTail[] = " Игра продолжится при текущем разрешении.";
-constexpr char WaylandRefusesText[] =
-    "в среде Wayland программы не могут менять разрешение экрана.";
-constexpr char PlatformRefusesText[] =
-    "в этой графической среде программа не может менять разрешение экрана.";
-constexpr char NoRandRText[] = "X-сервер не умеет менять разрешение экрана (нет расширения RandR).";
-constexpr char NoSuchModeText[] = "X-сервер не предлагает такого режима.";
-constexpr char ModeRefusedText[] = "X-сервер отказался сменить режим.";
+// Why 800 x 600 could not be set: %1 is one of the reasons below.
+constexpr char SwitchFailedText[] = ZTEXT(
+    "ShellTexts",
+    "Разрешение экрана 800x600 установить не удалось: %1 Игра продолжится при текущем разрешении.");
+constexpr char WaylandRefusesText[] = ZTEXT(
+    "ShellTexts", "в среде Wayland программы не могут менять разрешение экрана.");
+constexpr char PlatformRefusesText[] = ZTEXT(
+    "ShellTexts", "в этой графической среде программа не может менять разрешение экрана.");
+constexpr char NoRandRText[] = ZTEXT(
+    "ShellTexts", "X-сервер не умеет менять разрешение экрана (нет расширения RandR).");
+constexpr char NoSuchModeText[] = ZTEXT("ShellTexts", "X-сервер не предлагает такого режима.");
+constexpr char ModeRefusedText[] = ZTEXT("ShellTexts", "X-сервер отказался сменить режим.");
+
+// The game folder could not be entered: %1 is the folder, %2 the reason.
+constexpr char FolderEnterFailedText[] = ZTEXT("ShellTexts",
+                                               "Не удалось перейти в папку игры «%1»: %2.");
+
+// The "Язык / Language" submenu under "Настройки": the same in every
+// language, and each language named in itself.
+constexpr char LanguageMenuText[] = ZTEXT("ShellTexts", "&Язык / Language");
+constexpr char LanguagePromptText[] = ZTEXT("ShellTexts", "Выбрать язык игры");
+constexpr char RussianItemText[] = "Русский";
+constexpr char EnglishItemText[] = "English";
 
 // Started with no screen to open the window on: one line, then exit 1.
-constexpr char NoDisplayText[] =
+constexpr char NoDisplayText[] = ZTEXT(
+    "ShellTexts",
     "игре нужен графический сеанс, а ни DISPLAY, ни WAYLAND_DISPLAY не заданы. "
     "Запустите её с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM "
-    "(например, QT_QPA_PLATFORM=offscreen).";
-constexpr char DisplayUnreachableText[] =
+    "(например, QT_QPA_PLATFORM=offscreen).");
+constexpr char DisplayUnreachableText[] = ZTEXT(
+    "ShellTexts",
     "не удалось открыть графический сеанс. Запустите игру с рабочего стола или выберите "
-    "платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).";
+    "платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).");

@@ -15,14 +15,15 @@
 
 #include "game/texts.h"
 #include "shell/game_folder.h"
+#include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
+#include "shell/shell_texts.h"
 
 namespace {
 
-void ReportProblem(ModalRunner& modal, const std::string& problem) {
-    GameMessageBox box(QString::fromStdString(problem), QString::fromUtf8(ErrorCaption),
-                       MessageButtons::Ok, MessageIcon::Stop);
+void ReportProblem(ModalRunner& modal, const QString& problem) {
+    GameMessageBox box(problem, GameText(ErrorCaption), MessageButtons::Ok, MessageIcon::Stop);
     modal.Run(box);
 }
 
@@ -43,10 +44,12 @@ void EnterGameFolder(ModalRunner& modal) {
         QFile::encodeName(ShippedDataFolder() + QStringLiteral("/Data.dat")).toStdString();
     const GameFolder place = ChooseGameFolder(shipped, std::getenv("XDG_DATA_HOME"),
                                               std::getenv("HOME"));
-    if (place.outcome.update == FolderUpdate::Failed) ReportProblem(modal, place.outcome.problem);
+    if (place.outcome.update == FolderUpdate::Failed)
+        ReportProblem(modal, QString::fromStdString(place.outcome.problem));
     // Even after a failed refresh the player's folder holds the player's file.
     if (place.folder.empty() || !QFileInfo(QFile::decodeName(place.folder.c_str())).isDir()) return;
     if (chdir(place.folder.c_str()) != 0)
-        ReportProblem(modal, "Не удалось перейти в папку игры «" + place.folder.string() +
-                                 "»: " + std::strerror(errno) + ".");
+        ReportProblem(modal, ShellText(FolderEnterFailedText)
+                                 .arg(QFile::decodeName(place.folder.c_str()),
+                                      QString::fromLocal8Bit(std::strerror(errno))));
 }

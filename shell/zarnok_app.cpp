@@ -13,6 +13,7 @@
 #include "shell/about_dlg.h"
 #include "shell/controls_dlg.h"
 #include "shell/gamepad_input.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/shell_texts.h"
@@ -33,7 +34,7 @@ CZarnokApp::~CZarnokApp() {
 }
 
 bool CZarnokApp::InitInstance() {
-    QApplication::setApplicationName(QString::fromUtf8(GameTitle));
+    QApplication::setApplicationName(GameText(GameTitle));
     // Wayland compositors find the installed desktop entry, and its icon, by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarnok.Zarnok"));
     QApplication::setWindowIcon(ApplicationIcon());
@@ -58,6 +59,24 @@ void CZarnokApp::ConnectCommands() {
     for (const auto& [id, handler] : commands)
         QObject::connect(frame_->Command(id), &QAction::triggered, frame_.get(),
                          [this, handler = handler] { (this->*handler)(); });
+    for (const Language language : {Language::Russian, Language::English})
+        QObject::connect(
+            frame_->Command(language == Language::English ? ID_LANGUAGE_EN : ID_LANGUAGE_RU),
+            &QAction::triggered, frame_.get(), [this, language] { OnLanguage(language); });
+    frame_->CheckLanguage(language_.Current() == Language::English);
+}
+
+bool CZarnokApp::UseLanguage(Language language) {
+    if (!language_.Use(language)) return false;
+    if (frame_) {
+        frame_->CheckLanguage(language == Language::English);
+        frame_->UpdateTitle(doc_.Title());
+    }
+    return true;
+}
+
+void CZarnokApp::OnLanguage(Language language) {
+    if (UseLanguage(language)) RememberLanguage(language);
 }
 
 void CZarnokApp::OnFileNew() {
@@ -72,8 +91,8 @@ void CZarnokApp::OnPause() {
     if (!frame_) return;
     QWidget* owner = QApplication::activeWindow() != nullptr ? QApplication::activeWindow()
                                                              : frame_.get();
-    GameMessageBox box(QString::fromUtf8(PausedText), QString::fromUtf8(PauseText),
-                       MessageButtons::Ok, MessageIcon::None, owner);
+    GameMessageBox box(ShellText(PausedText), ShellText(PauseText), MessageButtons::Ok,
+                       MessageIcon::None, owner);
     frame_->View().RunModal(box);
 }
 

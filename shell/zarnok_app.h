@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "shell/language.h"
 #include "shell/modal.h"
 #include "shell/zarnok_doc.h"
 
@@ -30,6 +31,12 @@ public:
     void AllowDisplayModeSwitch(bool allow) { allowModeSwitch_ = allow; }
     bool DisplayModeSwitchAllowed() const { return allowModeSwitch_; }
 
+    // The language every window speaks from now on, changed at once in the
+    // open ones. The start-up language is set before InitInstance; a choice
+    // from the menu is also remembered for the next start.
+    bool UseLanguage(Language language);
+    Language CurrentLanguage() const { return language_.Current(); }
+
     GameWorld& World() { return *world_; }
     ModalRunner& Modal() { return modal_; }
     CZarnokDoc& Doc() { return doc_; }
@@ -45,6 +52,7 @@ public:
     void OnControls();
     void OnSounds();
     void OnAppAbout();
+    void OnLanguage(Language language);
 
 private:
     void ConnectCommands();
@@ -55,5 +63,6 @@ private:
     CZarnokDoc doc_;
     std::unique_ptr<CMainFrame> frame_;
     bool allowModeSwitch_ = false;
+    LanguageSwitch language_;
     std::unique_ptr<GamepadInput> gamepad_;  // drives the frame and its dialogs
 };

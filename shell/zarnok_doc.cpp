@@ -2,10 +2,13 @@
 #include "shell/zarnok_doc.h"
 
 #include "game/progression.h"
+#include "shell/language.h"
 #include "shell/shell_texts.h"
 
 bool CZarnokDoc::OnNewDocument(GameWorld& world) {
     RequestNewGame(world);
-    title_ = QString::fromUtf8(DocumentTitle);
+    titled_ = true;
     return true;
 }
+
+QString CZarnokDoc::Title() const { return titled_ ? ShellText(DocumentTitle) : QString(); }

@@ -12,8 +12,9 @@ public:
     // new game. Start-up and "Новая" both come here.
     bool OnNewDocument(GameWorld& world);
 
-    QString Title() const { return title_; }
+    // The document's title in the language in use; empty before the first.
+    QString Title() const;
 
 private:
-    QString title_;
+    bool titled_ = false;
 };

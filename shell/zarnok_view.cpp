@@ -15,16 +15,13 @@
 #include "input/keys.h"
 #include "render/frame.h"
 #include "render/hud.h"
+#include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
 #include "shell/name_dlg.h"
 #include "shell/virtual_keys.h"
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The screen the virtual display pretends to be.
 constexpr int VirtualWidth = 800, VirtualHeight = 600;  // game px
@@ -199,6 +196,18 @@ QRect CZarnokView::ShownBlock() const {
 // Like the window's background brush: what a resize uncovers is window
 // colour; the picture and HUD move to their new place at once, so that a
 // paused game shows them there too, and the next tick draws them anew.
+// Another language: the HUD's labels change width, so its row is cleared
+// for the next tick to draw them anew.
+void CZarnokView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    const QRect block = SurfaceBlock();
+    ClientSurface& surface = BeginDrawing();
+    surface.FillRect(block.left(), block.top() + FrameHeight, block.left() + PictureBlockWidth,
+                     block.top() + PictureBlockHeight, SystemWindowColour);
+    EndDrawing();
+}
+
 void CZarnokView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!virtualDisplay_) {
@@ -249,8 +258,12 @@ void CZarnokView::EndDrawing() {
 // ---------------------------------------------------------------------------
 MessageAnswer CZarnokView::ShowMessage(std::string_view text, std::string_view caption,
                                        MessageButtons buttons, MessageIcon icon) {
-    GameMessageBox box(FromUtf8(text), FromUtf8(caption), buttons, icon, window());
+    GameMessageBox box(GameText(text), GameText(caption), buttons, icon, window());
     return GameMessageBox::AnswerOf(RunModal(box), buttons);
+}
+
+std::string CZarnokView::Translate(std::string_view source) {
+    return GameText(source).toStdString();
 }
 
 bool CZarnokView::AskPlayerName(std::string& utf8Name) {

@@ -50,6 +50,7 @@ public:
     // --- Host ---------------------------------------------------------------
     MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                               MessageButtons buttons, MessageIcon icon) override;
+    std::string Translate(std::string_view source) override;
     bool AskPlayerName(std::string& utf8Name) override;
     void PlayFiringLoop() override;
     void StopSound() override;
@@ -68,6 +69,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -471,6 +473,39 @@ TEST_F(LevelToolTest, BadSourceFailsWithItsLineAndWritesNothing) {
     EXPECT_EQ(Run("frobnicate"), 2);
     EXPECT_EQ(Run("--help"), 0);
     EXPECT_NE(Output().find("decompile DATA [OUTDIR]"), std::string::npos);
+}
+
+// The help speaks the desktop's language, English under the C locale as it
+// always has; --lang before it names one.
+TEST_F(LevelToolTest, HelpInRussianOrEnglish) {
+    const std::string russian = "использование:", english = "usage:";
+    EXPECT_EQ(Run("--lang ru --help"), 0);
+    EXPECT_EQ(Output().rfind(russian, 0), 0u) << Output();
+    EXPECT_EQ(Run("--lang en --help"), 0);
+    EXPECT_EQ(Output().rfind(english, 0), 0u) << Output();
+    EXPECT_EQ(Run("--lang de --help"), 2);
+
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    const std::pair<const char*, const char*> desktops[] = {
+        {"ru_RU.UTF-8", ""}, {"en_US.UTF-8", "ru"}, {"C.UTF-8", "ru"}, {"de_DE.UTF-8", "de"}};
+    const std::string expected[] = {russian, russian, english, english};
+    for (size_t i = 0; i < std::size(desktops); ++i) {
+        setenv("LANG", desktops[i].first, 1);
+        setenv("LANGUAGE", desktops[i].second, 1);
+        EXPECT_EQ(Run("--help"), 0);
+        EXPECT_EQ(Output().rfind(expected[i], 0), 0u) << desktops[i].first;
+    }
+    for (size_t i = 0; i < std::size(names); ++i)
+        if (saved[i])
+            setenv(names[i], saved[i]->c_str(), 1);
+        else
+            unsetenv(names[i]);
 }
 
 TEST_F(LevelToolTest, ShippedDataFilePassesTheCheck) {

@@ -3,7 +3,7 @@
 
 zarnok_packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-wayland
+  qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-l10n-tools qt6-tools-dev
   libsdl2-dev libsdl2-mixer-dev libasound2-dev
   libgl-dev libxkbcommon-dev libx11-dev libxrandr-dev
   libgtest-dev libgmock-dev libbenchmark-dev

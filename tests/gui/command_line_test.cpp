@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "shell/command_line.h"
@@ -85,6 +86,33 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedWithStatusTwo) {
         EXPECT_NE(outcome.standardError.find("--help"), std::string::npos);
         EXPECT_TRUE(outcome.standardOutput.empty());
     }
+}
+
+// --lang is kept for the game and speaks the answers; without it they come
+// in the language the caller says the desktop speaks.
+TEST(CommandLine, LangChoosesTheGamesLanguageAndTheAnswers) {
+    const CommandLineOutcome english = Parse({"--lang", "en"});
+    EXPECT_TRUE(english.runGame);
+    EXPECT_EQ(english.options.language, std::optional<Language>(Language::English));
+    EXPECT_EQ(Parse({"--lang=ru"}).options.language, std::optional<Language>(Language::Russian));
+    EXPECT_FALSE(Parse({}).options.language.has_value());
+
+    EXPECT_EQ(Parse({"--help", "--lang", "en"}).standardOutput.rfind("Usage: zarnok", 0), 0u);
+    EXPECT_EQ(ParseCommandLine("zarnok", {"--help"}, Language::English)
+                  .standardOutput.rfind("Usage: zarnok", 0),
+              0u);
+    EXPECT_EQ(ParseCommandLine("zarnok", {"--lang", "ru", "-h"}, Language::English)
+                  .standardOutput.rfind("Использование: zarnok", 0),
+              0u);
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{"--lang", "de"}, {"--lang"}, {"--lang="}}) {
+        const CommandLineOutcome refused = Parse(wrong);
+        EXPECT_FALSE(refused.runGame);
+        EXPECT_EQ(refused.exitStatus, CommandLineUsageError);
+    }
+    EXPECT_NE(ParseCommandLine("zarnok", {"-x"}, Language::English)
+                  .standardError.find("unknown option \"-x\""),
+              std::string::npos);
 }
 
 TEST(CommandLine, TheBuiltGameAnswersWithoutAnyDisplay) {

@@ -40,7 +40,8 @@ TEST_F(GameWindowTest, TheMenuHasTheGamesItemsSeparatorsAndNoShortcuts) {
               QStringList({Expected("NewItemText"), Expected("PauseText"), "-",
                            Expected("BestPlayerItemText"), "-", Expected("ExitItemText")}));
     EXPECT_EQ(ItemTexts(frame_->Menu(1)),
-              QStringList({Expected("ControlsItemText"), Expected("SoundsItemText")}));
+              QStringList({Expected("ControlsItemText"), Expected("SoundsItemText"),
+                           Expected("LanguageMenuText")}));
     EXPECT_EQ(ItemTexts(frame_->Menu(2)), QStringList({Expected("AboutItemText")}));
 
     for (int id : {ID_FILE_NEW, ID_GAME_PAUSE, ID_BEST_PLAYER, ID_APP_EXIT, ID_CONTROLS, ID_SOUNDS,

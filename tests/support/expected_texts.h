@@ -89,6 +89,7 @@ PlatformRefusesText "в этой графической среде програ�
 NoRandRText "X-сервер не умеет менять разрешение экрана (нет расширения RandR)."
 NoSuchModeText "X-сервер не предлагает такого режима."
 ModeRefusedText "X-сервер отказался сменить режим."
+LanguageMenuText "&Язык / Language"
 )table";
 
 // The text of that name in the table; throws std::out_of_range for a name

@@ -1,5 +1,7 @@
 // main.cpp -- zarnok-level: builds Data.dat from level sources, takes it apart, checks it.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -33,10 +35,55 @@ const char UsageText[] =
     "  zarnok-level install DATA FOLDER\n"
     "      puts the levels of DATA into FOLDER/Data.dat, keeping the best record there;\n"
     "      creates FOLDER and copies DATA when there is no Data.dat yet\n"
-    "  zarnok-level --help\n"
+    "  zarnok-level [--lang ru|en] --help\n"
+    "      this help, in Russian or English (by default in the desktop's language)\n"
     "\n"
     "Every input must be a regular file or a pipe of at most 64 MiB; anything else is\n"
     "refused with status 2. The source format is described in resources/levels/README.md.\n";
+
+const char RussianUsageText[] =
+    "использование:\n"
+    "  zarnok-level compile -o DATA L1.txt L2.txt L3.txt L4.txt L5.txt L6.txt BEST.txt\n"
+    "      собирает Data.dat из шести исходников уровней (по порядку игры) и исходника\n"
+    "      рекорда\n"
+    "  zarnok-level decompile DATA [OUTDIR]\n"
+    "      пишет level1.txt .. level6.txt и best.txt в OUTDIR (создаёт, если его нет)\n"
+    "      или всё на стандартный вывод; их компиляция даёт DATA байт в байт\n"
+    "  zarnok-level check FILE...\n"
+    "      ищет вероятные ошибки в исходниках уровней (*.txt) или в Data.dat (*.dat)\n"
+    "  zarnok-level install DATA FOLDER\n"
+    "      кладёт уровни из DATA в FOLDER/Data.dat, сохраняя там рекорд; создаёт\n"
+    "      FOLDER и копирует DATA, если Data.dat там ещё нет\n"
+    "  zarnok-level [--lang ru|en] --help\n"
+    "      эта справка, по-русски или по-английски (по умолчанию на языке рабочего\n"
+    "      стола)\n"
+    "\n"
+    "Каждый входной файл должен быть обычным файлом или каналом не больше 64 МиБ;\n"
+    "всё прочее отвергается с кодом 2. Формат исходников описан в\n"
+    "resources/levels/README.md.\n";
+
+// The language of the help: the first of LANGUAGE's list, else the messages'
+// locale, as gettext reads them; English, as ever, for C and for others.
+bool DesktopSpeaksRussian() {
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
+            locale = value;
+            break;
+        }
+    const std::string base = locale.substr(0, locale.find('.'));
+    if (base.empty() || base == "C" || base == "POSIX") return false;
+    std::string list = std::getenv("LANGUAGE") != nullptr ? std::getenv("LANGUAGE") : "";
+    list += ":" + base;
+    for (size_t start = 0; start <= list.size();) {
+        const size_t end = std::min(list.find(':', start), list.size());
+        const std::string code = list.substr(start, std::min(end - start, size_t(2)));
+        if (code == "ru") return true;
+        if (code == "en") return false;
+        start = end + 1;
+    }
+    return false;
+}
 
 int Usage(const std::string& problem) {
     std::cerr << "zarnok-level: " << problem << "\n\n" << UsageText;
@@ -261,10 +308,20 @@ int main(int argc, char** argv) {
     if (all.empty()) {
         return Usage("no command");
     }
-    const std::string& command = all[0];
-    const std::vector<std::string> args(all.begin() + 1, all.end());
+    // --lang ru|en before the command picks the help's language.
+    size_t first = 0;
+    bool russian = DesktopSpeaksRussian();
+    if (all[0] == "--lang") {
+        if (all.size() < 2 || (all[1] != "ru" && all[1] != "en"))
+            return Usage("--lang wants ru or en");
+        russian = all[1] == "ru";
+        first = 2;
+        if (all.size() == first) return Usage("no command");
+    }
+    const std::string& command = all[first];
+    const std::vector<std::string> args(all.begin() + std::ptrdiff_t(first) + 1, all.end());
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << UsageText;
+        std::cout << (russian ? RussianUsageText : UsageText);
         return ExitOk;
     }
     if (command == "compile") return Compile(args);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/language.h"
 #include "tools/sim/sim_options.h"
 #include "tools/sim/sim_run.h"
 
@@ -23,6 +24,12 @@ int main(int argc, char** argv) {
     static int qtArgc = 1;
     static char* qtArgv[] = {argv[0], nullptr};
     QGuiApplication app(qtArgc, qtArgv);
+    LanguageSwitch language;
+    if (!language.Use(*LanguageFromCode(options.language))) {
+        std::cerr << "zarnok-sim: the translation for --lang " << options.language
+                  << " is not built in\n";
+        return 2;
+    }
 
     return RunSimulation(options, std::cout, std::cerr);
 }

@@ -47,6 +47,8 @@ const char* SimUsage() {
            "  --save-record      write a new best record into the Data.dat of --data, as\n"
            "                     the game does; without it the run plays on a copy and\n"
            "                     leaves the folder as it was\n"
+           "  --lang ru|en       the language of the messages and the HUD (default ru,\n"
+           "                     whatever the machine's locale)\n"
            "  --help             this text\n"
            "\n"
            "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or\n"
@@ -75,7 +77,7 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
             continue;
         }
         if (name != "--data" && name != "--ticks" && name != "--replay" && name != "--record" &&
-            name != "--shot") {
+            name != "--shot" && name != "--lang") {
             error = "unknown argument '" + args[i] + "' (see --help)";
             return ParseOutcome::Error;
         }
@@ -102,6 +104,12 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
             options.replayPath = value;
         } else if (name == "--record") {
             options.recordPath = value;
+        } else if (name == "--lang") {
+            if (value != "ru" && value != "en") {
+                error = "--lang wants ru or en, got '" + value + "'";
+                return ParseOutcome::Error;
+            }
+            options.language = value;
         } else {
             ShotRequest shot;
             if (!ParseShot(value, shot)) {

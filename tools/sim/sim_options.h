@@ -19,6 +19,7 @@ struct SimOptions {
     std::vector<ShotRequest> shots;
     bool dumpWorld = false;
     bool saveRecord = false;  // a new best record goes into --data's Data.dat
+    std::string language = "ru";  // --lang: the texts the messages and shots show
 };
 
 enum class ParseOutcome { Run, Help, Error };

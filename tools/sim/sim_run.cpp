@@ -21,6 +21,7 @@
 #include "game/world_fields.h"
 #include "render/frame.h"
 #include "shell/image_surface.h"
+#include "shell/language.h"
 #include "tools/common/headless_driver.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
@@ -180,6 +181,22 @@ public:
     void DrawText(int32_t, int32_t, std::string_view, const TextStyle&) override {}
 };
 
+// The scripted host with the game's translation: the messages read as the
+// player would read them in the language in use (Russian by default, the
+// source texts themselves).
+class TranslatingHost : public ScriptedHost {
+public:
+    using ScriptedHost::ScriptedHost;
+    MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                              MessageButtons buttons, MessageIcon icon) override {
+        return ScriptedHost::ShowMessage(GameText(text).toStdString(),
+                                         GameText(caption).toStdString(), buttons, icon);
+    }
+    std::string Translate(std::string_view source) override {
+        return GameText(source).toStdString();
+    }
+};
+
 bool SaveShot(const ImageSurface& surface, const std::string& path, std::ostream& err) {
     QImage shot = surface.Image().copy(ShotRect(surface));
     if (!shot.save(QString::fromStdString(path), "PNG")) {
@@ -266,7 +283,7 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
     UnseenSurface unseen;
     if (!options.shots.empty())
         image = std::make_unique<ImageSurface>(SimClientWidth, SimClientHeight);
-    ScriptedHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
+    TranslatingHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
     const std::filesystem::path data = std::filesystem::path(options.dataDir) / "Data.dat";
     std::optional<ScratchData> scratch;
     if (!options.saveRecord) {

@@ -1,0 +1,330 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>Zarnok</source>
+        <translation>Zarnok</translation>
+    </message>
+    <message>
+        <source>ВНИМАНИЕ!!!</source>
+        <translation>WARNING!!!</translation>
+    </message>
+    <message>
+        <source>Игре необходимо качество цветопередачи 32 бита. У вас установлено иное качество цветопередачи. Более подробно об этом читайте в файле &quot;ReadMe.txt&quot;. Чтобы продолжить игру установите качество цветопередачи в 32 бита и нажмите &quot;Да&quot;. Для выхода из игры нажмите &quot;Нет&quot;.</source>
+        <translation>The game needs 32-bit colour quality. Your display is set to another colour quality. Read more about it in the file &quot;ReadMe.txt&quot;. To go on playing, set the colour quality to 32 bits and press &quot;Yes&quot;. To quit the game, press &quot;No&quot;.</translation>
+    </message>
+    <message>
+        <source>Осторожно, в болотах очень много комаров!</source>
+        <translation>Careful, the swamps are full of mosquitoes!</translation>
+    </message>
+    <message>
+        <source>Вас насмерть закусали комары.</source>
+        <translation>The mosquitoes bit you to death.</translation>
+    </message>
+    <message>
+        <source>Вы упали в бездонную яму.</source>
+        <translation>You fell into a bottomless pit.</translation>
+    </message>
+    <message>
+        <source>Реклама</source>
+        <translation>Advertisement</translation>
+    </message>
+    <message>
+        <source>Москитол. Потому и не кусают.</source>
+        <translation>Moskitol. That's why they don't bite.</translation>
+    </message>
+    <message>
+        <source>Раптор. Проверено. Насекомых нет.</source>
+        <translation>Raptor. Tested. No insects.</translation>
+    </message>
+    <message>
+        <source>Победа</source>
+        <translation>Victory</translation>
+    </message>
+    <message>
+        <source>Поздравляю победителя!</source>
+        <translation>Congratulations to the winner!</translation>
+    </message>
+    <message>
+        <source>Вопрос</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Хотите начать игру заново?</source>
+        <translation>Would you like to start the game again?</translation>
+    </message>
+    <message>
+        <source>Жизнь:</source>
+        <translation>Health:</translation>
+    </message>
+    <message>
+        <source>Очки:</source>
+        <translation>Score:</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл &quot;Data.dat&quot;</source>
+        <translation>Could not open the file &quot;Data.dat&quot;</translation>
+    </message>
+    <message>
+        <source>Файл &quot;Data.dat&quot; повреждён или неполон: в нём нет уровня %1 целиком.</source>
+        <translation>The file &quot;Data.dat&quot; is damaged or incomplete: level %1 is not all there.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать рекорд из файла &quot;Data.dat&quot;.</source>
+        <translation>Could not read the best record from the file &quot;Data.dat&quot;.</translation>
+    </message>
+    <message>
+        <source>В файле &quot;Data.dat&quot; нет рекорда.</source>
+        <translation>The file &quot;Data.dat&quot; holds no best record.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл &quot;Data.dat&quot; для записи.</source>
+        <translation>Could not open the file &quot;Data.dat&quot; for writing.</translation>
+    </message>
+    <message>
+        <source>Файл &quot;Data.dat&quot; повреждён или неполон, рекорд не записан.</source>
+        <translation>The file &quot;Data.dat&quot; is damaged or incomplete; the record was not written.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать рекорд в файл &quot;Data.dat&quot;.</source>
+        <translation>Could not write the record into the file &quot;Data.dat&quot;.</translation>
+    </message>
+    <message>
+        <source>Спонсор игры - автомат Зарнокова. Автомат Зарнокова - лучшее средство от современных комаров.</source>
+        <translation>The game is sponsored by the Zarnokov assault rifle. The Zarnokov rifle - the best remedy for modern mosquitoes.</translation>
+    </message>
+    <message>
+        <source>Лучший игрок</source>
+        <translation>Best Player</translation>
+    </message>
+    <message>
+        <source>%1 набрал(а) %2</source>
+        <translation>%1 scored %2</translation>
+    </message>
+</context>
+<context>
+    <name>ShellTexts</name>
+    <message>
+        <source>Игра</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>&amp;Игра</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Новая</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Начать новую игру</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Лучший игрок</source>
+        <translation>&amp;Best Player</translation>
+    </message>
+    <message>
+        <source>Посмотреть имя и результат лучшего игрока</source>
+        <translation>See the best player's name and score</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Выйти из игры</source>
+        <translation>Quit the game</translation>
+    </message>
+    <message>
+        <source>&amp;Настройки</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Управление</source>
+        <translation>&amp;Controls</translation>
+    </message>
+    <message>
+        <source>Настройка управления</source>
+        <translation>Controls Setup</translation>
+    </message>
+    <message>
+        <source>Звуки</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Вкл\выкл звука</source>
+        <translation>Sound on\off</translation>
+    </message>
+    <message>
+        <source>&amp;Помощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Zarnok...</source>
+        <translation>&amp;About Zarnok...</translation>
+    </message>
+    <message>
+        <source>Показать имя автора и версию программы</source>
+        <translation>Show the author's name and the program's version</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Да</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Нет</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Игра приостановлена...</source>
+        <translation>Game paused...</translation>
+    </message>
+    <message>
+        <source>Влево</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Вправо</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Прыжок</source>
+        <translation>Jump</translation>
+    </message>
+    <message>
+        <source>Огонь</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Нажмите кнопку для изменения управления.</source>
+        <translation>Press a button to change the controls.</translation>
+    </message>
+    <message>
+        <source>Нажмите клавишу</source>
+        <translation>Press a Key</translation>
+    </message>
+    <message>
+        <source>Нажмите клавишу, которую хотите</source>
+        <translation>Press the key you want to use</translation>
+    </message>
+    <message>
+        <source>использовать для выбранного действия.</source>
+        <translation>for the chosen action.</translation>
+    </message>
+    <message>
+        <source>Напишите своё имя</source>
+        <translation>Enter Your Name</translation>
+    </message>
+    <message>
+        <source>Вы стали рекордсменом всех времён! Напишите своё имя:</source>
+        <translation>You are the all-time record holder! Enter your name:</translation>
+    </message>
+    <message>
+        <source>About Zarnok</source>
+        <translation>About Zarnok</translation>
+    </message>
+    <message>
+        <source>Zarnok Version 1.4 (2005-2012 гг.)</source>
+        <translation>Zarnok Version 1.4 (2005-2012)</translation>
+    </message>
+    <message>
+        <source>Версия для Linux на Qt 6: команда Zarnok</source>
+        <translation>Linux version on Qt 6: the Zarnok team</translation>
+    </message>
+    <message>
+        <source>Нужное качество цветопередачи установится автоматически, но вы должны указать желаемое разрешение:</source>
+        <translation>The colour quality will be set automatically, but you must choose the resolution you want:</translation>
+    </message>
+    <message>
+        <source>Не менять разрешение экрана</source>
+        <translation>Keep the screen resolution</translation>
+    </message>
+    <message>
+        <source>800x600</source>
+        <translation>800x600</translation>
+    </message>
+    <message>
+        <source>Разрешение экрана 800x600 установить не удалось: %1 Игра продолжится при текущем разрешении.</source>
+        <translation>Could not set the screen resolution to 800x600: %1 The game goes on at the current resolution.</translation>
+    </message>
+    <message>
+        <source>в среде Wayland программы не могут менять разрешение экрана.</source>
+        <translation>under Wayland, programs cannot change the screen resolution.</translation>
+    </message>
+    <message>
+        <source>в этой графической среде программа не может менять разрешение экрана.</source>
+        <translation>in this graphical environment the program cannot change the screen resolution.</translation>
+    </message>
+    <message>
+        <source>X-сервер не умеет менять разрешение экрана (нет расширения RandR).</source>
+        <translation>the X server cannot change the screen resolution (it has no RandR extension).</translation>
+    </message>
+    <message>
+        <source>X-сервер не предлагает такого режима.</source>
+        <translation>the X server offers no such mode.</translation>
+    </message>
+    <message>
+        <source>X-сервер отказался сменить режим.</source>
+        <translation>the X server refused to change the mode.</translation>
+    </message>
+    <message>
+        <source>Не удалось перейти в папку игры «%1»: %2.</source>
+        <translation>Could not enter the game folder “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Язык / Language</source>
+        <translation>Язык / &amp;Language</translation>
+    </message>
+    <message>
+        <source>Выбрать язык игры</source>
+        <translation>Choose the game's language</translation>
+    </message>
+    <message>
+        <source>игре нужен графический сеанс, а ни DISPLAY, ни WAYLAND_DISPLAY не заданы. Запустите её с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).</source>
+        <translation>the game needs a graphical session, but neither DISPLAY nor WAYLAND_DISPLAY is set. Start it from the desktop, or choose a Qt platform with the QT_QPA_PLATFORM variable (for example, QT_QPA_PLATFORM=offscreen).</translation>
+    </message>
+    <message>
+        <source>не удалось открыть графический сеанс. Запустите игру с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).</source>
+        <translation>could not open the graphical session. Start the game from the desktop, or choose a Qt platform with the QT_QPA_PLATFORM variable (for example, QT_QPA_PLATFORM=offscreen).</translation>
+    </message>
+</context>
+</TS>
