@@ -15,13 +15,13 @@
 #include "game/level_file.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "game/byte_stream.h"
 #include "game/host.h"
+#include "game/placeholders.h"
 #include "game/posix_file.h"
 #include "game/rules.h"
 #include "game/text.h"
@@ -81,24 +81,6 @@ BestRecord TakeBestRecord(const std::vector<uint8_t>& file) {
     return best;
 }
 
-// `pattern` with each %1 .. %9 replaced by the value of that number; a
-// translation may put them in any order.
-std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::string text;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        const size_t number = i + 1 < pattern.size() && pattern[i] == '%'
-                                  ? size_t(pattern[i + 1] - '0')
-                                  : 0;
-        if (number >= 1 && number <= values.size()) {
-            text += values.begin()[number - 1];
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
 void ShowError(Host& host, const char* text, MessageIcon icon) {
     host.ShowMessage(text, ErrorCaption, MessageButtons::Ok, icon);
 }
@@ -121,7 +103,8 @@ bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
     if (!file) {
         ShowError(host, OpenFailedText, MessageIcon::Stop);
     } else if (known && !HoldsLevel(*file, level)) {
-        const std::string text = FillIn(host.Translate(LevelCutText), {std::to_string(level)});
+        const std::string text = FillPlaceholders(host.Translate(LevelCutText),
+                                                  {std::to_string(level)});
         ShowError(host, text.c_str(), MessageIcon::Stop);
     }
     DisarmBeforeLoad(world);
@@ -152,8 +135,8 @@ bool ShowBestPlayer(GameWorld&, Host& host) {
         return true;
     }
     // All the name bytes, padding included, as the record holds them.
-    const std::string text = FillIn(host.Translate(BestPlayerText),
-                                    {Cp1251ToUtf8(best.name), std::to_string(best.score)});
+    const std::string text = FillPlaceholders(
+        host.Translate(BestPlayerText), {Cp1251ToUtf8(best.name), std::to_string(best.score)});
     host.ShowMessage(text, BestPlayerCaption, MessageButtons::Ok, MessageIcon::None);
     return true;
 }

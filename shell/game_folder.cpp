@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "game/level_file.h"
+#include "game/placeholders.h"
 #include "game/posix_file.h"
+#include "shell/shell_texts.h"
 
 namespace fs = std::filesystem;
 
@@ -22,9 +24,19 @@ namespace {
 
 constexpr char DataFileName[] = "Data.dat";
 
-std::string Quoted(const fs::path& path) { return "«" + path.string() + "»"; }
+FolderOutcome Done(FolderUpdate update) {
+    FolderOutcome outcome;
+    outcome.update = update;
+    return outcome;
+}
 
-FolderOutcome Failure(std::string problem) { return {FolderUpdate::Failed, std::move(problem)}; }
+FolderOutcome Failure(const char* text, std::vector<std::string> values = {}) {
+    FolderOutcome outcome = Done(FolderUpdate::Failed);
+    outcome.problem = FillPlaceholders(text, values);
+    outcome.problemText = text;
+    outcome.problemValues = std::move(values);
+    return outcome;
+}
 
 // The whole file when it is a readable regular file of at most DataFileSize
 // bytes; `longer` tells whether more bytes followed.
@@ -87,49 +99,41 @@ fs::path PlayerGameFolder(const char* xdgDataHome, const char* home) {
 FolderOutcome UpdateGameFolder(const fs::path& folder, const fs::path& shippedData) {
     bool shippedLonger = false;
     const std::optional<std::vector<uint8_t>> shipped = ReadDataFile(shippedData, shippedLonger);
-    if (!shipped) return Failure("Не удалось прочитать файл уровней " + Quoted(shippedData) + ".");
+    if (!shipped) return Failure(ShippedUnreadableText, {shippedData.string()});
     if (shipped->size() != size_t(DataFileSize) || shippedLonger)
-        return Failure("Файл уровней " + Quoted(shippedData) + " повреждён: в нём не " +
-                       std::to_string(DataFileSize) + " байта.");
+        return Failure(ShippedDamagedText, {shippedData.string(), std::to_string(DataFileSize)});
 
     std::error_code error;
     fs::create_directories(folder, error);
-    if (error || !fs::is_directory(folder, error))
-        return Failure("Не удалось создать папку игры " + Quoted(folder) + ": " +
-                       (error ? error.message() : std::string("это не папка")) + ".");
+    if (!error && !fs::is_directory(folder, error) && !error)
+        return Failure(FolderNotFolderText, {folder.string()});
+    if (error) return Failure(FolderCreateFailedText, {folder.string(), error.message()});
 
     const fs::path target = folder / DataFileName;
     const fs::file_status status = fs::symlink_status(target, error);
     if (status.type() == fs::file_type::not_found) {
         const std::string problem = ReplaceFile(target, *shipped);
-        if (!problem.empty())
-            return Failure("Не удалось записать Data.dat в папку игры " + Quoted(folder) + ": " +
-                           problem + ".");
-        return {FolderUpdate::Seeded, {}};
+        if (!problem.empty()) return Failure(FolderSeedFailedText, {folder.string(), problem});
+        return Done(FolderUpdate::Seeded);
     }
 
     bool playerLonger = false;
     const std::optional<std::vector<uint8_t>> player = ReadDataFile(target, playerLonger);
-    if (!player)
-        return Failure("Не удалось прочитать " + Quoted(target) +
-                       ": это не обычный файл или он закрыт для чтения.");
+    if (!player) return Failure(PlayerDataUnreadableText, {target.string()});
     const std::vector<uint8_t> merged = MergeLevels(*shipped, *player);
-    if (merged == *player && !playerLonger) return {FolderUpdate::Unchanged, {}};
+    if (merged == *player && !playerLonger) return Done(FolderUpdate::Unchanged);
     const std::string problem = ReplaceFile(target, merged);
-    if (!problem.empty())
-        return Failure("Не удалось обновить уровни в папке игры " + Quoted(folder) + ": " +
-                       problem + ".");
-    return {FolderUpdate::LevelsRefreshed, {}};
+    if (!problem.empty()) return Failure(FolderRefreshFailedText, {folder.string(), problem});
+    return Done(FolderUpdate::LevelsRefreshed);
 }
 
 GameFolder ChooseGameFolder(const fs::path& shippedData, const char* xdgDataHome,
                             const char* home) {
     std::error_code error;
     if (fs::symlink_status(DataFileName, error).type() != fs::file_type::not_found && !error)
-        return {{}, {FolderUpdate::Unchanged, {}}};
+        return {{}, Done(FolderUpdate::Unchanged)};
     const fs::path folder = PlayerGameFolder(xdgDataHome, home);
-    if (folder.empty())
-        return {{}, Failure("Не найдена папка для Data.dat: не заданы ни XDG_DATA_HOME, ни HOME.")};
+    if (folder.empty()) return {{}, Failure(NoGameFolderText)};
     return {folder, UpdateGameFolder(folder, shippedData)};
 }
 

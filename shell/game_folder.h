@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // What UpdateGameFolder did to the folder's Data.dat.
 enum class FolderUpdate {
@@ -23,6 +24,10 @@ enum class FolderUpdate {
 struct FolderOutcome {
     FolderUpdate update = FolderUpdate::Failed;
     std::string problem;  // Russian, for the player; empty unless Failed
+    // The same as a text of shell/shell_texts.h and the values of its %1,
+    // %2, for a host that shows it in another language; null unless Failed.
+    const char* problemText = nullptr;
+    std::vector<std::string> problemValues;
 };
 
 // $XDG_DATA_HOME/zarnok, or $HOME/.local/share/zarnok when XDG_DATA_HOME is

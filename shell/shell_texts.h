@@ -92,6 +92,25 @@ constexpr char ModeRefusedText[] = ZTEXT("ShellTexts", "X-сервер отка�
 constexpr char FolderEnterFailedText[] = ZTEXT("ShellTexts",
                                                "Не удалось перейти в папку игры «%1»: %2.");
 
+// The player's game folder could not be made ready: %1 is a file or a
+// folder, %2 the reason or the size.
+constexpr char ShippedUnreadableText[] = ZTEXT("ShellTexts",
+                                               "Не удалось прочитать файл уровней «%1».");
+constexpr char ShippedDamagedText[] = ZTEXT("ShellTexts",
+                                            "Файл уровней «%1» повреждён: в нём не %2 байта.");
+constexpr char FolderCreateFailedText[] = ZTEXT("ShellTexts",
+                                                "Не удалось создать папку игры «%1»: %2.");
+constexpr char FolderNotFolderText[] = ZTEXT("ShellTexts",
+                                             "Не удалось создать папку игры «%1»: это не папка.");
+constexpr char FolderSeedFailedText[] = ZTEXT(
+    "ShellTexts", "Не удалось записать Data.dat в папку игры «%1»: %2.");
+constexpr char PlayerDataUnreadableText[] = ZTEXT(
+    "ShellTexts", "Не удалось прочитать «%1»: это не обычный файл или он закрыт для чтения.");
+constexpr char FolderRefreshFailedText[] = ZTEXT(
+    "ShellTexts", "Не удалось обновить уровни в папке игры «%1»: %2.");
+constexpr char NoGameFolderText[] = ZTEXT(
+    "ShellTexts", "Не найдена папка для Data.dat: не заданы ни XDG_DATA_HOME, ни HOME.");
+
 // The "Язык / Language" submenu under "Настройки": the same in every
 // language, and each language named in itself.
 constexpr char LanguageMenuText[] = ZTEXT("ShellTexts", "&Язык / Language");

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <string>
 
+#include "game/placeholders.h"
 #include "game/texts.h"
 #include "shell/game_folder.h"
 #include "shell/language.h"
@@ -25,6 +26,13 @@ namespace {
 void ReportProblem(ModalRunner& modal, const QString& problem) {
     GameMessageBox box(problem, GameText(ErrorCaption), MessageButtons::Ok, MessageIcon::Stop);
     modal.Run(box);
+}
+
+// The problem in the language in use.
+QString ProblemText(const FolderOutcome& outcome) {
+    if (outcome.problemText == nullptr) return QString::fromStdString(outcome.problem);
+    return QString::fromStdString(
+        FillPlaceholders(ShellText(outcome.problemText).toStdString(), outcome.problemValues));
 }
 
 }  // namespace
@@ -45,7 +53,7 @@ void EnterGameFolder(ModalRunner& modal) {
     const GameFolder place = ChooseGameFolder(shipped, std::getenv("XDG_DATA_HOME"),
                                               std::getenv("HOME"));
     if (place.outcome.update == FolderUpdate::Failed)
-        ReportProblem(modal, QString::fromStdString(place.outcome.problem));
+        ReportProblem(modal, ProblemText(place.outcome));
     // Even after a failed refresh the player's folder holds the player's file.
     if (place.folder.empty() || !QFileInfo(QFile::decodeName(place.folder.c_str())).isDir()) return;
     if (chdir(place.folder.c_str()) != 0)

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Москитол. Потому и не кусают.</source>
-        <translation>Moskitol. That's why they don't bite.</translation>
+        <translation>Moskitol. That&apos;s why they don&apos;t bite.</translation>
     </message>
     <message>
         <source>Раптор. Проверено. Насекомых нет.</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Посмотреть имя и результат лучшего игрока</source>
-        <translation>See the best player's name and score</translation>
+        <translation>See the best player&apos;s name and score</translation>
     </message>
     <message>
         <source>В&amp;ыход</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Показать имя автора и версию программы</source>
-        <translation>Show the author's name and the program's version</translation>
+        <translation>Show the author&apos;s name and the program&apos;s version</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -316,7 +316,39 @@
     </message>
     <message>
         <source>Выбрать язык игры</source>
-        <translation>Choose the game's language</translation>
+        <translation>Choose the game&apos;s language</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл уровней «%1».</source>
+        <translation>Could not read the level file “%1”.</translation>
+    </message>
+    <message>
+        <source>Файл уровней «%1» повреждён: в нём не %2 байта.</source>
+        <translation>The level file “%1” is damaged: it does not hold %2 bytes.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку игры «%1»: %2.</source>
+        <translation>Could not create the game folder “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку игры «%1»: это не папка.</source>
+        <translation>Could not create the game folder “%1”: it is not a folder.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать Data.dat в папку игры «%1»: %2.</source>
+        <translation>Could not write Data.dat into the game folder “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать «%1»: это не обычный файл или он закрыт для чтения.</source>
+        <translation>Could not read “%1”: it is not a regular file, or it cannot be read.</translation>
+    </message>
+    <message>
+        <source>Не удалось обновить уровни в папке игры «%1»: %2.</source>
+        <translation>Could not update the levels in the game folder “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Не найдена папка для Data.dat: не заданы ни XDG_DATA_HOME, ни HOME.</source>
+        <translation>No folder for Data.dat: neither XDG_DATA_HOME nor HOME is set.</translation>
     </message>
     <message>
         <source>игре нужен графический сеанс, а ни DISPLAY, ни WAYLAND_DISPLAY не заданы. Запустите её с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).</source>
