@@ -1,88 +1,21 @@
 // command_line.cpp -- --help, --version and the few options of the game.
 #include "shell/command_line.h"
 
+#include "game/placeholders.h"
+#include "shell/language.h"
+#include "shell/shell_texts.h"
+
 #ifndef ZARNOK_VERSION
 #error "ZARNOK_VERSION comes from the build (the project's version)"
 #endif
 
 namespace {
 
-// The licence is named by its SPDX identifier here, in the metainfo and in
-// the package's copyright file.
-constexpr char RussianLicenceText[] =
-    "Copyright (c) 2005-2012, 2026 The Zarnok team\n"
-    "Лицензия MIT (SPDX: MIT): <https://opensource.org/license/mit>\n"
-    "Это свободная программа: её можно изменять и распространять.\n"
-    "Никаких гарантий не предоставляется.\n";
-constexpr char EnglishLicenceText[] =
-    "Copyright (c) 2005-2012, 2026 The Zarnok team\n"
-    "MIT License (SPDX: MIT): <https://opensource.org/license/mit>\n"
-    "This is free software: you are free to change and redistribute it.\n"
-    "There is NO WARRANTY.\n";
-
-// What the command line says, in each language. "%s" is the program's name.
-struct CommandLineTexts {
-    const char* usage;
-    const char* options;
-    const char* unknownOption;  // then the option and the closing quote
-    const char* strayArgument;
-    const char* badLanguage;
-    const char* closeQuote;
-    const char* more;
-};
-
-constexpr CommandLineTexts RussianTexts = {
-    "Использование: ",
-    " [ПАРАМЕТР]\n"
-    "Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.\n"
-    "\n"
-    "  --switch-display-mode  при выборе «800x600» действительно переключать\n"
-    "                         разрешение экрана через XRandR (по умолчанию\n"
-    "                         выключено)\n"
-    "  --lang ru|en           язык игры: русский или английский (по умолчанию\n"
-    "                         выбранный в меню, иначе язык рабочего стола)\n"
-    "  -h, --help             показать эту справку и выйти\n"
-    "      --version          показать версию и лицензию и выйти\n"
-    "\n"
-    "Файл уровней и рекорда Data.dat берётся из текущего каталога, если он там\n"
-    "есть; иначе из $XDG_DATA_HOME/zarnok/ (обычно ~/.local/share/zarnok/),\n"
-    "куда при первом запуске копируется поставляемый файл.\n"
-    "Выбранный язык хранится в $XDG_CONFIG_HOME/zarnok/zarnok.ini.\n"
-    "Платформу Qt можно выбрать переменной окружения QT_QPA_PLATFORM.\n",
-    "неизвестный параметр «",
-    "лишний аргумент «",
-    "--lang ждёт ru или en, а не «",
-    "»",
-    "Подробнее: ",
-};
-
-constexpr CommandLineTexts EnglishTexts = {
-    "Usage: ",
-    " [OPTION]\n"
-    "Zarnok: a soldier with a Zarnokov rifle crosses six swamp levels.\n"
-    "\n"
-    "  --switch-display-mode  make \"800x600\" really switch the screen's\n"
-    "                         resolution through XRandR (off by default)\n"
-    "  --lang ru|en           the game's language: Russian or English (by\n"
-    "                         default the one chosen in the menu, else the\n"
-    "                         desktop's)\n"
-    "  -h, --help             show this help and exit\n"
-    "      --version          show the version and the licence and exit\n"
-    "\n"
-    "The level and record file Data.dat is taken from the current directory if\n"
-    "it is there; otherwise from $XDG_DATA_HOME/zarnok/ (usually\n"
-    "~/.local/share/zarnok/), where the first start copies the shipped file.\n"
-    "The chosen language is kept in $XDG_CONFIG_HOME/zarnok/zarnok.ini.\n"
-    "The environment variable QT_QPA_PLATFORM chooses Qt's platform.\n",
-    "unknown option \"",
-    "stray argument \"",
-    "--lang wants ru or en, not \"",
-    "\"",
-    "More: ",
-};
-
-const CommandLineTexts& TextsFor(Language language) {
-    return language == Language::English ? EnglishTexts : RussianTexts;
+// What the command line says, in the language asked for. The texts are the
+// shell's own, and English comes from the same translation the window uses,
+// read here before any application object exists.
+std::string Say(Language speak, const char* text, std::vector<std::string> values = {}) {
+    return FillPlaceholders(TextIn(speak, "ShellTexts", text).toStdString(), values);
 }
 
 CommandLineOutcome Answer(std::string text) {
@@ -91,12 +24,12 @@ CommandLineOutcome Answer(std::string text) {
     return outcome;
 }
 
-CommandLineOutcome Refuse(const std::string& programName, const CommandLineTexts& texts,
-                          const char* problem, const std::string& argument) {
+CommandLineOutcome Refuse(const std::string& programName, Language speak, const char* problem,
+                          const std::string& argument) {
     CommandLineOutcome outcome;
     outcome.exitStatus = CommandLineUsageError;
-    outcome.standardError = programName + ": " + problem + argument + texts.closeQuote + "\n" +
-                            texts.more + programName + " --help\n";
+    outcome.standardError = programName + ": " + Say(speak, problem, {argument}) + "\n" +
+                            Say(speak, CommandLineMoreText, {programName});
     return outcome;
 }
 
@@ -138,17 +71,14 @@ CommandLineOutcome ParseCommandLine(const std::string& programName,
         if (!lang.present) continue;
         outcome.options.language = LanguageFromCode(lang.value);
         if (!outcome.options.language)
-            return Refuse(name, TextsFor(speak), TextsFor(speak).badLanguage, lang.value);
+            return Refuse(name, speak, CommandLineBadLanguageText, lang.value);
         speak = *outcome.options.language;
     }
-    const CommandLineTexts& texts = TextsFor(speak);
     // --help and --version answer whatever else is there; the first one wins.
     for (const std::string& argument : arguments) {
-        if (argument == "-h" || argument == "--help")
-            return Answer(texts.usage + name + texts.options);
+        if (argument == "-h" || argument == "--help") return Answer(Say(speak, HelpText, {name}));
         if (argument == "--version")
-            return Answer(VersionLine() + "\n" +
-                          (speak == Language::English ? EnglishLicenceText : RussianLicenceText));
+            return Answer(VersionLine() + "\n" + Say(speak, LicenceText));
     }
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -157,9 +87,9 @@ CommandLineOutcome ParseCommandLine(const std::string& programName,
         } else if (argument == "--switch-display-mode") {
             outcome.options.switchDisplayMode = true;
         } else if (!argument.empty() && argument[0] == '-') {
-            return Refuse(name, texts, texts.unknownOption, argument);
+            return Refuse(name, speak, CommandLineUnknownOptionText, argument);
         } else {
-            return Refuse(name, texts, texts.strayArgument, argument);
+            return Refuse(name, speak, CommandLineStrayArgumentText, argument);
         }
     }
     return outcome;

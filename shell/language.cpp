@@ -71,6 +71,15 @@ Language StartLanguage(std::optional<Language> commandLine) {
 QString GameText(std::string_view source) { return Translated("GameTexts", source); }
 QString ShellText(std::string_view source) { return Translated("ShellTexts", source); }
 
+QString TextIn(Language language, const char* context, std::string_view source) {
+    const QByteArray key(source.data(), qsizetype(source.size()));
+    if (language == Language::Russian) return QString::fromUtf8(key);
+    static QTranslator english;
+    static const bool loaded = english.load(QString::fromLatin1(EnglishCatalogue));
+    const QString translated = loaded ? english.translate(context, key.constData()) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(key) : translated;
+}
+
 LanguageSwitch::LanguageSwitch() = default;
 
 LanguageSwitch::~LanguageSwitch() {

@@ -36,6 +36,10 @@ Language StartLanguage(std::optional<Language> commandLine);
 QString GameText(std::string_view source);
 QString ShellText(std::string_view source);
 
+// A source text in `language`, whatever the application uses; needs no
+// application object, for what is said before the window exists.
+QString TextIn(Language language, const char* context, std::string_view source);
+
 // The translation the whole application uses: none for Russian, the built-in
 // English one for English. Changing it sends every widget a LanguageChange.
 class LanguageSwitch {

@@ -27,8 +27,12 @@ int main(int argc, char* argv[]) {
 
     // Without a display Qt would abort with a core dump; say why in words.
     const std::string name = argc > 0 && argv[0][0] != '\0' ? argv[0] : "zarnok";
+    const Language language = StartLanguage(command.options.language);
+    const auto say = [&](const char* text) {
+        return name + ": " + TextIn(language, "ShellTexts", text).toStdString();
+    };
     if (!DisplayAvailable(ProcessDisplayEnvironment())) {
-        std::fprintf(stderr, "%s: %s\n", name.c_str(), NoDisplayText);
+        std::fprintf(stderr, "%s\n", say(NoDisplayText).c_str());
         return NoDisplayExitStatus;
     }
 
@@ -38,15 +42,14 @@ int main(int argc, char* argv[]) {
     // window manager's hints; without this Qt would then give the game
     // window's view, menu bar and status bar native windows of their own.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    std::optional<PlatformFailureExit> platformFailure(std::in_place,
-                                                        name + ": " + DisplayUnreachableText);
+    std::optional<PlatformFailureExit> platformFailure(std::in_place, say(DisplayUnreachableText));
     QApplication qt(qtArgc, argv);
     platformFailure.reset();
     int status = 1;
     {
         CZarnokApp app;
         app.AllowDisplayModeSwitch(command.options.switchDisplayMode);
-        app.UseLanguage(StartLanguage(command.options.language));
+        app.UseLanguage(language);
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.

@@ -128,3 +128,35 @@ constexpr char DisplayUnreachableText[] = ZTEXT(
     "ShellTexts",
     "не удалось открыть графический сеанс. Запустите игру с рабочего стола или выберите "
     "платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).");
+
+// The command line's answers; %1 is the program's name or the argument.
+// The licence is named by its SPDX identifier here, in the metainfo and in
+// the package's copyright file.
+constexpr char HelpText[] = ZTEXT(
+    "ShellTexts",
+    "Использование: %1 [ПАРАМЕТР]\n"
+    "Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.\n"
+    "\n"
+    "  --switch-display-mode  при выборе «800x600» действительно переключать\n"
+    "                         разрешение экрана через XRandR (по умолчанию\n"
+    "                         выключено)\n"
+    "  --lang ru|en           язык игры: русский или английский (по умолчанию\n"
+    "                         выбранный в меню, иначе язык рабочего стола)\n"
+    "  -h, --help             показать эту справку и выйти\n"
+    "      --version          показать версию и лицензию и выйти\n"
+    "\n"
+    "Файл уровней и рекорда Data.dat берётся из текущего каталога, если он там\n"
+    "есть; иначе из $XDG_DATA_HOME/zarnok/ (обычно ~/.local/share/zarnok/),\n"
+    "куда при первом запуске копируется поставляемый файл.\n"
+    "Выбранный язык хранится в $XDG_CONFIG_HOME/zarnok/zarnok.ini.\n"
+    "Платформу Qt можно выбрать переменной окружения QT_QPA_PLATFORM.\n");
+constexpr char LicenceText[] = ZTEXT(
+    "ShellTexts",
+    "Copyright (c) 2005-2012, 2026 The Zarnok team\n"
+    "Лицензия MIT (SPDX: MIT): <https://opensource.org/license/mit>\n"
+    "Это свободная программа: её можно изменять и распространять.\n"
+    "Никаких гарантий не предоставляется.\n");
+constexpr char CommandLineUnknownOptionText[] = ZTEXT("ShellTexts", "неизвестный параметр «%1»");
+constexpr char CommandLineStrayArgumentText[] = ZTEXT("ShellTexts", "лишний аргумент «%1»");
+constexpr char CommandLineBadLanguageText[] = ZTEXT("ShellTexts", "--lang ждёт ru или en, а не «%1»");
+constexpr char CommandLineMoreText[] = ZTEXT("ShellTexts", "Подробнее: %1 --help\n");

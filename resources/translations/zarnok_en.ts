@@ -358,5 +358,71 @@
         <source>не удалось открыть графический сеанс. Запустите игру с рабочего стола или выберите платформу Qt переменной QT_QPA_PLATFORM (например, QT_QPA_PLATFORM=offscreen).</source>
         <translation>could not open the graphical session. Start the game from the desktop, or choose a Qt platform with the QT_QPA_PLATFORM variable (for example, QT_QPA_PLATFORM=offscreen).</translation>
     </message>
+    <message>
+        <source>Использование: %1 [ПАРАМЕТР]
+Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.
+
+  --switch-display-mode  при выборе «800x600» действительно переключать
+                         разрешение экрана через XRandR (по умолчанию
+                         выключено)
+  --lang ru|en           язык игры: русский или английский (по умолчанию
+                         выбранный в меню, иначе язык рабочего стола)
+  -h, --help             показать эту справку и выйти
+      --version          показать версию и лицензию и выйти
+
+Файл уровней и рекорда Data.dat берётся из текущего каталога, если он там
+есть; иначе из $XDG_DATA_HOME/zarnok/ (обычно ~/.local/share/zarnok/),
+куда при первом запуске копируется поставляемый файл.
+Выбранный язык хранится в $XDG_CONFIG_HOME/zarnok/zarnok.ini.
+Платформу Qt можно выбрать переменной окружения QT_QPA_PLATFORM.
+</source>
+        <translation>Usage: %1 [OPTION]
+Zarnok: a soldier with a Zarnokov rifle crosses six swamp levels.
+
+  --switch-display-mode  make "800x600" really switch the screen's
+                         resolution through XRandR (off by default)
+  --lang ru|en           the game's language: Russian or English (by
+                         default the one chosen in the menu, else the
+                         desktop's)
+  -h, --help             show this help and exit
+      --version          show the version and the licence and exit
+
+The level and record file Data.dat is taken from the current directory if
+it is there; otherwise from $XDG_DATA_HOME/zarnok/ (usually
+~/.local/share/zarnok/), where the first start copies the shipped file.
+The chosen language is kept in $XDG_CONFIG_HOME/zarnok/zarnok.ini.
+The environment variable QT_QPA_PLATFORM chooses Qt's platform.
+</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2005-2012, 2026 The Zarnok team
+Лицензия MIT (SPDX: MIT): &lt;https://opensource.org/license/mit&gt;
+Это свободная программа: её можно изменять и распространять.
+Никаких гарантий не предоставляется.
+</source>
+        <translation>Copyright (c) 2005-2012, 2026 The Zarnok team
+MIT License (SPDX: MIT): &lt;https://opensource.org/license/mit&gt;
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY.
+</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option "%1"</translation>
+    </message>
+    <message>
+        <source>лишний аргумент «%1»</source>
+        <translation>stray argument "%1"</translation>
+    </message>
+    <message>
+        <source>--lang ждёт ru или en, а не «%1»</source>
+        <translation>--lang wants ru or en, not "%1"</translation>
+    </message>
+    <message>
+        <source>Подробнее: %1 --help
+</source>
+        <translation>More: %1 --help
+</translation>
+    </message>
 </context>
 </TS>
