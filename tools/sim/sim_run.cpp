@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -16,13 +18,16 @@
 #include <utility>
 #include <vector>
 
+#include <stdlib.h>
+
+#include "game/level_file.h"
 #include "game/world_fields.h"
 #include "render/frame.h"
 #include "shell/image_surface.h"
 #include "tools/common/headless_driver.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
-#include "tools/common/world_hash.h"
+#include "game/world_hash.h"
 
 namespace {
 
@@ -212,12 +217,86 @@ std::string FormatSummary(const GameWorld& w, const ScriptedHost& host, uint64_t
     return out;
 }
 
+namespace {
+
+// A versioned journal is played on the best record it was recorded with.
+// When the file holds another, the run plays on a copy of it that goes
+// with the run, and the file the runner was pointed at is left alone.
+class PrivateDataCopy {
+public:
+    ~PrivateDataCopy() {
+        std::error_code ec;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+    }
+
+    bool Make(const std::string& from, const std::array<uint8_t, JournalRecordBytes>& record) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zarnok-sim-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) return false;
+        folder_ = pattern;
+        std::error_code ec;
+        const std::filesystem::path copy = folder_ / "Data.dat";
+        if (!std::filesystem::copy_file(from, copy, ec)) return false;
+        std::fstream file(copy, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(BestScoreOffset);
+        file.write(reinterpret_cast<const char*>(record.data()), std::streamsize(record.size()));
+        return bool(file);
+    }
+    std::string Path() const { return (folder_ / "Data.dat").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// Refuses a versioned journal made on other levels than the file's.
+bool SameLevels(const ReplayJournal& replay, const std::optional<DataFileFacts>& facts,
+                const std::string& dataPath, const SimOptions& options, std::ostream& err) {
+    if (replay.header.version == 0) return true;
+    if (!facts) return true;  // the game itself says that the file cannot be read
+    if (facts->levelsHash == replay.header.levelsHash) return true;
+    err << "zarnok-sim: " << options.replayPath << " was played on other levels (levels "
+        << JournalHex(replay.header.levelsHash) << ") than " << dataPath << " holds (levels "
+        << JournalHex(facts->levelsHash) << "); refusing to play it\n";
+    return false;
+}
+
+// The hash of the world once `ticks` have run against the journal's check
+// for that tick, if it has one. False on the first difference.
+class CheckComparer {
+public:
+    CheckComparer(const ReplayJournal& replay, const SimOptions& options)
+        : replay_(replay), options_(options) {}
+
+    bool Compare(uint64_t ticks, const GameWorld& world, std::ostream& err) {
+        const std::vector<JournalCheck>& checks = replay_.checks;
+        while (next_ < checks.size() && checks[next_].tick < ticks) ++next_;
+        if (next_ >= checks.size() || checks[next_].tick != ticks) return true;
+        const uint64_t hash = WorldHash(world);
+        if (hash == checks[next_++].hash) return true;
+        err << "zarnok-sim: " << options_.replayPath << ": the world differs at tick " << ticks
+            << ": the journal has " << JournalHex(checks[next_ - 1].hash) << ", this run has "
+            << JournalHex(hash);
+        const std::string& recordedBy = replay_.header.gameVersion;
+        if (recordedBy != ZARNOK_VERSION)
+            err << " (recorded by Zarnok " << recordedBy << ", this is " << ZARNOK_VERSION << ")";
+        err << "\n";
+        return false;
+    }
+
+private:
+    const ReplayJournal& replay_;
+    const SimOptions& options_;
+    size_t next_ = 0;
+};
+
+}  // namespace
+
 int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dataDir, ec)) {
         err << "zarnok-sim: --data " << options.dataDir << " is not a folder\n";
         return 2;
     }
+    const std::string dataPath = (std::filesystem::path(options.dataDir) / "Data.dat").string();
 
     ReplayJournal replay;
     std::string error;
@@ -225,31 +304,57 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
         err << "zarnok-sim: " << error << "\n";
         return 2;
     }
-    // Events come in tick order; those of one tick keep their order in the file.
+    const std::optional<DataFileFacts> found = ReadDataFileFacts(dataPath);
+    if (!SameLevels(replay, found, dataPath, options, err)) return 2;
+    // Old journals may list events out of tick order; those of one tick keep
+    // their order in the file.
     std::stable_sort(
         replay.keys.begin(), replay.keys.end(),
         [](const ReplayKeyEvent& a, const ReplayKeyEvent& b) { return a.tick < b.tick; });
+    uint64_t ticks = options.ticks;
+    if (!options.ticksGiven && !replay.checks.empty()) ticks = replay.checks.back().tick;
+
+    PrivateDataCopy privateData;
+    std::string playedPath = dataPath;
+    if (replay.header.record && found && found->record != replay.header.record) {
+        if (!privateData.Make(dataPath, *replay.header.record)) {
+            err << "zarnok-sim: cannot copy " << dataPath << " to play the journal on its record\n";
+            return 1;
+        }
+        playedPath = privateData.Path();
+    }
+    // What --record writes: the file as this run found it.
+    JournalHeader recordHeader;
+    recordHeader.gameVersion = ZARNOK_VERSION;
+    if (found) {
+        recordHeader.levelsHash = found->levelsHash;
+        recordHeader.record = replay.header.record ? replay.header.record : found->record;
+    }
 
     std::unique_ptr<ImageSurface> image;
     UnseenSurface unseen;
     if (!options.shots.empty())
         image = std::make_unique<ImageSurface>(SimClientWidth, SimClientHeight);
     ScriptedHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
-    host.dataFilePath = (std::filesystem::path(options.dataDir) / "Data.dat").string();
+    host.dataFilePath = playedPath;
     host.answers.assign(replay.answers.begin(), replay.answers.end());
 
     auto world = std::make_unique<GameWorld>();
     HeadlessDriver driver(*world, host);
+    if (!options.recordPath.empty()) driver.KeepChecks();
+    CheckComparer checks(replay, options);
     bool shotsWritten = true;
+    bool inStep = checks.Compare(0, *world, err);
 
     size_t nextKey = 0;
-    while (driver.TicksRun() < options.ticks && !driver.Closed()) {
+    while (inStep && driver.TicksRun() < ticks && !driver.Closed()) {
         const uint64_t tick = driver.TicksRun();
         for (; nextKey < replay.keys.size() && replay.keys[nextKey].tick == tick; ++nextKey)
-            driver.Press(replay.keys[nextKey].down, replay.keys[nextKey].key);
+            driver.Apply(replay.keys[nextKey]);
         driver.Tick();
         for (const ShotRequest& shot : options.shots)
             if (shot.tick == tick) shotsWritten = SaveShot(*image, shot.path, err) && shotsWritten;
+        inStep = checks.Compare(driver.TicksRun(), *world, err);
     }
     const uint64_t tick = driver.TicksRun();
 
@@ -263,10 +368,10 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
             status = 1;
         }
     if (!options.recordPath.empty()) {
-        if (!SaveReplayFile(options.recordPath, driver.Journal(), error)) {
+        if (!SaveReplayFile(options.recordPath, driver.Journal(recordHeader), error)) {
             err << "zarnok-sim: " << error << "\n";
             status = 1;
         }
     }
-    return status;
+    return inStep ? status : 3;
 }
