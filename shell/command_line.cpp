@@ -23,6 +23,8 @@ std::string HelpText(const std::string& programName) {
            "  --switch-display-mode  при выборе «800x600» действительно переключать\n"
            "                         разрешение экрана через XRandR (по умолчанию\n"
            "                         выключено)\n"
+           "      --play ФАЙЛ        показать записанную игру (записи каждой игры\n"
+           "                         лежат в папке replays/ рядом с Data.dat)\n"
            "  -h, --help             показать эту справку и выйти\n"
            "      --version          показать версию и лицензию и выйти\n"
            "\n"
@@ -60,9 +62,17 @@ CommandLineOutcome ParseCommandLine(const std::string& programName,
         if (argument == "-h" || argument == "--help") return Answer(HelpText(name));
         if (argument == "--version") return Answer(VersionLine() + "\n" + LicenceText);
     }
-    for (const std::string& argument : arguments) {
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
         if (argument == "--switch-display-mode") {
             outcome.options.switchDisplayMode = true;
+        } else if (argument == "--play" || argument.rfind("--play=", 0) == 0) {
+            const bool inlineValue = argument.size() > 6;
+            if (!inlineValue && i + 1 >= arguments.size())
+                return Refuse(name, "параметру «--play» нужен файл записи");
+            outcome.options.playPath = inlineValue ? argument.substr(7) : arguments[++i];
+            if (outcome.options.playPath.empty())
+                return Refuse(name, "параметру «--play» нужен файл записи");
         } else if (!argument.empty() && argument[0] == '-') {
             return Refuse(name, "неизвестный параметр «" + argument + "»");
         } else {

@@ -11,6 +11,8 @@ struct CommandLineOptions {
     // Choosing "800x600" really switches the screen through XRandR instead
     // of only sizing the window.
     bool switchDisplayMode = false;
+    // --play FILE: watch this journal once the window is up. UTF-8.
+    std::string playPath;
 };
 
 // What main() does after reading the command line.

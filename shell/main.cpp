@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
     {
         CZarnokApp app;
         app.AllowDisplayModeSwitch(command.options.switchDisplayMode);
+        app.PlayOnStart(QString::fromStdString(command.options.playPath));
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.

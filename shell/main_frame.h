@@ -26,6 +26,8 @@ enum CommandId : int {
     ID_CONTROLS = 32772,
     ID_SOUNDS = 32774,
     ID_APP_ABOUT = 57664,
+    ID_WATCH = 32780,
+    ID_WATCH_RECORD = 32781,
 };
 
 class CMainFrame : public QMainWindow {
@@ -58,6 +60,8 @@ public:
 
     // The status bar's panes.
     QString MessagePaneText() const;
+    // A message for the pane; it stays until a menu prompt replaces it.
+    void ShowStatus(const QString& text);
     QLabel* Indicator(int index) const;  // 0 caps, 1 num, 2 scroll
     void UpdateIndicators();
 

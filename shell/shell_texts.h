@@ -80,3 +80,39 @@ constexpr char PlatformRefusesText[] =
 constexpr char NoRandRText[] = "X-сервер не умеет менять разрешение экрана (нет расширения RandR).";
 constexpr char NoSuchModeText[] = "X-сервер не предлагает такого режима.";
 constexpr char ModeRefusedText[] = "X-сервер отказался сменить режим.";
+
+// Journals: every game is written to replays/ in the game folder. Once, in
+// the status bar, when that cannot be done (the path follows).
+constexpr char JournalFolderFailedText[] = "Журнал игры не записывается: нельзя создать папку ";
+constexpr char JournalFileFailedText[] = "Журнал игры не записывается: нельзя писать в файл ";
+// The record holder's game, kept beside Data.dat.
+constexpr char RecordJournalFileName[] = "best-game.txt";
+
+// Watching a journal: the two items under "Игра", their prompts, the file
+// dialog's caption and filter.
+constexpr char WatchItemText[] = "&Смотреть запись...";
+constexpr char WatchPromptText[] = "Посмотреть записанную игру из папки replays";
+constexpr char WatchRecordItemText[] = "Смотреть &игру рекордсмена";
+constexpr char WatchRecordPromptText[] = "Посмотреть игру, в которой был поставлен рекорд";
+constexpr char WatchDialogTitle[] = "Запись игры";
+constexpr char WatchFilterText[] = "Записи игр (*.txt);;Все файлы (*)";
+
+// A journal that cannot be watched: the caption, then why (paths and the
+// reader's own words follow where they are needed).
+constexpr char ReplayRefusedCaption[] = "Запись игры";
+constexpr char ReplayUnreadableText[] = "Запись не прочитать: ";
+constexpr char ReplayTooLargeText[] = "Запись больше 64 МиБ, это не запись игры: ";
+constexpr char ReplayDamagedText[] = "Запись повреждена: ";
+constexpr char ReplayNoDataText[] = "Нет файла Data.dat, на котором её показать.";
+constexpr char ReplayOtherLevelsText[] =
+    "Запись сделана на других уровнях (уровни %1), а в Data.dat этой игры уровни %2. "
+    "Показать её нельзя.";
+
+// The status bar while a journal plays and when it is over.
+constexpr char ReplayPlayingText[] = "Запись: такт %1 из %2";
+constexpr char ReplayOverMatchedText[] =
+    "Запись окончена на такте %1: все проверки (%2) совпали.";
+constexpr char ReplayOverMismatchText[] =
+    "Запись окончена: мир разошёлся с записью, первое расхождение на такте %1.";
+constexpr char ReplayOverUncheckedText[] =
+    "Запись окончена на такте %1 (старая запись, без проверок).";

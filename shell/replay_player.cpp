@@ -1,0 +1,123 @@
+// replay_player.cpp -- events, ticks and checks of a journal shown in the window.
+#include "shell/replay_player.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "game/posix_file.h"
+#include "game/progression.h"
+#include "game/tick.h"
+#include "game/world.h"
+#include "game/world_hash.h"
+#include "shell/shell_texts.h"
+
+namespace {
+
+constexpr size_t JournalFileLimit = size_t(64) << 20;  // bytes, as the runner reads
+// An old journal has no end of its own: it plays until its events and
+// answers are used and the game has stopped, or this long after its last event.
+constexpr uint64_t OldJournalTail = 20 * 60 * 20;  // ticks: 20 minutes
+
+QString Utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+bool ReadBounded(const QString& path, std::string& text, QString& error) {
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    std::optional<PosixFile> file = PosixFile::Open(path.toStdString(), FileAccess::Read);
+    if (!file) {
+        error = QString::fromUtf8(ReplayUnreadableText) + path;
+        return false;
+    }
+    std::vector<uint8_t> bytes;
+    bool cut = false;
+    if (!file->ReadUpTo(JournalFileLimit, bytes, &cut) || cut) {
+        error = QString::fromUtf8(cut ? ReplayTooLargeText : ReplayUnreadableText) + path;
+        return false;
+    }
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
+}  // namespace
+
+bool LoadJournalForPlayback(const QString& path, const std::string& dataPath,
+                            ReplayJournal& journal, QString& error) {
+    std::string text;
+    if (!ReadBounded(path, text, error)) return false;
+    std::string what;
+    if (!ParseReplay(text, journal, what)) {
+        error = QString::fromUtf8(ReplayDamagedText) + path + QStringLiteral(": ") + Utf8(what);
+        return false;
+    }
+    if (journal.header.version == 0) return true;
+    const std::optional<DataFileFacts> facts = ReadDataFileFacts(dataPath);
+    if (!facts) {
+        error = QString::fromUtf8(ReplayNoDataText);
+        return false;
+    }
+    if (facts->levelsHash != journal.header.levelsHash) {
+        error = QString::fromUtf8(ReplayOtherLevelsText)
+                    .arg(Utf8(JournalHex(journal.header.levelsHash)), Utf8(JournalHex(facts->levelsHash)));
+        return false;
+    }
+    return true;
+}
+
+ReplayPlayer::ReplayPlayer(GameWorld& world, Host& host, ReplayJournal journal)
+    : world_(world), host_(host), journal_(std::move(journal)) {
+    // Old journals may list events out of tick order.
+    std::stable_sort(journal_.keys.begin(), journal_.keys.end(),
+                     [](const JournalEvent& a, const JournalEvent& b) { return a.tick < b.tick; });
+    if (journal_.header.version > 0)
+        total_ = journal_.checks.empty() ? 0 : journal_.checks.back().tick;
+    else
+        total_ = (journal_.keys.empty() ? 0 : journal_.keys.back().tick) + OldJournalTail;
+    world_ = GameWorld{};
+    RequestNewGame(world_);
+    Compare();
+}
+
+bool ReplayPlayer::Step() {
+    if (Over()) return false;
+    for (; nextEvent_ < journal_.keys.size() && journal_.keys[nextEvent_].tick <= ticksRun_;
+         ++nextEvent_)
+        ApplyJournalEvent(world_, host_, journal_.keys[nextEvent_]);
+    RunTimerTick(world_, host_);
+    ++ticksRun_;
+    Compare();
+    // An old journal is over once nothing of it is left and the game stopped.
+    if (journal_.header.version == 0 && nextEvent_ >= journal_.keys.size() &&
+        nextAnswer_ >= journal_.answers.size() && world_.gameRunning == 0 &&
+        world_.newGameRequested == 0)
+        total_ = ticksRun_;
+    return true;
+}
+
+void ReplayPlayer::Compare() {
+    const std::vector<JournalCheck>& checks = journal_.checks;
+    while (nextCheck_ < checks.size() && checks[nextCheck_].tick < ticksRun_) ++nextCheck_;
+    if (nextCheck_ >= checks.size() || checks[nextCheck_].tick != ticksRun_) return;
+    if (WorldHash(world_) == checks[nextCheck_].hash)
+        ++checksPassed_;
+    else if (!firstMismatch_)
+        firstMismatch_ = ticksRun_;
+    ++nextCheck_;
+}
+
+JournalAnswer ReplayPlayer::NextAnswer() {
+    if (nextAnswer_ < journal_.answers.size()) return journal_.answers[nextAnswer_++];
+    return {};
+}
+
+QString ReplayPlayer::StatusText() const {
+    const bool versioned = journal_.header.version > 0;
+    if (!Over())
+        return QString::fromUtf8(ReplayPlayingText)
+            .arg(ticksRun_)
+            .arg(versioned ? QString::number(total_) : QStringLiteral("?"));
+    if (!versioned) return QString::fromUtf8(ReplayOverUncheckedText).arg(ticksRun_);
+    if (firstMismatch_) return QString::fromUtf8(ReplayOverMismatchText).arg(*firstMismatch_);
+    return QString::fromUtf8(ReplayOverMatchedText).arg(ticksRun_).arg(checksPassed_);
+}
