@@ -359,6 +359,7 @@ bool JournalParser::CheckLine(std::string_view rest, std::string& what) {
         return false;
     }
     if (!InTickOrder(check.tick, true, what)) return false;
+    check.eventsBefore = journal_.keys.size();
     journal_.checks.push_back(check);
     return true;
 }
@@ -501,7 +502,7 @@ std::string FormatReplay(const ReplayJournal& journal) {
     if (journal.header.version > 0) out += FormatJournalHeader(journal.header);
     size_t next = 0;
     for (const JournalCheck& check : journal.checks) {
-        for (; next < journal.keys.size() && journal.keys[next].tick < check.tick; ++next)
+        for (; next < journal.keys.size() && next < check.eventsBefore; ++next)
             out += FormatJournalEvent(journal.keys[next]);
         out += FormatJournalCheck(check);
     }
@@ -547,4 +548,25 @@ void ApplyJournalEvent(GameWorld& world, Host& host, const JournalEvent& event) 
     case JournalEventKind::NewGame: RequestNewGame(world); break;
     case JournalEventKind::BestPlayer: ShowBestPlayer(world, host); break;
     }
+}
+
+bool JournalCursor::Boundary(uint64_t ticksRun, bool last, const EventSink& apply,
+                             const CheckSink& check) {
+    const std::vector<JournalEvent>& events = journal_.keys;
+    const std::vector<JournalCheck>& checks = journal_.checks;
+    while (nextCheck_ < checks.size() && checks[nextCheck_].tick < ticksRun) ++nextCheck_;
+    for (; nextCheck_ < checks.size() && checks[nextCheck_].tick == ticksRun; ++nextCheck_) {
+        for (; nextEvent_ < events.size() && nextEvent_ < checks[nextCheck_].eventsBefore &&
+               events[nextEvent_].tick <= ticksRun;
+             ++nextEvent_)
+            apply(events[nextEvent_]);
+        if (!check(checks[nextCheck_])) {
+            ++nextCheck_;
+            return false;
+        }
+    }
+    if (!last)
+        for (; nextEvent_ < events.size() && events[nextEvent_].tick <= ticksRun; ++nextEvent_)
+            apply(events[nextEvent_]);
+    return true;
 }

@@ -20,7 +20,8 @@
 //   95 best                     "Лучший игрок" (its box takes the next answer)
 //   answer yes                  next modal box or dialog: ok, yes, no, cancel
 //   answer name Иван Петров     the name dialog confirms the rest of the line
-//   check 100 0123456789abcdef  the world's hash once 100 ticks have run
+//   check 100 0123456789abcdef  the world's hash once 100 ticks have run and the
+//                               events above it at tick 100 have reached it
 //
 // Ticks count from 0. Events keep their file order within a tick; the
 // answers are used in file order by the boxes as they come up, whatever the
@@ -34,6 +35,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,10 +62,12 @@ struct JournalEvent {
     uint8_t action = 0;  // Select, Bind: SelectedAction
 };
 
-// The world's hash once `tick` ticks have run.
+// The world's hash once `tick` ticks have run and the events before it in
+// the journal have been delivered.
 struct JournalCheck {
     uint64_t tick = 0;
     uint64_t hash = 0;
+    size_t eventsBefore = 0;  // events that come before it in the file
 };
 
 struct JournalHeader {
@@ -89,7 +93,7 @@ using ReplayKeyEvent = JournalEvent;
 bool ParseReplay(std::string_view text, ReplayJournal& journal, std::string& error);
 
 // The journal as text that ParseReplay reads back to the same journal: the
-// header, the events and checks in tick order, the answers last. A name
+// header, the events and checks in their order, the answers last. A name
 // cannot hold a line break: any CR or LF in it is written as a space.
 std::string FormatReplay(const ReplayJournal& journal);
 
@@ -106,6 +110,27 @@ std::string KeyName(int32_t key);
 
 // Parses one KEY token; false when it is none of the accepted forms.
 bool ParseKeyToken(std::string_view token, int32_t& key);
+
+// Walks a journal from tick boundary to tick boundary, as whoever plays it
+// does. Events must be in tick order (an old journal sorted by tick first).
+class JournalCursor {
+public:
+    using EventSink = std::function<void(const JournalEvent&)>;
+    using CheckSink = std::function<bool(const JournalCheck&)>;  // false: stop here
+
+    explicit JournalCursor(const ReplayJournal& journal) : journal_(journal) {}
+
+    // The lines between `ticksRun` ticks and the next: the events at that
+    // tick go to `apply` and its checks to `check`, in file order. With
+    // `last` the events after its last check are left, as no tick follows.
+    // False as soon as `check` says stop.
+    bool Boundary(uint64_t ticksRun, bool last, const EventSink& apply, const CheckSink& check);
+
+private:
+    const ReplayJournal& journal_;
+    size_t nextEvent_ = 0;
+    size_t nextCheck_ = 0;
+};
 
 struct GameWorld;
 class Host;

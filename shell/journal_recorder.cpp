@@ -98,7 +98,7 @@ void JournalRecorder::CopyToRecordJournal() const {
 }
 
 void JournalRecorder::Event(JournalEvent event) {
-    HashBeforeEvents();
+    ++eventsWritten_;
     event.tick = ticksRun_;
     Line(FormatJournalEvent(event));
 }
@@ -120,7 +120,6 @@ void JournalRecorder::Answer(const JournalAnswer& answer, bool endsGame) {
 
 void JournalRecorder::AfterTick() {
     ++ticksRun_;
-    hashKnown_ = false;
     if (ticksRun_ % JournalCheckInterval == 0) {
         Check();
         Flush();
@@ -132,17 +131,9 @@ void JournalRecorder::AfterTick() {
     }
 }
 
-// The hash as the tick left the world: events after it belong to the next.
-uint64_t JournalRecorder::HashBeforeEvents() {
-    if (!hashKnown_) {
-        hashAfterTick_ = WorldHash(world_);
-        hashKnown_ = true;
-    }
-    return hashAfterTick_;
-}
-
+// The world as it is now: after the tick and the events written since.
 void JournalRecorder::Check() {
-    const JournalCheck check{ticksRun_, HashBeforeEvents()};
+    const JournalCheck check{ticksRun_, WorldHash(world_), eventsWritten_};
     lastCheckTick_ = ticksRun_;
     lastFinishedHash_ = check.hash;
     Line(FormatJournalCheck(check));

@@ -44,9 +44,7 @@ public:
     void EndGame();
 
     // What reaches the world between ticks, and the answers given inside
-    // them; the play-again question ends the game after its tick. A change
-    // made by a dialog is journaled after it: say so before it opens.
-    void BeforeWorldChange() { HashBeforeEvents(); }
+    // them; the play-again question ends the game after its tick.
     void Event(JournalEvent event);
     void Answer(const JournalAnswer& answer, bool endsGame);
     void NameAnswer(const JournalAnswer& answer);
@@ -68,7 +66,6 @@ private:
     void Open();
     void RemoveOldJournals() const;
     void CopyToRecordJournal() const;
-    uint64_t HashBeforeEvents();
 
     GameWorld& world_;
     QString folder_;
@@ -81,9 +78,7 @@ private:
     uint64_t lastFinishedHash_ = 0;
     uint64_t ticksRun_ = 0;
     uint64_t lastCheckTick_ = UINT64_MAX;
-    // The world's hash after the last tick, taken before an event changed it.
-    bool hashKnown_ = false;
-    uint64_t hashAfterTick_ = 0;
+    size_t eventsWritten_ = 0;  // events of the session so far
     bool beginPending_ = false;
     bool nameAsked_ = false;     // in this game's end
     bool recordWritten_ = false;  // ... and Data.dat holds its record

@@ -66,44 +66,48 @@ bool LoadJournalForPlayback(const QString& path, const std::string& dataPath,
 }
 
 ReplayPlayer::ReplayPlayer(GameWorld& world, Host& host, ReplayJournal journal)
-    : world_(world), host_(host), journal_(std::move(journal)) {
+    : world_(world), host_(host), journal_(std::move(journal)), cursor_(journal_) {
     // Old journals may list events out of tick order.
     std::stable_sort(journal_.keys.begin(), journal_.keys.end(),
                      [](const JournalEvent& a, const JournalEvent& b) { return a.tick < b.tick; });
+    eventsLeft_ = journal_.keys.size();
     if (journal_.header.version > 0)
         total_ = journal_.checks.empty() ? 0 : journal_.checks.back().tick;
     else
         total_ = (journal_.keys.empty() ? 0 : journal_.keys.back().tick) + OldJournalTail;
     world_ = GameWorld{};
     RequestNewGame(world_);
-    Compare();
+    if (Over()) Boundary(true);
+}
+
+void ReplayPlayer::Boundary(bool last) {
+    cursor_.Boundary(
+        ticksRun_, last,
+        [this](const JournalEvent& event) {
+            --eventsLeft_;
+            ApplyJournalEvent(world_, host_, event);
+        },
+        [this](const JournalCheck& check) {
+            if (WorldHash(world_) == check.hash)
+                ++checksPassed_;
+            else if (!firstMismatch_)
+                firstMismatch_ = check.tick;
+            return true;
+        });
 }
 
 bool ReplayPlayer::Step() {
     if (Over()) return false;
-    for (; nextEvent_ < journal_.keys.size() && journal_.keys[nextEvent_].tick <= ticksRun_;
-         ++nextEvent_)
-        ApplyJournalEvent(world_, host_, journal_.keys[nextEvent_]);
+    Boundary(false);
     RunTimerTick(world_, host_);
     ++ticksRun_;
-    Compare();
     // An old journal is over once nothing of it is left and the game stopped.
-    if (journal_.header.version == 0 && nextEvent_ >= journal_.keys.size() &&
+    if (journal_.header.version == 0 && eventsLeft_ == 0 &&
         nextAnswer_ >= journal_.answers.size() && world_.gameRunning == 0 &&
         world_.newGameRequested == 0)
         total_ = ticksRun_;
+    if (Over()) Boundary(true);
     return true;
-}
-
-void ReplayPlayer::Compare() {
-    const std::vector<JournalCheck>& checks = journal_.checks;
-    while (nextCheck_ < checks.size() && checks[nextCheck_].tick < ticksRun_) ++nextCheck_;
-    if (nextCheck_ >= checks.size() || checks[nextCheck_].tick != ticksRun_) return;
-    if (WorldHash(world_) == checks[nextCheck_].hash)
-        ++checksPassed_;
-    else if (!firstMismatch_)
-        firstMismatch_ = ticksRun_;
-    ++nextCheck_;
 }
 
 JournalAnswer ReplayPlayer::NextAnswer() {

@@ -53,16 +53,16 @@ public:
     void OnCloseRequested() { closed_ = true; }
 
 private:
-    void Compare();
+    void Boundary(bool last);
 
     GameWorld& world_;
     Host& host_;
     ReplayJournal journal_;
+    JournalCursor cursor_;
     uint64_t total_ = 0;
     uint64_t ticksRun_ = 0;
-    size_t nextEvent_ = 0;
+    size_t eventsLeft_ = 0;  // an old journal's, before it may end
     size_t nextAnswer_ = 0;
-    size_t nextCheck_ = 0;
     uint64_t checksPassed_ = 0;
     std::optional<uint64_t> firstMismatch_;
     bool closed_ = false;

@@ -146,7 +146,6 @@ void CZarnokApp::OnControls() {
     if (!frame_ || player_) return;
     CZarnokView& view = frame_->View();
     for (;;) {
-        if (recorder_) recorder_->BeforeWorldChange();
         view.RunModal(*controlsDlg_);
         if (!controlsDlg_->TakeCaptureRequest()) break;
         const uint8_t action = world_->selectedAction;

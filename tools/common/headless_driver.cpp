@@ -32,7 +32,7 @@ void HeadlessDriver::Tick() {
         OnSoundStopTimer(world_, host_);
     ++ticksRun_;
     if (keepChecks_ && ticksRun_ % JournalCheckInterval == 0)
-        checks_.push_back({ticksRun_, WorldHash(world_)});
+        checks_.push_back({ticksRun_, WorldHash(world_), pressed_.size()});
 }
 
 ReplayJournal HeadlessDriver::Journal(const JournalHeader& header) const {
@@ -42,6 +42,6 @@ ReplayJournal HeadlessDriver::Journal(const JournalHeader& header) const {
     journal.header.version = JournalFormatVersion;
     journal.checks = checks_;
     if (checks_.empty() || checks_.back().tick != ticksRun_)
-        journal.checks.push_back({ticksRun_, WorldHash(world_)});
+        journal.checks.push_back({ticksRun_, WorldHash(world_), pressed_.size()});
     return journal;
 }

@@ -34,7 +34,8 @@ bool SameJournal(const ReplayJournal& read, const ReplayJournal& reread) {
     if (read.checks.size() != reread.checks.size()) return false;
     for (size_t i = 0; i < read.checks.size(); ++i)
         if (read.checks[i].tick != reread.checks[i].tick ||
-            read.checks[i].hash != reread.checks[i].hash)
+            read.checks[i].hash != reread.checks[i].hash ||
+            read.checks[i].eventsBefore != reread.checks[i].eventsBefore)
             return false;
     const JournalHeader& h = read.header;
     const JournalHeader& g = reread.header;

@@ -259,34 +259,20 @@ bool SameLevels(const ReplayJournal& replay, const std::optional<DataFileFacts>&
     return false;
 }
 
-// The hash of the world once `ticks` have run against the journal's check
-// for that tick, if it has one. False on the first difference.
-class CheckComparer {
-public:
-    CheckComparer(const ReplayJournal& replay, const SimOptions& options)
-        : replay_(replay), options_(options) {}
-
-    bool Compare(uint64_t ticks, const GameWorld& world, std::ostream& err) {
-        const std::vector<JournalCheck>& checks = replay_.checks;
-        while (next_ < checks.size() && checks[next_].tick < ticks) ++next_;
-        if (next_ >= checks.size() || checks[next_].tick != ticks) return true;
-        const uint64_t hash = WorldHash(world);
-        if (hash == checks[next_++].hash) return true;
-        err << "zarnok-sim: " << options_.replayPath << ": the world differs at tick " << ticks
-            << ": the journal has " << JournalHex(checks[next_ - 1].hash) << ", this run has "
-            << JournalHex(hash);
-        const std::string& recordedBy = replay_.header.gameVersion;
-        if (recordedBy != ZARNOK_VERSION)
-            err << " (recorded by Zarnok " << recordedBy << ", this is " << ZARNOK_VERSION << ")";
-        err << "\n";
-        return false;
-    }
-
-private:
-    const ReplayJournal& replay_;
-    const SimOptions& options_;
-    size_t next_ = 0;
-};
+// A check of the journal against the world; the first difference is told
+// with both hashes and ends the run.
+bool CheckMatches(const JournalCheck& check, const GameWorld& world, const ReplayJournal& replay,
+                  const SimOptions& options, std::ostream& err) {
+    const uint64_t hash = WorldHash(world);
+    if (hash == check.hash) return true;
+    err << "zarnok-sim: " << options.replayPath << ": the world differs at tick " << check.tick
+        << ": the journal has " << JournalHex(check.hash) << ", this run has " << JournalHex(hash);
+    const std::string& recordedBy = replay.header.gameVersion;
+    if (recordedBy != ZARNOK_VERSION)
+        err << " (recorded by Zarnok " << recordedBy << ", this is " << ZARNOK_VERSION << ")";
+    err << "\n";
+    return false;
+}
 
 }  // namespace
 
@@ -342,19 +328,21 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
     auto world = std::make_unique<GameWorld>();
     HeadlessDriver driver(*world, host);
     if (!options.recordPath.empty()) driver.KeepChecks();
-    CheckComparer checks(replay, options);
+    JournalCursor cursor(replay);
+    const auto apply = [&driver](const JournalEvent& event) { driver.Apply(event); };
+    const auto check = [&](const JournalCheck& c) {
+        return CheckMatches(c, *world, replay, options, err);
+    };
     bool shotsWritten = true;
-    bool inStep = checks.Compare(0, *world, err);
-
-    size_t nextKey = 0;
-    while (inStep && driver.TicksRun() < ticks && !driver.Closed()) {
+    bool inStep = true;
+    for (;;) {
         const uint64_t tick = driver.TicksRun();
-        for (; nextKey < replay.keys.size() && replay.keys[nextKey].tick == tick; ++nextKey)
-            driver.Apply(replay.keys[nextKey]);
+        const bool last = tick >= ticks || driver.Closed();
+        inStep = cursor.Boundary(tick, last, apply, check);
+        if (!inStep || last) break;
         driver.Tick();
         for (const ShotRequest& shot : options.shots)
             if (shot.tick == tick) shotsWritten = SaveShot(*image, shot.path, err) && shotsWritten;
-        inStep = checks.Compare(driver.TicksRun(), *world, err);
     }
     const uint64_t tick = driver.TicksRun();
 
