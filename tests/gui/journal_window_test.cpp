@@ -201,6 +201,28 @@ TEST_F(UnbeatenRecordTest, NoRecordJournalWithoutARecord) {
     for (const SeenModal& modal : script_.seen) EXPECT_NE(modal.kind, QStringLiteral("CNameDlg"));
 }
 
+// A folder that cannot be made costs the journal, not the game, and the
+// status bar says so once.
+class NoJournalFolderTest : public JournalWindowTest {
+    void BeforeStart() override {
+        JournalWindowTest::BeforeStart();
+        QFile blocker(folder_.filePath(QStringLiteral("replays")));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+};
+
+TEST_F(NoJournalFolderTest, TheGameGoesOnWithoutItsJournal) {
+    ASSERT_TRUE(WaitForTick(3));
+    EXPECT_TRUE(frame_->MessagePaneText().startsWith(QString::fromUtf8(JournalFolderFailedText)))
+        << frame_->MessagePaneText().toStdString();
+    EXPECT_EQ(World().gameRunning, 1);
+    frame_->ShowStatus(QStringLiteral("Ready"));
+    frame_->Command(ID_FILE_NEW)->trigger();
+    ASSERT_TRUE(WaitForTick(Ticks() + 3));
+    EXPECT_EQ(frame_->MessagePaneText(), QStringLiteral("Ready"));
+    EXPECT_FALSE(Recorder().GameOpen());
+}
+
 // The shipped proof of the whole game, through the window's playback: it
 // ends where the runner ends, and the player's Data.dat is left as it was.
 class ProofPlaybackTest : public GameWindowTest {};
