@@ -86,6 +86,13 @@ CommandLineOutcome ParseCommandLine(const std::string& programName,
             i += lang.taken - 1;
         } else if (argument == "--switch-display-mode") {
             outcome.options.switchDisplayMode = true;
+        } else if (argument == "--play" || argument.rfind("--play=", 0) == 0) {
+            const bool inlineValue = argument.size() > 6;
+            if (!inlineValue && i + 1 >= arguments.size())
+                return Refuse(name, speak, CommandLinePlayNeedsFileText, "");
+            outcome.options.playPath = inlineValue ? argument.substr(7) : arguments[++i];
+            if (outcome.options.playPath.empty())
+                return Refuse(name, speak, CommandLinePlayNeedsFileText, "");
         } else if (!argument.empty() && argument[0] == '-') {
             return Refuse(name, speak, CommandLineUnknownOptionText, argument);
         } else {

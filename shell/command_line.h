@@ -16,6 +16,8 @@ struct CommandLineOptions {
     bool switchDisplayMode = false;
     // --lang ru|en: the language, over the remembered and the desktop's.
     std::optional<Language> language;
+    // --play FILE: watch this journal once the window is up. UTF-8.
+    std::string playPath;
 };
 
 // What main() does after reading the command line.

@@ -171,6 +171,7 @@ void CPressKeyDlg::keyReleaseEvent(QKeyEvent* event) {
     if (vk == 0 || IsSystemKey(vk, event->modifiers())) return;
     StoreCapturedKey(world_, vk);
     stored_ = true;
+    storedKey_ = vk;
     done(0);
 }
 

@@ -57,6 +57,7 @@ public:
 
     // Whether a key was stored before the dialog closed.
     bool Stored() const { return stored_; }
+    int32_t StoredKey() const { return storedKey_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,4 +68,5 @@ protected:
 private:
     GameWorld& world_;
     bool stored_ = false;
+    int32_t storedKey_ = 0;  // virtual-key code, once stored
 };

@@ -223,10 +223,7 @@ void GamepadInput::SendKey(bool down, PadControl action) {
     CZarnokView* view = target_.view();
     const int32_t key = BoundKey(target_.world.keyBindings, action);
     if (view == nullptr || key == 0) return;
-    if (down)
-        DispatchKeyDown(target_.world, *view, key);
-    else
-        DispatchKeyUp(target_.world, *view, key);
+    view->DeliverKey(down, key);
     if (keyObserver_) keyObserver_(down, key);
 }
 

@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
         CZarnokApp app;
         app.AllowDisplayModeSwitch(command.options.switchDisplayMode);
         app.UseLanguage(language);
+        app.PlayOnStart(QString::fromStdString(command.options.playPath));
         QuitEventLoopOnSignals([&app] { app.Modal().CloseAll(); });
         EnterGameFolder(app.Modal());
         // A signal during the start-up questions ends the program here.

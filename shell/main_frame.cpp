@@ -61,6 +61,9 @@ void CMainFrame::BuildMenu() {
     game->addSeparator();
     AddCommand(game, ID_BEST_PLAYER, BestPlayerItemText, BestPlayerPromptText);
     game->addSeparator();
+    AddCommand(game, ID_WATCH, WatchItemText, WatchPromptText);
+    AddCommand(game, ID_WATCH_RECORD, WatchRecordItemText, WatchRecordPromptText);
+    game->addSeparator();
     AddCommand(game, ID_APP_EXIT, ExitItemText, ExitPromptText);
 
     QMenu* settings = AddMenu(nullptr, SettingsMenuText);
@@ -163,6 +166,8 @@ QLabel* CMainFrame::Indicator(int index) const {
 }
 
 QString CMainFrame::MessagePaneText() const { return messagePane_->text(); }
+
+void CMainFrame::ShowStatus(const QString& text) { messagePane_->setText(text); }
 
 // Highlighting a menu item sends its prompt; leaving it sends an empty one,
 // and the pane goes back to "Ready".

@@ -29,6 +29,8 @@ enum CommandId : int {
     ID_APP_ABOUT = 57664,
     ID_LANGUAGE_RU = 32780,
     ID_LANGUAGE_EN = 32781,
+    ID_WATCH = 32782,
+    ID_WATCH_RECORD = 32783,
 };
 
 class CMainFrame : public QMainWindow {
@@ -64,6 +66,8 @@ public:
 
     // The status bar's panes.
     QString MessagePaneText() const;
+    // A message for the pane; it stays until a menu prompt replaces it.
+    void ShowStatus(const QString& text);
     QLabel* Indicator(int index) const;  // 0 caps, 1 num, 2 scroll
     void UpdateIndicators();
 

@@ -142,6 +142,8 @@ constexpr char HelpText[] = ZTEXT(
     "                         выключено)\n"
     "  --lang ru|en           язык игры: русский или английский (по умолчанию\n"
     "                         выбранный в меню, иначе язык рабочего стола)\n"
+    "      --play ФАЙЛ        показать записанную игру (записи каждой игры\n"
+    "                         лежат в папке replays/ рядом с Data.dat)\n"
     "  -h, --help             показать эту справку и выйти\n"
     "      --version          показать версию и лицензию и выйти\n"
     "\n"
@@ -159,4 +161,56 @@ constexpr char LicenceText[] = ZTEXT(
 constexpr char CommandLineUnknownOptionText[] = ZTEXT("ShellTexts", "неизвестный параметр «%1»");
 constexpr char CommandLineStrayArgumentText[] = ZTEXT("ShellTexts", "лишний аргумент «%1»");
 constexpr char CommandLineBadLanguageText[] = ZTEXT("ShellTexts", "--lang ждёт ru или en, а не «%1»");
+constexpr char CommandLinePlayNeedsFileText[] = ZTEXT("ShellTexts",
+                                                    "параметру «--play» нужен файл записи");
 constexpr char CommandLineMoreText[] = ZTEXT("ShellTexts", "Подробнее: %1 --help\n");
+
+// Journals: every game is written to replays/ in the game folder. Once, in
+// the status bar, when that cannot be done (%1 is the path).
+constexpr char JournalFolderFailedText[] = ZTEXT(
+    "ShellTexts", "Журнал игры не записывается: нельзя создать папку %1");
+constexpr char JournalFileFailedText[] = ZTEXT(
+    "ShellTexts", "Журнал игры не записывается: нельзя писать в файл %1");
+// The record holder's game, kept beside Data.dat.
+constexpr char RecordJournalFileName[] = "best-game.txt";
+
+// Watching a journal: the two items under "Игра", their prompts, the file
+// dialog's caption and filter.
+constexpr char WatchItemText[] = ZTEXT(
+    "ShellTexts", "&Смотреть запись...");
+constexpr char WatchPromptText[] = ZTEXT(
+    "ShellTexts", "Посмотреть записанную игру из папки replays");
+constexpr char WatchRecordItemText[] = ZTEXT(
+    "ShellTexts", "Смотреть &игру рекордсмена");
+constexpr char WatchRecordPromptText[] = ZTEXT(
+    "ShellTexts", "Посмотреть игру, в которой был поставлен рекорд");
+constexpr char WatchDialogTitle[] = ZTEXT(
+    "ShellTexts", "Запись игры");
+constexpr char WatchFilterText[] = ZTEXT(
+    "ShellTexts", "Записи игр (*.txt);;Все файлы (*)");
+
+// A journal that cannot be watched: the caption, then why (%1 is the path,
+// %2 the reader's own words).
+constexpr char ReplayRefusedCaption[] = ZTEXT(
+    "ShellTexts", "Запись игры");
+constexpr char ReplayUnreadableText[] = ZTEXT(
+    "ShellTexts", "Запись не прочитать: %1");
+constexpr char ReplayTooLargeText[] = ZTEXT(
+    "ShellTexts", "Запись больше 64 МиБ, это не запись игры: %1");
+constexpr char ReplayDamagedText[] = ZTEXT(
+    "ShellTexts", "Запись повреждена: %1: %2");
+constexpr char ReplayNoDataText[] = ZTEXT(
+    "ShellTexts", "Нет файла Data.dat, на котором её показать.");
+constexpr char ReplayOtherLevelsText[] = ZTEXT(
+    "ShellTexts", "Запись сделана на других уровнях (уровни %1), а в Data.dat этой игры уровни %2. "
+    "Показать её нельзя.");
+
+// The status bar while a journal plays and when it is over.
+constexpr char ReplayPlayingText[] = ZTEXT(
+    "ShellTexts", "Запись: такт %1 из %2");
+constexpr char ReplayOverMatchedText[] = ZTEXT(
+    "ShellTexts", "Запись окончена на такте %1: все проверки (%2) совпали.");
+constexpr char ReplayOverMismatchText[] = ZTEXT(
+    "ShellTexts", "Запись окончена: мир разошёлся с записью, первое расхождение на такте %1.");
+constexpr char ReplayOverUncheckedText[] = ZTEXT(
+    "ShellTexts", "Запись окончена на такте %1 (старая запись, без проверок).");

@@ -2,6 +2,8 @@
 // document, the main frame and the commands of the menu.
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 #include "shell/language.h"
@@ -9,9 +11,13 @@
 #include "shell/zarnok_doc.h"
 
 struct GameWorld;
+struct ReplayJournal;
 class CControlsDlg;
 class CMainFrame;
 class GamepadInput;
+class JournalRecorder;
+class QTemporaryDir;
+class ReplayPlayer;
 
 class CZarnokApp {
 public:
@@ -36,6 +42,17 @@ public:
     // from the menu is also remembered for the next start.
     bool UseLanguage(Language language);
     Language CurrentLanguage() const { return language_.Current(); }
+    // A journal to watch as soon as the window is up (--play); set before
+    // InitInstance.
+    void PlayOnStart(const QString& path) { playOnStart_ = path; }
+
+    // Watches a journal in the view; the game waits meanwhile and comes back
+    // with "Новая". A journal that cannot be watched is refused in words:
+    // false then.
+    bool StartPlayback(const QString& path);
+    void StopPlayback();
+    ReplayPlayer* Player() { return player_.get(); }
+    JournalRecorder* Recorder() { return recorder_.get(); }
 
     GameWorld& World() { return *world_; }
     ModalRunner& Modal() { return modal_; }
@@ -53,9 +70,15 @@ public:
     void OnSounds();
     void OnAppAbout();
     void OnLanguage(Language language);
+    void OnNewGame();  // "Новая": journaled, unlike the first new document
+    void OnWatch();
+    void OnWatchRecord();
 
 private:
     void ConnectCommands();
+    void StartJournal();
+    bool MakePlaybackData(const ReplayJournal& journal);
+    void ShowPlaybackStatus();
 
     std::unique_ptr<GameWorld> world_;
     ModalRunner modal_;
@@ -65,4 +88,11 @@ private:
     bool allowModeSwitch_ = false;
     LanguageSwitch language_;
     std::unique_ptr<GamepadInput> gamepad_;  // drives the frame and its dialogs
+    std::unique_ptr<JournalRecorder> recorder_;
+    // While a journal plays: the player, the game it put aside, and the copy
+    // of Data.dat it plays on.
+    std::unique_ptr<ReplayPlayer> player_;
+    std::unique_ptr<GameWorld> waitingGame_;
+    std::unique_ptr<QTemporaryDir> playbackData_;
+    QString playOnStart_;
 };

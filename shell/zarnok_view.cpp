@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <cmath>
 
 #include "game/sound.h"
 #include "game/tick.h"
+#include "game/texts.h"
 #include "game/world.h"
 #include "input/keys.h"
 #include "render/frame.h"
@@ -18,7 +21,9 @@
 #include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
+#include "shell/journal_recorder.h"
 #include "shell/name_dlg.h"
+#include "shell/replay_player.h"
 #include "shell/virtual_keys.h"
 
 namespace {
@@ -73,9 +78,68 @@ void CZarnokView::OnTickTimer() {
     // Modal windows stop the timer, so a tick never finds another under way;
     // the guard keeps it so should a stray expiry slip through.
     if (inTick_) return;
+    if (player_ != nullptr) {
+        StepPlayback();
+        return;
+    }
     inTick_ = true;
+    if (recorder_ != nullptr) recorder_->BeforeTick();
     RunTimerTick(world_, *this);
+    if (recorder_ != nullptr) recorder_->AfterTick();
     inTick_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// Playback: the journal's ticks instead of the game's. The earlier games of
+// its window pass unseen, a few thousand ticks a step.
+// ---------------------------------------------------------------------------
+void CZarnokView::SetPlayer(ReplayPlayer* player, std::string dataPath,
+                            std::function<void()> stepped) {
+    player_ = player;
+    dataFilePath_ = std::move(dataPath);
+    playerStepped_ = std::move(stepped);
+    fastPlayback_ = false;
+}
+
+bool CZarnokView::Unseen() const { return player_ != nullptr && player_->Unseen(); }
+
+void CZarnokView::StepPlayback() {
+    constexpr int UnseenTicksPerStep = 2000;
+    const int seenTicks = fastPlayback_ ? PlaybackFastFactor : 1;
+    if (inTick_ || player_ == nullptr) return;
+    inTick_ = true;
+    int seen = 0, unseen = 0;
+    while (!player_->Over() && seen < seenTicks && unseen < UnseenTicksPerStep) {
+        ++(player_->Unseen() ? unseen : seen);
+        player_->Step();
+    }
+    inTick_ = false;
+    if (playerStepped_) playerStepped_();
+}
+
+// The box comes up as it did and takes the journal's answer after a beat;
+// boxes of the earlier games are answered unseen.
+MessageAnswer CZarnokView::PlayedMessage(GameMessageBox& box, MessageButtons buttons) {
+    const JournalAnswer answer = player_->NextAnswer();
+    if (!Unseen()) {
+        QTimer::singleShot(ReplayPlayer::AnswerBeatMs, &box, [&box] { box.done(0); });
+        RunModal(box);
+    }
+    if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+    return answer.kind == JournalAnswer::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool CZarnokView::PlayedName(std::string& utf8Name) {
+    const JournalAnswer answer = player_->NextAnswer();
+    if (answer.kind == JournalAnswer::Cancel || answer.kind == JournalAnswer::No) return false;
+    utf8Name = answer.kind == JournalAnswer::Name ? answer.name : std::string();
+    if (!Unseen()) {
+        CNameDlg dialog(window());
+        dialog.Edit()->setText(QString::fromStdString(utf8Name));
+        QTimer::singleShot(ReplayPlayer::AnswerBeatMs, &dialog, [&dialog] { dialog.done(0); });
+        RunModal(dialog);
+    }
+    return true;
 }
 
 int CZarnokView::RunModal(QDialog& dialog) {
@@ -108,7 +172,17 @@ void CZarnokView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    DispatchKeyDown(world_, *this, vk);
+    if (player_ != nullptr) fastPlayback_ = true;
+    DeliverKey(true, vk);
+}
+
+void CZarnokView::DeliverKey(bool down, int32_t key) {
+    if (player_ != nullptr) return;
+    if (recorder_ != nullptr) recorder_->Event({0, down, key});
+    if (down)
+        DispatchKeyDown(world_, *this, key);
+    else
+        DispatchKeyUp(world_, *this, key);
 }
 
 void CZarnokView::keyReleaseEvent(QKeyEvent* event) {
@@ -122,7 +196,8 @@ void CZarnokView::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    DispatchKeyUp(world_, *this, vk);
+    if (player_ != nullptr) fastPlayback_ = false;
+    DeliverKey(false, vk);
 }
 
 // Tab is a key of the game like any other, not a way out of the view.
@@ -256,10 +331,20 @@ void CZarnokView::EndDrawing() {
 // ---------------------------------------------------------------------------
 // Host services
 // ---------------------------------------------------------------------------
+// Answers inside a tick are journaled; the play-again question ends a game.
 MessageAnswer CZarnokView::ShowMessage(std::string_view text, std::string_view caption,
                                        MessageButtons buttons, MessageIcon icon) {
     GameMessageBox box(GameText(text), GameText(caption), buttons, icon, window());
-    return GameMessageBox::AnswerOf(RunModal(box), buttons);
+    if (player_ != nullptr && inTick_) return PlayedMessage(box, buttons);
+    const MessageAnswer answer = GameMessageBox::AnswerOf(RunModal(box), buttons);
+    if (recorder_ != nullptr && player_ == nullptr) {
+        const JournalAnswer::Kind kind = answer == MessageAnswer::Yes  ? JournalAnswer::Yes
+                                         : answer == MessageAnswer::No ? JournalAnswer::No
+                                                                       : JournalAnswer::Ok;
+        recorder_->Answer({kind, {}}, buttons == MessageButtons::YesNo &&
+                                          caption == std::string_view(PlayAgainCaption));
+    }
+    return answer;
 }
 
 std::string CZarnokView::Translate(std::string_view source) {
@@ -267,15 +352,24 @@ std::string CZarnokView::Translate(std::string_view source) {
 }
 
 bool CZarnokView::AskPlayerName(std::string& utf8Name) {
+    if (player_ != nullptr && inTick_) return PlayedName(utf8Name);
     CNameDlg dialog(window());
-    if (RunModal(dialog) != QDialog::Accepted) return false;
-    utf8Name = dialog.Name().toStdString();
-    return true;
+    const bool confirmed = RunModal(dialog) == QDialog::Accepted;
+    if (confirmed) utf8Name = dialog.Name().toStdString();
+    if (recorder_ != nullptr && player_ == nullptr)
+        recorder_->NameAnswer(confirmed ? JournalAnswer{JournalAnswer::Name, utf8Name}
+                                        : JournalAnswer{JournalAnswer::Cancel, {}});
+    return confirmed;
 }
 
-void CZarnokView::PlayFiringLoop() { sound_.PlayFiringLoop(); }
+// The earlier games of a journal pass in silence.
+void CZarnokView::PlayFiringLoop() {
+    if (!Unseen()) sound_.PlayFiringLoop();
+}
 void CZarnokView::StopSound() { sound_.StopSound(); }
-void CZarnokView::RestartChime() { sound_.RestartChime(); }
+void CZarnokView::RestartChime() {
+    if (!Unseen()) sound_.RestartChime();
+}
 
 void CZarnokView::StartSoundStopTimer() {
     soundStopTimer_.start(SoundStopDelayMs, Qt::PreciseTimer, this);
@@ -288,6 +382,12 @@ int32_t CZarnokView::DisplayBitsPerPixel() {
     return PresentableBitsPerPixel(shown != nullptr ? shown->depth() : 0);
 }
 
-void CZarnokView::CloseApplication() { window()->close(); }
+// A journal that closed its window ends there; the window stays.
+void CZarnokView::CloseApplication() {
+    if (player_ != nullptr)
+        player_->OnCloseRequested();
+    else
+        window()->close();
+}
 
-std::string CZarnokView::DataFilePath() { return "Data.dat"; }
+std::string CZarnokView::DataFilePath() { return dataFilePath_; }

@@ -7,6 +7,8 @@
 #include <QBasicTimer>
 #include <QWidget>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "game/host.h"
@@ -15,7 +17,10 @@
 #include "shell/sound_player.h"
 
 struct GameWorld;
+class JournalRecorder;
 class ModalRunner;
+class ReplayPlayer;
+class GameMessageBox;
 class QDialog;
 
 class CZarnokView : public QWidget, public Host {
@@ -41,6 +46,24 @@ public:
     // view, and with the virtual display how it is scaled.
     QRect ShownBlock() const;
     BlockFit ScaledFit() const;
+
+    // Every key event, tick and answer goes into the journal; null: none.
+    void SetRecorder(JournalRecorder* recorder) { recorder_ = recorder; }
+
+    // Plays `player` instead of the game: its events and answers, on the
+    // level file at `dataPath`, and no key reaches the game; a held key plays
+    // PlaybackFastFactor ticks a step. `stepped` runs after every step. A null
+    // player gives the game back, on "Data.dat".
+    static constexpr int PlaybackFastFactor = 4;
+    void SetPlayer(ReplayPlayer* player, std::string dataPath,
+                   std::function<void()> stepped = {});
+    bool Playing() const { return player_ != nullptr; }
+    // What each expiry of the timer does during playback.
+    void StepPlayback();
+
+    // A key event for the game, from the keyboard or a pad: journaled, then
+    // dispatched. Nothing happens during playback.
+    void DeliverKey(bool down, int32_t key);
 
     bool TickTimerActive() const { return tickTimer_.isActive(); }
     bool SoundStopTimerActive() const { return soundStopTimer_.isActive(); }
@@ -82,6 +105,9 @@ private:
     QRect SurfaceBlock() const;
     QRect ShownRect(const QRect& inBlock, const BlockFit& fit) const;
     void UpdateChangedBlock();
+    MessageAnswer PlayedMessage(GameMessageBox& box, MessageButtons buttons);
+    bool PlayedName(std::string& utf8Name);
+    bool Unseen() const;
 
     GameWorld& world_;
     ModalRunner& modal_;
@@ -92,6 +118,11 @@ private:
     QBasicTimer tickTimer_;
     QBasicTimer soundStopTimer_;
     bool inTick_ = false;
+    JournalRecorder* recorder_ = nullptr;
+    ReplayPlayer* player_ = nullptr;
+    std::function<void()> playerStepped_;
+    bool fastPlayback_ = false;
+    std::string dataFilePath_ = "Data.dat";
     // Origins of the drawing contexts still open around the current one.
     std::vector<std::pair<int32_t, int32_t>> openOrigins_;
 };

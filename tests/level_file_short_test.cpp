@@ -13,7 +13,7 @@
 #include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
-#include "tools/common/world_hash.h"
+#include "game/world_hash.h"
 
 namespace {
 

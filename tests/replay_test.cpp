@@ -174,4 +174,94 @@ TEST(ReplayFile, SavesLoadsAndReportsPathAndLine) {
     EXPECT_NE(error.find("/nonexistent-folder/x/journal.txt"), std::string::npos) << error;
 }
 
+// A versioned journal: the header, every kind of event, checks between them.
+TEST(JournalParse, ReadsTheHeaderEventsAndChecks) {
+    const std::string text =
+        "zarnok-journal 1\n"
+        "game 1.4\n"
+        "levels 00000000deadbeef\n"
+        "start 1\n"
+        "from 250\n"
+        "record 000102030405060708090a0b0c0d0e0f1011121314151617\n"
+        "# recorded 2026-12-09 22:30\n"
+        "0 down right\n"
+        "3 sound\n"
+        "3 select jump\n"
+        "4 bind fire 0x41\n"
+        "answer yes\n"
+        "check 100 0123456789abcdef\n"
+        "100 new\n"
+        "120 best\n"
+        "check 200 fedcba9876543210\n";
+    ReplayJournal j = Parse(text);
+    EXPECT_EQ(j.header.version, 1u);
+    EXPECT_EQ(j.header.gameVersion, "1.4");
+    EXPECT_EQ(j.header.levelsHash, 0xdeadbeefu);
+    EXPECT_EQ(j.header.fromTick, 250u);
+    ASSERT_TRUE(j.header.record.has_value());
+    EXPECT_EQ((*j.header.record)[23], 0x17);
+    ASSERT_EQ(j.keys.size(), 6u);
+    EXPECT_EQ(j.keys[2].kind, JournalEventKind::Select);
+    EXPECT_EQ(j.keys[2].action, ActionJump);
+    EXPECT_EQ(j.keys[3].kind, JournalEventKind::Bind);
+    EXPECT_EQ(j.keys[3].action, ActionFire);
+    EXPECT_EQ(j.keys[3].key, 0x41);
+    EXPECT_EQ(j.keys[4].kind, JournalEventKind::NewGame);
+    EXPECT_EQ(j.keys[5].kind, JournalEventKind::BestPlayer);
+    ASSERT_EQ(j.checks.size(), 2u);
+    EXPECT_EQ(j.checks[1].tick, 200u);
+    EXPECT_EQ(j.checks[1].hash, 0xfedcba9876543210u);
+    // Written again: the same lines, the answer moved behind the events.
+    ReplayJournal back = Parse(FormatReplay(j));
+    EXPECT_EQ(FormatReplay(back), FormatReplay(j));
+    EXPECT_EQ(back.header.record, j.header.record);
+    EXPECT_EQ(back.checks.size(), 2u);
+}
+
+// What a damaged or hostile journal gets: a message naming its line.
+TEST(JournalParse, RefusesDamageByLine) {
+    const std::string head = "zarnok-journal 1\ngame 1.4\nlevels 0000000000000001\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"zarnok-journal 2\n", "line 1: journal format 2 is newer"},
+        {head + "check 100 0123\n", "line 4: a check is"},
+        {head + "5 down left\n3 up left\n", "line 5: tick 3 after tick 5"},
+        {head + "check 100 0000000000000000\n50 up left\n", "line 5: tick 50 after tick 100"},
+        {head + "check 100 0000000000000000\ncheck 100 0000000000000000\n",
+         "line 5: a second check for tick 100"},
+        {head + "5 down left\n5 down", "line 5: cut off"},
+        {head + "5 teleport\n", "line 4: expected down, up"},
+        {head + "bogus line\n", "line 4: expected a tick number"},
+        {head + "5 down left\ngame 1.5\n", "line 5: 'game' belongs in the header"},
+        {head + "levels 0000000000000002\n", "line 4: a second 'levels'"},
+        {head + "start 3\n", "line 4: every game starts on level 1"},
+        {head + "5 bind fire\n", "line 4: missing key"},
+        {"zarnok-journal 1\ngame 1.4\n1 down left\n", "line 3: the header has no 'levels'"},
+        {"1 down left\ncheck 1 0000000000000000\n", "line 2: a check needs the header"},
+        {"1 down left\nlevels 0000000000000001\n", "line 2: 'levels' is a header line"},
+        {head + "1 down left\x01\n", "line 4: not text: byte 0x01 at column 12"},
+        {head + std::string("\0\xff\xfe", 3) + "\n", "line 4: not text: byte 0x00"},
+        {head + "answer name " + std::string(8 << 20, 'x') + "\n", "line 4: line longer than"},
+    };
+    for (const auto& [text, expected] : cases) {
+        const std::string error = ParseError(text);
+        EXPECT_EQ(error.rfind(expected, 0), 0u) << text.substr(0, 200) << " -> " << error;
+    }
+}
+
+// Every journal the game has shipped is an old one and reads as before.
+TEST(JournalParse, ReadsEveryShippedJournal) {
+    size_t read = 0;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(ZARNOK_SOURCE_DIR "/tests/replays")) {
+        if (entry.path().extension() != ".txt") continue;
+        ReplayJournal journal;
+        std::string error;
+        EXPECT_TRUE(LoadReplayFile(entry.path().string(), journal, error)) << error;
+        EXPECT_EQ(journal.header.version, 0u);
+        EXPECT_FALSE(journal.keys.empty()) << entry.path();
+        ++read;
+    }
+    EXPECT_GE(read, 14u);
+}
+
 }  // namespace

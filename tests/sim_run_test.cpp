@@ -13,6 +13,7 @@
 #include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/sim_process.h"
+#include "game/journal.h"
 #include "tools/common/replay.h"
 
 namespace fs = std::filesystem;
@@ -359,6 +360,66 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
     EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));
+}
+
+// A recorded journal carries its checks; played back every one matches, a
+// changed key is named at the first check after it, and other levels are
+// refused before the first tick.
+TEST_F(SimTest, JournalChecksProveTheRun) {
+    TempDataFile data(GroundLevel());
+    std::string replay = WriteText("walk.txt", WalkAndShoot);
+    ProgramRun original = Run({"--data", DataDir(data), "--ticks", "250", "--replay", replay,
+                               "--record", Path("rec.txt")});
+    ASSERT_EQ(original.status, 0) << original.err;
+    ReplayJournal recorded;
+    std::string error;
+    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_EQ(recorded.checks.size(), 3u);
+    EXPECT_EQ(recorded.checks.back().tick, 250u);
+
+    ProgramRun replayed = Run({"--data", DataDir(data), "--replay", Path("rec.txt")});
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, original.out);
+
+    std::string text = ReadFileBytes(Path("rec.txt"));
+    const size_t at = text.find("1 down right\n");
+    ASSERT_NE(at, std::string::npos) << text;
+    text.replace(at, 13, "2 down right\n");
+    WriteText("changed.txt", text);
+    ProgramRun changed = Run({"--data", DataDir(data), "--replay", Path("changed.txt")});
+    EXPECT_EQ(changed.status, 3);
+    EXPECT_NE(changed.err.find("the world differs at tick 100: the journal has " +
+                               JournalHex(recorded.checks[0].hash)),
+              std::string::npos)
+        << changed.err;
+    EXPECT_EQ(SummaryField(changed.out, "tick"), "100");
+
+    TempDataFile other(PitLevel());
+    ProgramRun refused = Run({"--data", DataDir(other), "--replay", Path("rec.txt")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("was played on other levels"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.out, "");
+}
+
+// A journal plays on the best record it was recorded with, whatever the
+// file holds now, and leaves the file alone.
+TEST_F(SimTest, JournalPlaysOnItsOwnRecord) {
+    TempDataFile first(PitLevel());
+    std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Аня\nanswer no\n");
+    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay,
+                               "--record", Path("rec.txt")});
+    ASSERT_EQ(original.status, 0) << original.err;
+    {
+        // A better record since: the game over would no longer ask for a name.
+        std::fstream file(first.Path(), std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(31140);
+        file.write("\x7f\x7f\x7f\x00", 4);
+    }
+    const std::vector<uint8_t> after = first.Bytes();
+    ProgramRun replayed = Run({"--data", DataDir(first), "--replay", Path("rec.txt")});
+    EXPECT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, original.out);
+    EXPECT_EQ(first.Bytes(), after);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game/world_fields.h"
-#include "tools/common/world_hash.h"
+#include "game/world_hash.h"
 
 namespace {
 

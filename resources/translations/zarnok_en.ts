@@ -359,42 +359,6 @@
         <translation>could not open the graphical session. Start the game from the desktop, or choose a Qt platform with the QT_QPA_PLATFORM variable (for example, QT_QPA_PLATFORM=offscreen).</translation>
     </message>
     <message>
-        <source>Использование: %1 [ПАРАМЕТР]
-Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.
-
-  --switch-display-mode  при выборе «800x600» действительно переключать
-                         разрешение экрана через XRandR (по умолчанию
-                         выключено)
-  --lang ru|en           язык игры: русский или английский (по умолчанию
-                         выбранный в меню, иначе язык рабочего стола)
-  -h, --help             показать эту справку и выйти
-      --version          показать версию и лицензию и выйти
-
-Файл уровней и рекорда Data.dat берётся из текущего каталога, если он там
-есть; иначе из $XDG_DATA_HOME/zarnok/ (обычно ~/.local/share/zarnok/),
-куда при первом запуске копируется поставляемый файл.
-Выбранный язык хранится в $XDG_CONFIG_HOME/zarnok/zarnok.ini.
-Платформу Qt можно выбрать переменной окружения QT_QPA_PLATFORM.
-</source>
-        <translation>Usage: %1 [OPTION]
-Zarnok: a soldier with a Zarnokov rifle crosses six swamp levels.
-
-  --switch-display-mode  make "800x600" really switch the screen's
-                         resolution through XRandR (off by default)
-  --lang ru|en           the game's language: Russian or English (by
-                         default the one chosen in the menu, else the
-                         desktop's)
-  -h, --help             show this help and exit
-      --version          show the version and the licence and exit
-
-The level and record file Data.dat is taken from the current directory if
-it is there; otherwise from $XDG_DATA_HOME/zarnok/ (usually
-~/.local/share/zarnok/), where the first start copies the shipped file.
-The chosen language is kept in $XDG_CONFIG_HOME/zarnok/zarnok.ini.
-The environment variable QT_QPA_PLATFORM chooses Qt's platform.
-</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2005-2012, 2026 The Zarnok team
 Лицензия MIT (SPDX: MIT): &lt;https://opensource.org/license/mit&gt;
 Это свободная программа: её можно изменять и распространять.
@@ -408,21 +372,133 @@ There is NO WARRANTY.
     </message>
     <message>
         <source>неизвестный параметр «%1»</source>
-        <translation>unknown option "%1"</translation>
+        <translation>unknown option &quot;%1&quot;</translation>
     </message>
     <message>
         <source>лишний аргумент «%1»</source>
-        <translation>stray argument "%1"</translation>
+        <translation>stray argument &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--lang ждёт ru или en, а не «%1»</source>
-        <translation>--lang wants ru or en, not "%1"</translation>
+        <translation>--lang wants ru or en, not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Подробнее: %1 --help
 </source>
         <translation>More: %1 --help
 </translation>
+    </message>
+    <message>
+        <source>Использование: %1 [ПАРАМЕТР]
+Zarnok: солдат с автоматом Зарнокова идёт через шесть болотных уровней.
+
+  --switch-display-mode  при выборе «800x600» действительно переключать
+                         разрешение экрана через XRandR (по умолчанию
+                         выключено)
+  --lang ru|en           язык игры: русский или английский (по умолчанию
+                         выбранный в меню, иначе язык рабочего стола)
+      --play ФАЙЛ        показать записанную игру (записи каждой игры
+                         лежат в папке replays/ рядом с Data.dat)
+  -h, --help             показать эту справку и выйти
+      --version          показать версию и лицензию и выйти
+
+Файл уровней и рекорда Data.dat берётся из текущего каталога, если он там
+есть; иначе из $XDG_DATA_HOME/zarnok/ (обычно ~/.local/share/zarnok/),
+куда при первом запуске копируется поставляемый файл.
+Выбранный язык хранится в $XDG_CONFIG_HOME/zarnok/zarnok.ini.
+Платформу Qt можно выбрать переменной окружения QT_QPA_PLATFORM.
+</source>
+        <translation>Usage: %1 [OPTION]
+Zarnok: a soldier with a Zarnokov rifle crosses six swamp levels.
+
+  --switch-display-mode  make &quot;800x600&quot; really switch the screen's
+                         resolution through XRandR (off by default)
+  --lang ru|en           the game's language: Russian or English (by
+                         default the one chosen in the menu, else the
+                         desktop's)
+      --play FILE        watch a recorded game (every game is recorded
+                         in the replays/ folder beside Data.dat)
+  -h, --help             show this help and exit
+      --version          show the version and the licence and exit
+
+The level and record file Data.dat is taken from the current directory if
+it is there; otherwise from $XDG_DATA_HOME/zarnok/ (usually
+~/.local/share/zarnok/), where the first start copies the shipped file.
+The chosen language is kept in $XDG_CONFIG_HOME/zarnok/zarnok.ini.
+The environment variable QT_QPA_PLATFORM chooses Qt's platform.
+</translation>
+    </message>
+    <message>
+        <source>параметру «--play» нужен файл записи</source>
+        <translation>--play needs a recorded game to show</translation>
+    </message>
+    <message>
+        <source>Журнал игры не записывается: нельзя создать папку %1</source>
+        <translation>The game is not being recorded: cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>Журнал игры не записывается: нельзя писать в файл %1</source>
+        <translation>The game is not being recorded: cannot write the file %1</translation>
+    </message>
+    <message>
+        <source>&amp;Смотреть запись...</source>
+        <translation>&amp;Watch a Recording...</translation>
+    </message>
+    <message>
+        <source>Посмотреть записанную игру из папки replays</source>
+        <translation>Watch a recorded game from the replays folder</translation>
+    </message>
+    <message>
+        <source>Смотреть &amp;игру рекордсмена</source>
+        <translation>Watch the &amp;Record Holder's Game</translation>
+    </message>
+    <message>
+        <source>Посмотреть игру, в которой был поставлен рекорд</source>
+        <translation>Watch the game in which the record was set</translation>
+    </message>
+    <message>
+        <source>Запись игры</source>
+        <translation>Recorded Game</translation>
+    </message>
+    <message>
+        <source>Записи игр (*.txt);;Все файлы (*)</source>
+        <translation>Recorded games (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Запись не прочитать: %1</source>
+        <translation>Cannot read the recording: %1</translation>
+    </message>
+    <message>
+        <source>Запись больше 64 МиБ, это не запись игры: %1</source>
+        <translation>The recording is larger than 64 MiB; it is not a recorded game: %1</translation>
+    </message>
+    <message>
+        <source>Запись повреждена: %1: %2</source>
+        <translation>The recording is damaged: %1: %2</translation>
+    </message>
+    <message>
+        <source>Нет файла Data.dat, на котором её показать.</source>
+        <translation>There is no Data.dat to show it on.</translation>
+    </message>
+    <message>
+        <source>Запись сделана на других уровнях (уровни %1), а в Data.dat этой игры уровни %2. Показать её нельзя.</source>
+        <translation>The recording was made on other levels (levels %1), but this game's Data.dat holds levels %2. It cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Запись: такт %1 из %2</source>
+        <translation>Recording: tick %1 of %2</translation>
+    </message>
+    <message>
+        <source>Запись окончена на такте %1: все проверки (%2) совпали.</source>
+        <translation>The recording ended at tick %1: all checks (%2) matched.</translation>
+    </message>
+    <message>
+        <source>Запись окончена: мир разошёлся с записью, первое расхождение на такте %1.</source>
+        <translation>The recording ended: the world parted from the recording, first at tick %1.</translation>
+    </message>
+    <message>
+        <source>Запись окончена на такте %1 (старая запись, без проверок).</source>
+        <translation>The recording ended at tick %1 (an old recording, without checks).</translation>
     </message>
 </context>
 </TS>

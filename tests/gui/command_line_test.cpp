@@ -77,6 +77,17 @@ TEST(CommandLine, SwitchDisplayModeIsStoredAndChangesNothingElse) {
     EXPECT_FALSE(Parse({"--switch-display-mode", "--help"}).runGame);
 }
 
+TEST(CommandLine, PlayTakesTheJournalThatFollowsIt) {
+    EXPECT_EQ(Parse({"--play", "replays/a b.txt"}).options.playPath, "replays/a b.txt");
+    EXPECT_EQ(Parse({"--play=x.txt", "--switch-display-mode"}).options.playPath, "x.txt");
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--play"}, {"--play="}, {"--play", "a", "b"}}) {
+        const CommandLineOutcome outcome = Parse(bad);
+        EXPECT_FALSE(outcome.runGame) << bad.size();
+        EXPECT_EQ(outcome.exitStatus, CommandLineUsageError);
+    }
+}
+
 TEST(CommandLine, UnknownOptionsAndStrayArgumentsAreRefusedWithStatusTwo) {
     for (const char* argument : {"--fullscreen", "-x", "--help=1", "Data.dat", "-platform"}) {
         const CommandLineOutcome outcome = Parse({"--switch-display-mode", argument});

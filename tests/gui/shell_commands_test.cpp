@@ -38,14 +38,15 @@ TEST_F(GameWindowTest, TheMenuHasTheGamesItemsSeparatorsAndNoShortcuts) {
 
     EXPECT_EQ(ItemTexts(frame_->Menu(0)),
               QStringList({Expected("NewItemText"), Expected("PauseText"), "-",
-                           Expected("BestPlayerItemText"), "-", Expected("ExitItemText")}));
+                           Expected("BestPlayerItemText"), "-", Expected("WatchItemText"),
+                           Expected("WatchRecordItemText"), "-", Expected("ExitItemText")}));
     EXPECT_EQ(ItemTexts(frame_->Menu(1)),
               QStringList({Expected("ControlsItemText"), Expected("SoundsItemText"),
                            Expected("LanguageMenuText")}));
     EXPECT_EQ(ItemTexts(frame_->Menu(2)), QStringList({Expected("AboutItemText")}));
 
     for (int id : {ID_FILE_NEW, ID_GAME_PAUSE, ID_BEST_PLAYER, ID_APP_EXIT, ID_CONTROLS, ID_SOUNDS,
-                   ID_APP_ABOUT}) {
+                   ID_APP_ABOUT, ID_WATCH, ID_WATCH_RECORD}) {
         ASSERT_NE(frame_->Command(id), nullptr) << id;
         EXPECT_TRUE(frame_->Command(id)->shortcut().isEmpty()) << id;
     }
@@ -69,12 +70,14 @@ TEST_F(GameWindowTest, TheStatusBarShowsAnItemsPromptWhileItIsHighlightedAndRead
         return frame_->MessagePaneText() == Expected("BestPlayerPromptText");
     })) << frame_->MessagePaneText().toStdString();
 
-    // The keyboard walking every item of every menu; separators are skipped.
+    // The keyboard walking every item of every menu; separators are skipped,
+    // and so is the record's game while there is none.
     const QString prompts[] = {
-        Expected("ExitPromptText"), Expected("NewPromptText"),    Expected("PauseText"),
-        Expected("ControlsTitle"),  Expected("SoundsPromptText"), Expected("AboutPromptText"),
+        Expected("WatchPromptText"), Expected("ExitPromptText"),   Expected("NewPromptText"),
+        Expected("PauseText"),       Expected("ControlsTitle"),    Expected("SoundsPromptText"),
+        Expected("AboutPromptText"),
     };
-    const Qt::Key moves[] = {Qt::Key_Down,  Qt::Key_Down, Qt::Key_Down,
+    const Qt::Key moves[] = {Qt::Key_Down, Qt::Key_Down,  Qt::Key_Down, Qt::Key_Down,
                              Qt::Key_Right, Qt::Key_Down, Qt::Key_Right};
     for (size_t i = 0; i < std::size(moves); ++i) {
         auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());

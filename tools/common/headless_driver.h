@@ -20,6 +20,11 @@ public:
 
     // A key event before the next tick; kept for the journal.
     void Press(bool down, int32_t key);
+    // Any event of a journal before the next tick; kept for the journal too.
+    void Apply(const JournalEvent& event);
+
+    // Keep the world's hash every JournalCheckInterval ticks for the journal.
+    void KeepChecks() { keepChecks_ = true; }
 
     // Timer 1, then the expiry of a timer 2 that ran before the tick and
     // still runs after it.
@@ -29,11 +34,15 @@ public:
     uint64_t TicksRun() const { return ticksRun_; }
 
     // What was pressed and what the boxes were answered: replays this run.
-    ReplayJournal Journal() const;
+    // With checks kept, a versioned journal under `header` whose last check
+    // is the world now.
+    ReplayJournal Journal(const JournalHeader& header = {}) const;
 
 private:
     GameWorld& world_;
     ScriptedHost& host_;
     uint64_t ticksRun_ = 0;
     std::vector<ReplayKeyEvent> pressed_;
+    bool keepChecks_ = false;
+    std::vector<JournalCheck> checks_;
 };

@@ -12,13 +12,11 @@
 #include <vector>
 
 #include "game/host.h"
+#include "game/journal.h"
 #include "tools/common/recording_surface.h"
 
 // One answer of the script, used by the next modal box or dialog.
-struct ScriptedAnswer {
-    enum Kind { Ok, Yes, No, Cancel, Name } kind = Ok;
-    std::string name;  // Name only: UTF-8
-};
+using ScriptedAnswer = JournalAnswer;
 
 // A modal box as it was shown.
 struct ShownMessage {

@@ -1,5 +1,6 @@
-// fuzz_replay_parse.cpp -- reads any text as a replay journal. Whatever the
-// parser accepts must come back unchanged through writing and reading again.
+// fuzz_replay_parse.cpp -- reads any text as a journal, old or versioned, header
+// and checks included. Whatever the parser accepts must come back unchanged
+// through writing and reading again, and every refusal names its line.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,8 +24,25 @@ bool SameJournal(const ReplayJournal& read, const ReplayJournal& reread) {
     for (size_t i = 0; i < read.keys.size(); ++i) {
         const ReplayKeyEvent& a = read.keys[i];
         const ReplayKeyEvent& b = reread.keys[i];
-        if (a.tick != b.tick || a.down != b.down || a.key != b.key) return false;
+        if (a.tick != b.tick || a.kind != b.kind) return false;
+        if (a.kind == JournalEventKind::Key && (a.down != b.down || a.key != b.key)) return false;
+        if (a.kind == JournalEventKind::Bind && a.key != b.key) return false;
+        if ((a.kind == JournalEventKind::Bind || a.kind == JournalEventKind::Select) &&
+            a.action != b.action)
+            return false;
     }
+    if (read.checks.size() != reread.checks.size()) return false;
+    for (size_t i = 0; i < read.checks.size(); ++i)
+        if (read.checks[i].tick != reread.checks[i].tick ||
+            read.checks[i].hash != reread.checks[i].hash ||
+            read.checks[i].eventsBefore != reread.checks[i].eventsBefore)
+            return false;
+    const JournalHeader& h = read.header;
+    const JournalHeader& g = reread.header;
+    if (h.version != g.version) return false;
+    if (h.version > 0 && (h.gameVersion != g.gameVersion || h.levelsHash != g.levelsHash ||
+                          h.fromTick != g.fromTick || h.record != g.record))
+        return false;
     for (size_t i = 0; i < read.answers.size(); ++i) {
         const ScriptedAnswer& a = read.answers[i];
         const ScriptedAnswer& b = reread.answers[i];

@@ -33,14 +33,18 @@ const char* SimUsage() {
            "game), then one game tick per step, and prints the state at the end.\n"
            "\n"
            "  --data DIR         folder holding Data.dat (default: the current folder)\n"
-           "  --ticks N          number of ticks to run (default 0)\n"
-           "  --replay FILE      key events and modal answers to play back; lines:\n"
+           "  --ticks N          number of ticks to run (default 0; a versioned replay:\n"
+           "                     to its last check)\n"
+           "  --replay FILE      a journal to play back (the README has its lines):\n"
            "                       T down KEY | T up KEY   (before tick T, from 0; KEY a\n"
            "                         number, 0x-hex, or left right up down control shift)\n"
            "                       answer ok|yes|no|cancel | answer name TEXT\n"
+           "                       check T HASH            (the world's hash after T ticks)\n"
            "                       # comment\n"
-           "                     a regular file or a pipe of at most 64 MiB\n"
-           "  --record FILE      write the events this run was given, as a replay\n"
+           "                     a regular file or a pipe of at most 64 MiB; a versioned\n"
+           "                     journal plays on its own best record, every check compared\n"
+           "  --record FILE      write the events this run was given as a versioned\n"
+           "                     journal, with a check every 100 ticks and at the end\n"
            "  --shot T:FILE.png  after tick T save the picture and the HUD, 800 x 540\n"
            "                     (repeatable)\n"
            "  --dump-world       also list every occupied table slot\n"
@@ -51,8 +55,8 @@ const char* SimUsage() {
            "                     whatever the machine's locale)\n"
            "  --help             this text\n"
            "\n"
-           "Exit status: 0 done, 1 an output could not be written, 2 bad arguments or\n"
-           "an unreadable replay.\n";
+           "Exit status: 0 done, 1 an output could not be written, 2 bad arguments, an\n"
+           "unreadable replay or one of other levels, 3 a check of the replay differs.\n";
 }
 
 ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
@@ -100,6 +104,7 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
                 error = "--ticks wants a whole number of ticks, got '" + value + "'";
                 return ParseOutcome::Error;
             }
+            options.ticksGiven = true;
         } else if (name == "--replay") {
             options.replayPath = value;
         } else if (name == "--record") {

@@ -14,6 +14,7 @@ struct ShotRequest {
 struct SimOptions {
     std::string dataDir = ".";  // holds Data.dat
     uint64_t ticks = 0;         // ticks to run
+    bool ticksGiven = false;    // else a versioned replay runs to its last check
     std::string replayPath;     // empty: no replay
     std::string recordPath;     // empty: no journal written
     std::vector<ShotRequest> shots;

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -18,6 +20,9 @@
 #include <utility>
 #include <vector>
 
+#include <stdlib.h>
+
+#include "game/level_file.h"
 #include "game/world_fields.h"
 #include "render/frame.h"
 #include "shell/image_surface.h"
@@ -25,7 +30,7 @@
 #include "tools/common/headless_driver.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
-#include "tools/common/world_hash.h"
+#include "game/world_hash.h"
 
 namespace {
 
@@ -261,12 +266,72 @@ private:
     std::filesystem::path folder_;
 };
 
+namespace {
+
+// A versioned journal is played on the best record it was recorded with.
+// When the file holds another, the run plays on a copy of it that goes
+// with the run, and the file the runner was pointed at is left alone.
+class PrivateDataCopy {
+public:
+    ~PrivateDataCopy() {
+        std::error_code ec;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+    }
+
+    bool Make(const std::string& from, const std::array<uint8_t, JournalRecordBytes>& record) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zarnok-sim-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) return false;
+        folder_ = pattern;
+        std::error_code ec;
+        const std::filesystem::path copy = folder_ / "Data.dat";
+        if (!std::filesystem::copy_file(from, copy, ec)) return false;
+        std::fstream file(copy, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(BestScoreOffset);
+        file.write(reinterpret_cast<const char*>(record.data()), std::streamsize(record.size()));
+        return bool(file);
+    }
+    std::string Path() const { return (folder_ / "Data.dat").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// Refuses a versioned journal made on other levels than the file's.
+bool SameLevels(const ReplayJournal& replay, const std::optional<DataFileFacts>& facts,
+                const std::string& dataPath, const SimOptions& options, std::ostream& err) {
+    if (replay.header.version == 0) return true;
+    if (!facts) return true;  // the game itself says that the file cannot be read
+    if (facts->levelsHash == replay.header.levelsHash) return true;
+    err << "zarnok-sim: " << options.replayPath << " was played on other levels (levels "
+        << JournalHex(replay.header.levelsHash) << ") than " << dataPath << " holds (levels "
+        << JournalHex(facts->levelsHash) << "); refusing to play it\n";
+    return false;
+}
+
+// A check of the journal against the world; the first difference is told
+// with both hashes and ends the run.
+bool CheckMatches(const JournalCheck& check, const GameWorld& world, const ReplayJournal& replay,
+                  const SimOptions& options, std::ostream& err) {
+    const uint64_t hash = WorldHash(world);
+    if (hash == check.hash) return true;
+    err << "zarnok-sim: " << options.replayPath << ": the world differs at tick " << check.tick
+        << ": the journal has " << JournalHex(check.hash) << ", this run has " << JournalHex(hash);
+    const std::string& recordedBy = replay.header.gameVersion;
+    if (recordedBy != ZARNOK_VERSION)
+        err << " (recorded by Zarnok " << recordedBy << ", this is " << ZARNOK_VERSION << ")";
+    err << "\n";
+    return false;
+}
+
+}  // namespace
+
 int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& err) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dataDir, ec)) {
         err << "zarnok-sim: --data " << options.dataDir << " is not a folder\n";
         return 2;
     }
+    const std::string dataPath = (std::filesystem::path(options.dataDir) / "Data.dat").string();
 
     ReplayJournal replay;
     std::string error;
@@ -274,38 +339,65 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
         err << "zarnok-sim: " << error << "\n";
         return 2;
     }
-    // Events come in tick order; those of one tick keep their order in the file.
+    const std::optional<DataFileFacts> found = ReadDataFileFacts(dataPath);
+    if (!SameLevels(replay, found, dataPath, options, err)) return 2;
+    // Old journals may list events out of tick order; those of one tick keep
+    // their order in the file.
     std::stable_sort(
         replay.keys.begin(), replay.keys.end(),
         [](const ReplayKeyEvent& a, const ReplayKeyEvent& b) { return a.tick < b.tick; });
+    uint64_t ticks = options.ticks;
+    if (!options.ticksGiven && !replay.checks.empty()) ticks = replay.checks.back().tick;
+
+    PrivateDataCopy privateData;
+    std::string playedPath = dataPath;
+    if (replay.header.record && found && found->record != replay.header.record) {
+        if (!privateData.Make(dataPath, *replay.header.record)) {
+            err << "zarnok-sim: cannot copy " << dataPath << " to play the journal on its record\n";
+            return 1;
+        }
+        playedPath = privateData.Path();
+    }
+    // What --record writes: the file as this run found it.
+    JournalHeader recordHeader;
+    recordHeader.gameVersion = ZARNOK_VERSION;
+    if (found) {
+        recordHeader.levelsHash = found->levelsHash;
+        recordHeader.record = replay.header.record ? replay.header.record : found->record;
+    }
 
     std::unique_ptr<ImageSurface> image;
     UnseenSurface unseen;
     if (!options.shots.empty())
         image = std::make_unique<ImageSurface>(SimClientWidth, SimClientHeight);
     TranslatingHost host(image ? static_cast<ClientSurface&>(*image) : unseen);
-    const std::filesystem::path data = std::filesystem::path(options.dataDir) / "Data.dat";
     std::optional<ScratchData> scratch;
-    if (!options.saveRecord) {
-        scratch.emplace(data);
+    if (!options.saveRecord && playedPath == dataPath) {
+        scratch.emplace(dataPath);
         if (scratch->Path().empty()) {
-            err << "zarnok-sim: cannot copy " << data.string()
-                << " to play on (--save-record plays on it)\n";
+            err << "zarnok-sim: cannot copy " << dataPath << " to play on (--save-record plays on it)\n";
             return 1;
         }
+        playedPath = scratch->Path();
     }
-    host.dataFilePath = scratch ? scratch->Path() : data.string();
+    host.dataFilePath = playedPath;
     host.answers.assign(replay.answers.begin(), replay.answers.end());
 
     auto world = std::make_unique<GameWorld>();
     HeadlessDriver driver(*world, host);
+    if (!options.recordPath.empty()) driver.KeepChecks();
+    JournalCursor cursor(replay);
+    const auto apply = [&driver](const JournalEvent& event) { driver.Apply(event); };
+    const auto check = [&](const JournalCheck& c) {
+        return CheckMatches(c, *world, replay, options, err);
+    };
     bool shotsWritten = true;
-
-    size_t nextKey = 0;
-    while (driver.TicksRun() < options.ticks && !driver.Closed()) {
+    bool inStep = true;
+    for (;;) {
         const uint64_t tick = driver.TicksRun();
-        for (; nextKey < replay.keys.size() && replay.keys[nextKey].tick == tick; ++nextKey)
-            driver.Press(replay.keys[nextKey].down, replay.keys[nextKey].key);
+        const bool last = tick >= ticks || driver.Closed();
+        inStep = cursor.Boundary(tick, last, apply, check);
+        if (!inStep || last) break;
         driver.Tick();
         for (const ShotRequest& shot : options.shots)
             if (shot.tick == tick) shotsWritten = SaveShot(*image, shot.path, err) && shotsWritten;
@@ -322,10 +414,10 @@ int RunSimulation(const SimOptions& options, std::ostream& out, std::ostream& er
             status = 1;
         }
     if (!options.recordPath.empty()) {
-        if (!SaveReplayFile(options.recordPath, driver.Journal(), error)) {
+        if (!SaveReplayFile(options.recordPath, driver.Journal(recordHeader), error)) {
             err << "zarnok-sim: " << error << "\n";
             status = 1;
         }
     }
-    return status;
+    return inStep ? status : 3;
 }

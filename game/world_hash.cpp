@@ -2,7 +2,7 @@
 //
 // The record is never hashed as raw memory: the padding between fields is
 // not part of the game and may hold anything.
-#include "tools/common/world_hash.h"
+#include "game/world_hash.h"
 
 #include <bit>
 #include <cstdio>
