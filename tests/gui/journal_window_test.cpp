@@ -222,7 +222,7 @@ class NoJournalFolderTest : public JournalWindowTest {
 
 TEST_F(NoJournalFolderTest, TheGameGoesOnWithoutItsJournal) {
     ASSERT_TRUE(WaitForTick(3));
-    EXPECT_TRUE(frame_->MessagePaneText().startsWith(QString::fromUtf8(JournalFolderFailedText)))
+    EXPECT_TRUE(frame_->MessagePaneText().startsWith(QString::fromUtf8(JournalFolderFailedText).remove(QStringLiteral("%1"))))
         << frame_->MessagePaneText().toStdString();
     EXPECT_EQ(World().gameRunning, 1);
     frame_->ShowStatus(QStringLiteral("Ready"));
