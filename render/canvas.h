@@ -6,9 +6,25 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/capacities.h"
-#include "render/sprites.h"
+#include "render/sprite_id.h"
 #include "render/tile_mask.h"
+
+// Sprite draws a frame holds: enough for every decoration, platform,
+// pickup, nest and mosquito of a level once, the exit, the falling magazine
+// and the soldier's four pieces; the rules check that their tables fit.
+constexpr int MaxHeldDraws = 540;
+
+// Boxes of changed tiles a presentation passes to the view; a frame whose
+// changes make more is presented whole.
+constexpr int MaxPresentBoxes = 256;
+
+// Rows of tiles a frame remembers as partly hidden under later draws; a draw
+// past them is made whole.
+constexpr int MaxHiddenTileRows = 2048;
+
+// Pairs of (tile, draw) an untinted frame lists to find the tiles that stay
+// the same; a frame with more is laid as if it were tinted.
+constexpr int MaxTileDraws = 32768;
 
 constexpr int32_t FrameWidth = 800;   // px, frame buffer and visible level
 constexpr int32_t FrameHeight = 500;  // px

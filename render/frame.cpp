@@ -7,7 +7,7 @@
 #include <cstring>
 #include <span>
 
-#include "render/blit.h"
+#include "render/sprite_draw.h"
 #include "render/client_surface.h"
 #include "render/pixel_rows.h"
 #include "render/sprites.h"

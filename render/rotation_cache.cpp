@@ -5,7 +5,7 @@
 #include <bit>
 #include <cmath>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 
 namespace {

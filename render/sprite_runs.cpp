@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 #include "render/pixel_rows.h"
 

@@ -20,7 +20,7 @@
 #include <SDL.h>
 
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "shell/zarnok_view.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "game/sound.h"
 #include "game/tick.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/frame.h"
 #include "render/hud.h"
 #include "shell/message_box.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 
 void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy,
