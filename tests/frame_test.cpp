@@ -198,11 +198,13 @@ public:
             if (!named[k] && pixels[k] != last_[k]) ++unnamedChanges;
         ++frames;
         if (area <= uint64_t(w) * uint64_t(h) / 4) ++smallFrames;
+        lastBoxes = changed.size();
         last_.assign(pixels, pixels + size_t(w) * size_t(h));
         DrawPixels(x, y, pixels, w, h);
     }
 
     uint64_t frames = 0, smallFrames = 0, unnamedChanges = 0;
+    size_t lastBoxes = 0;  // boxes the last presentation named
 
 private:
     std::vector<uint32_t> last_;
@@ -240,4 +242,65 @@ TEST(PresentFrame, NamesEveryPixelThatChangedAcrossAWholeGame) {
     EXPECT_EQ(surface.unnamedChanges, 0u);
     EXPECT_GT(surface.frames, 2600u);
     EXPECT_GT(surface.smallFrames, 1000u);
+}
+
+// Past the renderer's tables: more partly hidden rows of tiles than the pool
+// holds, more (tile, draw) pairs than the lists hold, and then a frame that
+// fits again after one that did not. Each picture is the one drawn from
+// scratch.
+TEST(HeldFrame, OverfullTablesMatchDrawingAtOnce) {
+    // Trees stepped 9 px apart: each hides part of the one before, so every
+    // one keeps rows in the pool; together they list far more tiles than fit.
+    const auto drawForest = [](GameWorld& w, int frame, int trees) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < trees; ++k)
+            BlitSprite(canvas, -60 + (k * 9 + frame) % 900, -100 + (k * 5) % 560, SpriteTree);
+        BlitSpriteRotated(canvas, 400 + frame, 250, SpriteMosquitoB, 0.2f * float(frame), 1);
+    };
+    const int trees[] = {500, 500, 3, 3, 500, 3};
+    auto held = std::make_unique<GameWorld>();
+    for (int frame = 0; frame < int(std::size(trees)); ++frame) {
+        BeginFrame(held->frameBuffer);
+        drawForest(*held, frame, trees[frame]);
+        FinishFrame(held->frameBuffer, 0, 0);
+        const LaidFrame& laid = held->frameBuffer.laid;
+        EXPECT_EQ(laid.lists[laid.lastList].valid, trees[frame] < 100) << "frame " << frame;
+        auto direct = std::make_unique<GameWorld>();
+        FillBackground(direct->frameBuffer);
+        drawForest(*direct, frame, trees[frame]);
+        ASSERT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << "frame " << frame;
+    }
+}
+
+// A frame whose changes make more boxes than a presentation passes is
+// presented whole, and so is the first frame a surface is shown after
+// another surface was: no surface ever misses a changed pixel.
+TEST(PresentFrame, TooManyBoxesAndASecondSurfaceArePresentedWhole) {
+    // Magazines on a grid with gaps: each a box of its own.
+    const auto drawGrid = [](GameWorld& w, int frame) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < 400; ++k)
+            BlitSprite(canvas, 12 + (k % 25) * 31 + frame % 2, 12 + (k / 25) * 30, SpriteMagazine);
+    };
+    ChangeCheckingSurface first, second;
+    auto world = std::make_unique<GameWorld>();
+    const struct {
+        ChangeCheckingSurface* surface;
+        bool whole;
+    } shown[] = {{&first, true}, {&first, true}, {&second, true}, {&first, true}, {&first, true}};
+    for (int frame = 0; frame < int(std::size(shown)); ++frame) {
+        BeginFrame(world->frameBuffer);
+        drawGrid(*world, frame);
+        FinishFrame(world->frameBuffer, 0, 0);
+        PresentFrame(world->frameBuffer, *shown[frame].surface);
+        EXPECT_EQ(shown[frame].surface->lastBoxes, 1u) << "frame " << frame;
+    }
+    // The same picture again changes nothing, so it names less than all.
+    BeginFrame(world->frameBuffer);
+    drawGrid(*world, 4);
+    FinishFrame(world->frameBuffer, 0, 0);
+    PresentFrame(world->frameBuffer, first);
+    EXPECT_EQ(first.lastBoxes, 0u);
+    EXPECT_EQ(first.unnamedChanges, 0u);
+    EXPECT_EQ(second.unnamedChanges, 0u);
 }
