@@ -8,7 +8,7 @@
 
 // Each draw is made now, or held while the frame waits for its background.
 static void Draw(FrameBuffer& frame, const HeldDraw& draw) {
-    if (!HoldDraw(frame, draw)) DrawHeld(frame, draw);
+    if (!HoldDraw(frame, draw)) DrawHeld(frame.EditTarget(), draw);
 }
 
 void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {

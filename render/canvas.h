@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "render/sprite_id.h"
@@ -97,25 +98,40 @@ struct LaidFrame {
     uint8_t lastList = 0;
 };
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held`,
-// `drawTint` and `laid` are not part of the picture: `held` and `drawTint`
-// are only ever busy within a tick. Every blitter forgets `laid`; code that
-// writes `pixels` itself calls ForgetLaidFrame.
-struct FrameBuffer {
-    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
-    HeldDraws held;
-    // OR-ed into every pixel a blitter writes: the tints, while the held
-    // draws are made over a background that already has them.
-    uint32_t drawTint = 0;
-    LaidFrame laid;
-    uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
-    uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+// Where a copy writes: the 800 x 500 pixels of a frame, and the bits OR-ed
+// into every pixel it writes (the tints, when the draws are made over a
+// background that already has them).
+struct PixelTarget {
+    uint32_t* pixels = nullptr;
+    uint32_t tint = 0;
+    uint32_t& at(int32_t px, int32_t py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };
 
-inline void ForgetLaidFrame(FrameBuffer& frame) {
-    frame.laid.known = false;
-    frame.laid.allUnpresented = true;
-}
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top, and what the
+// renderer remembers of them (`held` only within a tick, `laid` from one
+// frame to the next), which is not part of the picture. Code outside the
+// renderer writes the pixels only through EditPixels, which makes the
+// renderer forget what it knew of them: no writer can leave it trusting a
+// picture that is no longer there. The renderer's own writes keep it.
+class FrameBuffer {
+public:
+    const std::vector<uint32_t>& Pixels() const { return pixels_; }
+    uint32_t at(int32_t px, int32_t py) const { return pixels_[size_t(py) * FrameWidth + size_t(px)]; }
+
+    std::span<uint32_t> EditPixels() {
+        laid.known = false;
+        laid.allUnpresented = true;
+        return pixels_;
+    }
+    PixelTarget EditTarget() { return {EditPixels().data(), 0}; }
+
+    HeldDraws held;
+    LaidFrame laid;
+
+private:
+    friend class FrameWriter;  // the renderer's own writes (render/frame.cpp)
+    std::vector<uint32_t> pixels_ = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
+};
 
 // The frame and where the camera stands over the level. A canvas is a view
 // of a few words and is passed by value; the frame it names is drawn on.

@@ -12,6 +12,16 @@
 #include "render/pixel_rows.h"
 #include "render/sprites.h"
 
+// The renderer's own writes: they keep what it remembers of the frame,
+// which it brings up to date itself.
+class FrameWriter {
+public:
+    static PixelTarget Target(FrameBuffer& frame, uint32_t tint) {
+        return {frame.pixels_.data(), tint};
+    }
+    static std::vector<uint32_t>& Pixels(FrameBuffer& frame) { return frame.pixels_; }
+};
+
 namespace {
 
 constexpr int32_t TileSize = TileMask::Size;
@@ -101,12 +111,12 @@ void FindHiddenTiles(const HeldDraws& held, HiddenTiles& out) {
 // Sky pixels x..end-1 of frame row y with `bits` OR-ed in. A background
 // missing from the build leaves black. Without a tint the library's copy is
 // the fastest, and much faster in builds that check every access.
-void LaySkySpan(FrameBuffer& frame, std::span<const uint32_t> sky, int32_t y, int32_t x,
+void LaySkySpan(PixelTarget target, std::span<const uint32_t> sky, int32_t y, int32_t x,
                 int32_t end, uint32_t bits) {
     const size_t first = size_t(y) * FrameWidth + size_t(x);
     const size_t count = size_t(end - x);
     const size_t copied = std::min(count, sky.size() > first ? sky.size() - first : 0);
-    uint32_t* out = frame.pixels.data() + first;
+    uint32_t* out = target.pixels + first;
     if (bits == 0)
         std::memcpy(out, sky.data() + first, copied * sizeof(uint32_t));
     else
@@ -115,14 +125,14 @@ void LaySkySpan(FrameBuffer& frame, std::span<const uint32_t> sky, int32_t y, in
 }
 
 // The sky, tints OR-ed in, on the tiles of `lay` no draw will paint over.
-void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, uint32_t bits) {
+void LaySky(PixelTarget target, const TileMask& lay, const TileMask& covered, uint32_t bits) {
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     for (int32_t row = 0; row < TileMask::Rows; ++row) {
         TileMask::Row open = lay.bits[size_t(row)];
         for (size_t w = 0; w < open.size(); ++w) open[w] &= ~covered.bits[size_t(row)][w];
         TileMask::ForEachRun(open, [&](int32_t first, int32_t end) {
             for (int32_t y = TileTop(row); y < TileBottom(row); ++y)
-                LaySkySpan(frame, sky, y, first * TileSize, end * TileSize, bits);
+                LaySkySpan(target, sky, y, first * TileSize, end * TileSize, bits);
         });
     }
 }
@@ -131,7 +141,7 @@ void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, ui
 // the tiles of `redraw`. A plain sprite is cut to what shows, a row of tiles
 // at a time; any other draw that shows at all is made whole, which is why
 // `redraw` holds all of such a draw's tiles or none.
-void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showing,
+void DrawUnhidden(PixelTarget target, const HeldDraw& draw, const Showing& showing,
                   const HiddenTiles& hidden, const TileMask& redraw) {
     if (showing.part == Showing::Part::None) return;
     const PixelBox& box = showing.box;
@@ -153,14 +163,14 @@ void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showi
     }
     if (!any) return;
     if (all || draw.kind != HeldDraw::Kind::Plain) {
-        DrawHeld(frame, draw);
+        DrawHeld(target, draw);
         return;
     }
     for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
         const int32_t top = std::max(box.top, TileTop(row));
         const int32_t bottom = std::min(box.bottom, TileBottom(row));
         TileMask::ForEachRun(shown[size_t(row)], [&](int32_t first, int32_t end) {
-            DrawHeldWithin(frame, draw,
+            DrawHeldWithin(target, draw,
                            {std::max(box.left, first * TileSize), top,
                             std::min(box.right, end * TileSize), bottom});
         });
@@ -250,8 +260,8 @@ uint32_t TintBits(uint8_t strength, uint8_t ticksLeft) {
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
 // lowest bit, 255 turns the channel fully on.
 void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
-    ForgetLaidFrame(frame);
-    OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
+    const std::span<uint32_t> pixels = frame.EditPixels();
+    OrPixels(pixels.data(), pixels.data(), pixels.size(), bits);
 }
 
 // Changed tiles as boxes: the runs of each row of tiles, a run joined to
@@ -289,7 +299,7 @@ bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>
 // 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
 // first 400,000 pixels. A background missing from the build leaves black.
 void FillBackground(FrameBuffer& frame) {
-    std::vector<uint32_t>& pixels = frame.pixels;
+    std::vector<uint32_t>& pixels = FrameWriter::Pixels(frame);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     const size_t copied = std::min(sky.size(), pixels.size());
     std::copy_n(sky.begin(), copied, pixels.begin());
@@ -329,7 +339,7 @@ static void LayBackgroundEarly(FrameBuffer& frame) {
     HeldDraws& held = frame.held;
     held.waiting = false;
     FillBackground(frame);
-    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
+    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame.EditTarget(), held.draws[k]);
     held.count = 0;
 }
 
@@ -356,7 +366,6 @@ void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
         return;
     }
     LaidFrame& laid = frame.laid;
-    const bool allUnpresented = laid.allUnpresented;
     const uint32_t bits = TintBits(strength, ticksLeft);
     const bool sameTint = laid.known && laid.tint == bits;
 
@@ -381,22 +390,20 @@ void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
         else
             lay.Fill();
     }
-    LaySky(frame, lay, hidden.coveredLater, bits);
-    frame.drawTint = bits;
+    const PixelTarget target = FrameWriter::Target(frame, bits);
+    LaySky(target, lay, hidden.coveredLater, bits);
     for (uint32_t k = 0; k < held.count; ++k)
-        DrawUnhidden(frame, held.draws[k], hidden.draws[k], hidden, redraw);
-    frame.drawTint = 0;
+        DrawUnhidden(target, held.draws[k], hidden.draws[k], hidden, redraw);
     held.waiting = false;
     held.count = 0;
 
-    // The blitters forgot the last lay; this one is known in full.
+    // This lay is known in full.
     laid.known = true;
     laid.tint = bits;
     laid.drawn = hidden.touched;
     laid.lastList = uint8_t(1 - laid.lastList);
     laid.unpresented |= lay;
     if (!onlyChanged) laid.unpresented |= hidden.touched;
-    laid.allUnpresented = allUnpresented;
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which
@@ -420,7 +427,7 @@ void PresentFrame(FrameBuffer& frame, ClientSurface& surface) {
         boxes[0] = {0, 0, FrameWidth, FrameHeight};
         count = 1;
     }
-    surface.DrawFrameChanges(0, 0, frame.pixels.data(), FrameWidth, FrameHeight,
+    surface.DrawFrameChanges(0, 0, frame.Pixels().data(), FrameWidth, FrameHeight,
                              std::span<const PixelBox>(boxes.data(), count));
     laid.unpresented.Clear();
     laid.allUnpresented = false;

@@ -15,9 +15,8 @@
 // ---------------------------------------------------------------------------
 // Frame-position copies
 // ---------------------------------------------------------------------------
-void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitPixels(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
                 int32_t w, int32_t h) {
-    ForgetLaidFrame(frame);
     const int64_t rows = RowsPresent(pixels.size(), w, h);
     // Exactly the rows and columns for which 0 < px < 800 and 0 < py < 500.
     const int64_t firstRow = std::max<int64_t>(0, 1 - int64_t(sy));
@@ -25,19 +24,18 @@ void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint
     const int64_t firstCol = std::max<int64_t>(0, 1 - int64_t(sx));
     const int64_t lastCol = std::min<int64_t>(int64_t(w) - 1, FrameWidth - 1 - int64_t(sx));
     for (int64_t i = firstRow; i <= lastRow; ++i) {
-        uint32_t* out = &frame.at(0, int32_t(sy + i));
+        uint32_t* out = &target.at(0, int32_t(sy + i));
         const int64_t rowStart = i * w;
         const int64_t rowLast = std::min<int64_t>(lastCol, int64_t(pixels.size()) - 1 - rowStart);
         for (int64_t j = firstCol; j <= rowLast; ++j) {
             const uint32_t v = pixels[size_t(rowStart + j)];
-            if (v != TransparentKey) out[sx + j] = v | frame.drawTint;
+            if (v != TransparentKey) out[sx + j] = v | target.tint;
         }
     }
 }
 
-void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
+void BlitPixelsMirrored(PixelTarget target, int32_t sx, int32_t sy,
                         std::span<const uint32_t> pixels, int32_t w, int32_t h, int32_t step) {
-    ForgetLaidFrame(frame);
     const int64_t rows = RowsPresent(pixels.size(), w, h);
     for (int64_t i = 0; i < rows; ++i) {
         const int64_t py = int64_t(sy) + i;
@@ -48,55 +46,55 @@ void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
         for (int64_t j = 0; j < rowLength; ++j) {
             const uint32_t v = pixels[size_t(rowStart + j)];
             if (v != TransparentKey && InsideFrame(px, py))
-                frame.at(px, int32_t(py)) = v | frame.drawTint;
+                target.at(px, int32_t(py)) = v | target.tint;
             px = AddWrap(px, step);
         }
     }
 }
 
-void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitPixelsRotated(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
                        int32_t w, int32_t h, float angle, int32_t facing) {
-    PlacePolarSprite(frame, sx, sy, MakePolarSprite(pixels, w, h), angle, facing);
+    PlacePolarSprite(target, sx, sy, MakePolarSprite(pixels, w, h), angle, facing);
 }
 
 // ---------------------------------------------------------------------------
 // Catalogue sprites at frame positions
 // ---------------------------------------------------------------------------
-void DrawHeld(FrameBuffer& frame, const HeldDraw& draw) {
+void DrawHeld(PixelTarget target, const HeldDraw& draw) {
     const SpriteInfo* info = FindSprite(draw.sprite);
     if (!info) return;
     switch (draw.kind) {
     case HeldDraw::Kind::Plain:
         if (const SpriteRuns* runs = SpriteRunsOf(draw.sprite)) {
-            BlitRuns(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs);
+            BlitRuns(target, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs);
             return;
         }
-        BlitPixels(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width, info->height);
+        BlitPixels(target, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width, info->height);
         return;
     case HeldDraw::Kind::Mirrored:
-        BlitPixelsMirrored(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
+        BlitPixelsMirrored(target, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
                            info->height, draw.facing);
         return;
     case HeldDraw::Kind::Rotated:
         if (SpritePolarForm(draw.sprite)) {
-            PlaceRotatedSprite(frame, draw.sx, draw.sy, draw.sprite, draw.angle, draw.facing);
+            PlaceRotatedSprite(target, draw.sx, draw.sy, draw.sprite, draw.angle, draw.facing);
             return;
         }
-        BlitPixelsRotated(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
+        BlitPixelsRotated(target, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
                           info->height, draw.angle, draw.facing);
         return;
     }
 }
 
-void DrawHeldWithin(FrameBuffer& frame, const HeldDraw& draw, const PixelBox& clip) {
+void DrawHeldWithin(PixelTarget target, const HeldDraw& draw, const PixelBox& clip) {
     const SpriteRuns* runs = draw.kind == HeldDraw::Kind::Plain && FindSprite(draw.sprite)
                                  ? SpriteRunsOf(draw.sprite)
                                  : nullptr;
     if (runs == nullptr) {
-        DrawHeld(frame, draw);
+        DrawHeld(target, draw);
         return;
     }
-    BlitRunsWithin(frame, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs, clip);
+    BlitRunsWithin(target, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs, clip);
 }
 
 // Columns left..right-1 x rows top..bottom-1 at frame position (sx, sy),

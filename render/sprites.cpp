@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/bmp.h"
+#include "render/canvas.h"
 #include "render/rotation_cache.h"
 #include "render/sprite_files.h"
 #include "render/sprite_runs.h"
@@ -132,12 +133,12 @@ const PolarSprite* SpritePolarForm(SpriteId id) {
     return &Decoded().polar[k];
 }
 
-void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
+void PlaceRotatedSprite(PixelTarget target, int32_t sx, int32_t sy, SpriteId id, float angle,
                         int32_t facing) {
     const int k = CatalogueIndex(id);
     if (k < 0 || SpriteCatalogue[k].blitter != Blitter::Rotated) return;
     DecodedCatalogue& catalogue = Decoded();
-    catalogue.rotations.Place(frame, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
+    catalogue.rotations.Place(target, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
 }
 
 bool RotatedSpriteExtent(SpriteId id, float angle, int32_t facing, PixelBox& offsets) {

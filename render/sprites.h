@@ -27,7 +27,7 @@ const SpriteInfo* FindSprite(SpriteId id);
 // unknown id.
 std::span<const uint32_t> SpritePixels(SpriteId id);
 
-struct FrameBuffer;
+struct PixelTarget;
 struct PixelBox;
 struct PolarSprite;
 struct SpriteRuns;
@@ -43,7 +43,7 @@ const PolarSprite* SpritePolarForm(SpriteId id);
 // A rotated sprite at its catalogue size turned about frame position
 // (sx, sy), through the catalogue's cache of recent angles. Nothing for an
 // id that is not drawn rotated.
-void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
+void PlaceRotatedSprite(PixelTarget target, int32_t sx, int32_t sy, SpriteId id, float angle,
                         int32_t facing);
 // Where that draw's pixels land, as offsets from the pivot (right and bottom
 // excluded); false when the cache cannot tell.

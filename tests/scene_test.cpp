@@ -25,14 +25,14 @@ constexpr uint32_t Ground = 0x00123456;
 
 std::unique_ptr<GameWorld> GroundWorld() {
     auto world = std::make_unique<GameWorld>();
-    world->frameBuffer.pixels.assign(world->frameBuffer.pixels.size(), Ground);
+    std::ranges::fill(world->frameBuffer.EditPixels(), Ground);
     world->cameraLeft = 100;
     world->cameraTop = -20;
     return world;
 }
 
 bool SameFrame(const GameWorld& a, const GameWorld& b) {
-    return a.frameBuffer.pixels == b.frameBuffer.pixels;
+    return a.frameBuffer.Pixels() == b.frameBuffer.Pixels();
 }
 
 // A sprite at level position (x, y) and at the size the test names, not the

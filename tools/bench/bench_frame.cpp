@@ -62,7 +62,7 @@ void BM_FrameUntintedLevel(benchmark::State& state) {
         for (const HeldDraw& draw : frames[next]) HoldDraw(frame, draw);
         FinishFrame(frame, 0, 0);
         next = (next + 1) % frames.size();
-        benchmark::DoNotOptimize(frame.pixels.data());
+        benchmark::DoNotOptimize(frame.Pixels().data());
         benchmark::ClobberMemory();
     }
     state.counters["frames"] = double(frames.size());

@@ -30,7 +30,7 @@ void BM_FrameFloor(benchmark::State& state) {
         world->player.invulnerableTicks = uint8_t(world->player.invulnerableTicks % 40 + 1);
         BeginFrame(world->frameBuffer);
         FinishFrame(world->frameBuffer, world->player.damageTint, world->player.invulnerableTicks);
-        benchmark::DoNotOptimize(world->frameBuffer.pixels.data());
+        benchmark::DoNotOptimize(world->frameBuffer.Pixels().data());
         benchmark::ClobberMemory();
     }
 }
