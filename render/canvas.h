@@ -79,19 +79,19 @@ struct TileDraws {
     std::array<uint16_t, MaxTileDraws> entries{};  // draw numbers, in drawing order
 };
 
-// What the last lay of the whole frame left (render/frame.h). From one tick
-// to the next most of the frame is the same sky: the next lay puts back only
+// What the last frame of the whole frame left (render/frame.h). From one tick
+// to the next most of the frame is the same sky: the next frame puts back only
 // the sky the last draws hid, and the presentation looks only at the tiles
 // that may have changed.
-struct LaidFrame {
+struct FrameMemory {
     // Outside `drawn` the pixels are the sky with `tint` OR-ed in.
     bool known = false;
     uint32_t tint = 0;
-    TileMask drawn;  // tiles the last lay's draws may have written
+    TileMask drawn;  // tiles the last frame's draws may have written
     // Tiles that may differ from what the frame was when last presented, to
-    // `presentedTo`; all of them when `allUnpresented`.
-    TileMask unpresented;
-    bool allUnpresented = true;
+    // `presentedTo`; all of them when `allChangedSincePresent`.
+    TileMask changedSincePresent;
+    bool allChangedSincePresent = true;
     const void* presentedTo = nullptr;
     // The last two frames' tile lists; `lastList` names the last one.
     std::array<TileDraws, 2> lists;
@@ -108,7 +108,7 @@ struct PixelTarget {
 };
 
 // 800 x 500 pixels 0x00RRGGBB, row after row from the top, and what the
-// renderer remembers of them (`held` only within a tick, `laid` from one
+// renderer remembers of them (`held` only within a tick, `memory` from one
 // frame to the next), which is not part of the picture. Code outside the
 // renderer writes the pixels only through EditPixels, which makes the
 // renderer forget what it knew of them: no writer can leave it trusting a
@@ -119,14 +119,14 @@ public:
     uint32_t at(int32_t px, int32_t py) const { return pixels_[size_t(py) * FrameWidth + size_t(px)]; }
 
     std::span<uint32_t> EditPixels() {
-        laid.known = false;
-        laid.allUnpresented = true;
+        memory.known = false;
+        memory.allChangedSincePresent = true;
         return pixels_;
     }
     PixelTarget EditTarget() { return {EditPixels().data(), 0}; }
 
     HeldDraws held;
-    LaidFrame laid;
+    FrameMemory memory;
 
 private:
     friend class FrameWriter;  // the renderer's own writes (render/frame.cpp)

@@ -264,8 +264,8 @@ TEST(HeldFrame, OverfullTablesMatchDrawingAtOnce) {
         BeginFrame(held->frameBuffer);
         drawForest(*held, frame, trees[frame]);
         FinishFrame(held->frameBuffer, 0, 0);
-        const LaidFrame& laid = held->frameBuffer.laid;
-        EXPECT_EQ(laid.lists[laid.lastList].valid, trees[frame] < 100) << "frame " << frame;
+        const FrameMemory& memory = held->frameBuffer.memory;
+        EXPECT_EQ(memory.lists[memory.lastList].valid, trees[frame] < 100) << "frame " << frame;
         auto direct = std::make_unique<GameWorld>();
         FillBackground(direct->frameBuffer);
         drawForest(*direct, frame, trees[frame]);
@@ -307,8 +307,8 @@ TEST(PresentFrame, TooManyBoxesAndASecondSurfaceArePresentedWhole) {
 }
 
 // Pixels written from outside the renderer between two frames that draw the
-// same: the renderer cannot keep its tiles, and lays and presents them again.
-TEST(HeldFrame, PixelsWrittenFromOutsideAreLaidAndPresentedAgain) {
+// same: the renderer cannot keep its tiles, and draws and presents them again.
+TEST(HeldFrame, PixelsWrittenFromOutsideAreDrawnAndPresentedAgain) {
     const auto drawFew = [](GameWorld& w) {
         const Canvas canvas = WorldCanvas(w);
         BlitSprite(canvas, 300, 200, SpriteLedge);

@@ -20,9 +20,9 @@ namespace {
 
 constexpr int PlayedTicks = 120;
 
-// The draws of the frame the last lay made, when it could list them.
+// The draws of the frame the last frame made, when it could list them.
 bool LastDraws(const FrameBuffer& frame, std::vector<HeldDraw>& draws) {
-    const TileDraws& list = frame.laid.lists[frame.laid.lastList];
+    const TileDraws& list = frame.memory.lists[frame.memory.lastList];
     if (!list.valid) return false;
     draws.assign(list.draws.begin(), list.draws.begin() + list.drawCount);
     return true;
