@@ -13,7 +13,7 @@
 #include "game/sound.h"
 #include "game/world.h"
 #include "input/key_bindings.h"
-#include "input/keys.h"
+#include "game/keys.h"
 
 namespace {
 

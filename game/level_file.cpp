@@ -26,7 +26,7 @@
 #include "game/rules.h"
 #include "game/text.h"
 #include "game/texts.h"
-#include "input/keys.h"
+#include "game/keys.h"
 
 namespace {
 

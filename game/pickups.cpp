@@ -7,7 +7,7 @@
 #include "game/sound.h"
 #include "game/texts.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/blit.h"
 
 namespace {

@@ -140,5 +140,6 @@ void UpdatePlayer(GameWorld& world, Host& host) {
     p.onGround = 0;
     p.blocked = 0;
     p.headBump = 0;
-    DrawPlayer(WorldCanvas(world), p.x, p.y, p.aimAngle, p.walkFrame, p.fireState, p.facing);
+    DrawPlayer(WorldCanvas(world), p.x, p.y, p.aimAngle, p.walkFrame, RifleSprite(p.fireState),
+               p.facing);
 }

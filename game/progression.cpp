@@ -12,7 +12,7 @@
 #include "game/text.h"
 #include "game/texts.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/frame.h"
 
 namespace {

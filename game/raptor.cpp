@@ -5,7 +5,7 @@
 #include "game/rules.h"
 #include "game/texts.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/blit.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 
 void SolidBoxes::Add(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (count_ == MaxPlatforms) return;  // one box a platform slot at most

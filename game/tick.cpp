@@ -1,13 +1,15 @@
 // tick.cpp -- one 50 ms step of the game, in the order every rule relies on.
 //
-// The picture is rebuilt from scratch each tick: background, then every
-// entity advanced and drawn in a fixed order, then the frame is presented
-// and the HUD drawn over the view. Each step sees the results of the steps
+// Every tick makes the whole picture anew: every entity advanced and drawn
+// in a fixed order, the background laid under the draws with the tints once
+// the step is done, then the frame presented and the HUD drawn over the
+// view. The frame keeps from the tick before only what cannot have changed. Each step sees the results of the steps
 // before it; the contact flags, the camera and the death code pass between
 // steps through the world record.
 #include "game/tick.h"
 
 #include "game/bullets.h"
+#include "game/capacities.h"
 #include "game/host.h"
 #include "game/mosquitoes.h"
 #include "game/pickups.h"
@@ -21,6 +23,8 @@
 #include "render/frame.h"
 #include "render/hud.h"
 #include "render/scene.h"
+
+static_assert(MaxDrawsPerTick <= MaxHeldDraws, "the frame must hold every draw of a tick");
 
 namespace {
 
@@ -112,8 +116,11 @@ bool RunDrawnTick(GameWorld& world, Host& host) {
     // the texts climb once they are drawn.
     const PlayerState& p = world.player;
     PresentFrame(world.frameBuffer, surface);
-    DrawHud(surface,
-            {.spareMagazines = p.spareMagazines, .health = p.health, .score = world.score});
+    DrawHud(surface, {.spareMagazines = p.spareMagazines,
+                      .health = p.health,
+                      .score = world.score,
+                      .healthLabel = HudHealthLabel,
+                      .scoreLabel = HudScoreLabel});
     DrawScorePopups(world, surface);
     AgeScorePopups(world);
     // 9. A death ends the game with its message and the game-over sequence.

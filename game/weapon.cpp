@@ -65,11 +65,11 @@ void AdvanceReload(PlayerState& p) {
 
 }  // namespace
 
-RifleLook RifleLookFor(uint8_t fireState) {
-    if (fireState >= RifleShotDue && fireState <= RifleReloadFirst) return RifleLook::Flash;
+SpriteId RifleSprite(uint8_t fireState) {
+    if (fireState >= RifleShotDue && fireState <= RifleReloadFirst) return SpriteRifleFlash;
     if (fireState >= RifleMagazineOutFirst && fireState <= RifleMagazineOutLast)
-        return RifleLook::MagazineOut;
-    return RifleLook::Loaded;
+        return SpriteRifleEmpty;
+    return SpriteRifle;
 }
 
 void PressFire(GameWorld& world, Host& host) {

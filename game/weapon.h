@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "render/sprite_id.h"
+
 struct GameWorld;
 struct PlayerState;
 class Host;
@@ -20,11 +22,11 @@ enum RifleState : uint8_t {
 };
 
 // What the rifle looks like in each state: the flash from the first shot
-// to the ejection, the empty well while the magazine is out.
-enum class RifleLook { Loaded, Flash, MagazineOut };
+// to the ejection, the empty well while the magazine is out, the full
+// rifle otherwise.
 constexpr uint8_t RifleMagazineOutFirst = RifleReloadFirst + 1;
 constexpr uint8_t RifleMagazineOutLast = 10;
-RifleLook RifleLookFor(uint8_t fireState);
+SpriteId RifleSprite(uint8_t fireState);
 
 // The fire key: pressed starts a burst (or a reload when the magazine is
 // empty), released stops it and schedules the end of the firing sound.

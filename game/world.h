@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/capacities.h"
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "input/key_bindings.h"
 #include "render/canvas.h"
 

@@ -10,6 +10,7 @@
 
 #include <concepts>
 #include <cstddef>
+#include <span>
 #include <type_traits>
 #include <utility>
 
@@ -56,12 +57,24 @@ ZARNOK_RECORD_FIELDS(FallingMagazine, x, y, active)
 ZARNOK_RECORD_FIELDS(PlayerState, x, y, facing, moveDir, aimDir, aimAngle, walkFrame, jumpTicksLeft,
                      onGround, blocked, headBump, fireState, rounds, spareMagazines,
                      fireSoundCountdown, health, invulnerableTicks, damageTint)
-ZARNOK_RECORD_FIELDS(FrameBuffer, pixels)
 ZARNOK_RECORD_FIELDS(GameWorld, soundOn, keyBindings, levelNumber, gameRunning, newGameRequested,
                      tickCounter, cameraLeft, cameraTop, raptorOnScreen, score, deathCode,
                      deathPlaneY, playerName, stopPending, keyPressCounter, selectedAction,
                      platforms, decorations, pickups, nests, mosquitoes, bullets, scorePopups, goal,
                      fallingMagazine, player, frameBuffer)
+
+// A frame is its picture: the pixels are its one field, and what the
+// renderer remembers beside them is not the game's. A visitor that may
+// change them is handed them through EditPixels, so the renderer forgets.
+template <typename V>
+void VisitFields(const FrameBuffer& frame, V&& visit) {
+    visit("pixels", frame.Pixels());
+}
+template <typename V>
+void VisitFields(FrameBuffer& frame, V&& visit) {
+    const std::span<uint32_t> pixels = frame.EditPixels();
+    visit("pixels", pixels);
+}
 
 #undef ZARNOK_RECORD_FIELDS
 #undef ZARNOK_VISIT_FIELD

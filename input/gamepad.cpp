@@ -38,13 +38,13 @@ PadCommandKind DialogCommandOf(PadControl control) {
 // should believe; tell it the difference. Start asks for the pause.
 void RouteToGame(PadRouter& router, PadControls pressed, std::vector<PadCommand>& out) {
     const PadControls wanted = PadControls(router.held & PadGameActions & ~router.spent);
-    ForEachControl(PadControls(router.told & ~wanted), [&](PadControl a) {
+    ForEachControl(PadControls(router.keysDown & ~wanted), [&](PadControl a) {
         out.push_back({PadCommandKind::KeyUp, a});
     });
-    ForEachControl(PadControls(wanted & ~router.told), [&](PadControl a) {
+    ForEachControl(PadControls(wanted & ~router.keysDown), [&](PadControl a) {
         out.push_back({PadCommandKind::KeyDown, a});
     });
-    router.told = wanted;
+    router.keysDown = wanted;
     if ((pressed & PadPause) != 0) out.push_back({PadCommandKind::Pause, PadControl(0)});
 }
 

@@ -74,12 +74,12 @@ struct PadCommand {
     bool operator==(const PadCommand&) const = default;
 };
 
-// What the pads held at the last update, what the dispatcher has been told,
+// What the pads held at the last update, which actions the dispatcher holds down,
 // and what was pressed outside play and stays silent until released (the A
 // that closed a message box must not jump once the game is back).
 struct PadRouter {
     PadControls held = 0;
-    PadControls told = 0;  // game actions with a key-down and no key-up yet
+    PadControls keysDown = 0;  // game actions sent a key-down and no key-up yet
     PadControls spent = 0;
 };
 

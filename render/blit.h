@@ -7,9 +7,9 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "render/canvas.h"
+#include "render/sprite_draw.h"
 #include "render/sprites.h"
 
 // Catalogue sprites at their catalogue size; an id the catalogue does not
@@ -18,28 +18,3 @@ void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id);
 void BlitSpriteMirrored(Canvas canvas, int32_t x, int32_t y, SpriteId id, int32_t step);
 void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float angle,
                        int32_t facing);
-
-// The same three copies from any picture to frame position (sx, sy), camera
-// already applied. `pixels` is read as a w x h request: pixel (row i,
-// column j) is pixels[i * w + j], and an index past the end of `pixels` is
-// transparent. Tools and tests use these with pictures of their own.
-void BlitPixels(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
-                int32_t w, int32_t h);
-void BlitPixelsMirrored(FrameBuffer& frame, int32_t sx, int32_t sy,
-                        std::span<const uint32_t> pixels, int32_t w, int32_t h, int32_t step);
-void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
-                       int32_t w, int32_t h, float angle, int32_t facing);
-
-// Makes a draw that was held back (render/frame.h) with the same copy the
-// calls above would have made.
-void DrawHeld(FrameBuffer& frame, const HeldDraw& draw);
-// The same, only its pixels inside `clip` (within 1..799 x 1..499). Only a
-// plain draw can be cut; any other is made whole.
-void DrawHeldWithin(FrameBuffer& frame, const HeldDraw& draw, const PixelBox& clip);
-
-// A box within 1..799 x 1..499 that holds every pixel the draw can write;
-// false when it writes none.
-bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box);
-// A box within 1..799 x 1..499 every pixel of which the draw writes; false
-// when there is none.
-bool HeldDrawCover(const HeldDraw& draw, PixelBox& box);

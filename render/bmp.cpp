@@ -4,24 +4,13 @@
 #include <array>
 #include <utility>
 
+#include "render/little_endian.h"
+
 namespace {
 
 constexpr size_t FileHeaderSize = 14;
 constexpr uint32_t MinInfoHeaderSize = 40;
 constexpr uint32_t CompressionNone = 0;  // BI_RGB
-
-uint16_t ReadU16(std::span<const uint8_t> b, size_t at) {
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
-uint32_t ReadU32(std::span<const uint8_t> b, size_t at) {
-    return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-           uint32_t(b[at + 3]) << 24;
-}
-
-int32_t ReadI32(std::span<const uint8_t> b, size_t at) {
-    return static_cast<int32_t>(ReadU32(b, at));
-}
 
 uint32_t Rgb(uint8_t blue, uint8_t green, uint8_t red) {
     return uint32_t(red) << 16 | uint32_t(green) << 8 | blue;

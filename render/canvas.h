@@ -4,11 +4,28 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
-#include "game/capacities.h"
-#include "render/sprites.h"
+#include "render/sprite_id.h"
 #include "render/tile_mask.h"
+
+// Sprite draws a frame holds: enough for every decoration, platform,
+// pickup, nest and mosquito of a level once, the exit, the falling magazine
+// and the soldier's four pieces; the rules check that their tables fit.
+constexpr int MaxHeldDraws = 540;
+
+// Boxes of changed tiles a presentation passes to the view; a frame whose
+// changes make more is presented whole.
+constexpr int MaxPresentBoxes = 256;
+
+// Rows of tiles a frame remembers as partly hidden under later draws; a draw
+// past them is made whole.
+constexpr int MaxHiddenTileRows = 2048;
+
+// Pairs of (tile, draw) an untinted frame lists to find the tiles that stay
+// the same; a frame with more is laid as if it were tinted.
+constexpr int MaxTileDraws = 32768;
 
 constexpr int32_t FrameWidth = 800;   // px, frame buffer and visible level
 constexpr int32_t FrameHeight = 500;  // px
@@ -62,44 +79,59 @@ struct TileDraws {
     std::array<uint16_t, MaxTileDraws> entries{};  // draw numbers, in drawing order
 };
 
-// What the last lay of the whole frame left (render/frame.h). From one tick
-// to the next most of the frame is the same sky: the next lay puts back only
+// What the last frame of the whole frame left (render/frame.h). From one tick
+// to the next most of the frame is the same sky: the next frame puts back only
 // the sky the last draws hid, and the presentation looks only at the tiles
 // that may have changed.
-struct LaidFrame {
+struct FrameMemory {
     // Outside `drawn` the pixels are the sky with `tint` OR-ed in.
     bool known = false;
     uint32_t tint = 0;
-    TileMask drawn;  // tiles the last lay's draws may have written
+    TileMask drawn;  // tiles the last frame's draws may have written
     // Tiles that may differ from what the frame was when last presented, to
-    // `presentedTo`; all of them when `allUnpresented`.
-    TileMask unpresented;
-    bool allUnpresented = true;
+    // `presentedTo`; all of them when `allChangedSincePresent`.
+    TileMask changedSincePresent;
+    bool allChangedSincePresent = true;
     const void* presentedTo = nullptr;
     // The last two frames' tile lists; `lastList` names the last one.
     std::array<TileDraws, 2> lists;
     uint8_t lastList = 0;
 };
 
-// 800 x 500 pixels 0x00RRGGBB, row after row from the top. `held`,
-// `drawTint` and `laid` are not part of the picture: `held` and `drawTint`
-// are only ever busy within a tick. Every blitter forgets `laid`; code that
-// writes `pixels` itself calls ForgetLaidFrame.
-struct FrameBuffer {
-    std::vector<uint32_t> pixels = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
-    HeldDraws held;
-    // OR-ed into every pixel a blitter writes: the tints, while the held
-    // draws are made over a background that already has them.
-    uint32_t drawTint = 0;
-    LaidFrame laid;
-    uint32_t& at(int px, int py) { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
-    uint32_t at(int px, int py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
+// Where a copy writes: the 800 x 500 pixels of a frame, and the bits OR-ed
+// into every pixel it writes (the tints, when the draws are made over a
+// background that already has them).
+struct PixelTarget {
+    uint32_t* pixels = nullptr;
+    uint32_t tint = 0;
+    uint32_t& at(int32_t px, int32_t py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };
 
-inline void ForgetLaidFrame(FrameBuffer& frame) {
-    frame.laid.known = false;
-    frame.laid.allUnpresented = true;
-}
+// 800 x 500 pixels 0x00RRGGBB, row after row from the top, and what the
+// renderer remembers of them (`held` only within a tick, `memory` from one
+// frame to the next), which is not part of the picture. Code outside the
+// renderer writes the pixels only through EditPixels, which makes the
+// renderer forget what it knew of them: no writer can leave it trusting a
+// picture that is no longer there. The renderer's own writes keep it.
+class FrameBuffer {
+public:
+    const std::vector<uint32_t>& Pixels() const { return pixels_; }
+    uint32_t at(int32_t px, int32_t py) const { return pixels_[size_t(py) * FrameWidth + size_t(px)]; }
+
+    std::span<uint32_t> EditPixels() {
+        memory.known = false;
+        memory.allChangedSincePresent = true;
+        return pixels_;
+    }
+    PixelTarget EditTarget() { return {EditPixels().data(), 0}; }
+
+    HeldDraws held;
+    FrameMemory memory;
+
+private:
+    friend class FrameWriter;  // the renderer's own writes (render/frame.cpp)
+    std::vector<uint32_t> pixels_ = std::vector<uint32_t>(size_t(FrameWidth) * FrameHeight);
+};
 
 // The frame and where the camera stands over the level. A canvas is a view
 // of a few words and is passed by value; the frame it names is drawn on.

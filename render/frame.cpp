@@ -7,10 +7,20 @@
 #include <cstring>
 #include <span>
 
-#include "render/blit.h"
+#include "render/sprite_draw.h"
 #include "render/client_surface.h"
 #include "render/pixel_rows.h"
 #include "render/sprites.h"
+
+// The renderer's own writes: they keep what it remembers of the frame,
+// which it brings up to date itself.
+class FrameWriter {
+public:
+    static PixelTarget Target(FrameBuffer& frame, uint32_t tint) {
+        return {frame.pixels_.data(), tint};
+    }
+    static std::vector<uint32_t>& Pixels(FrameBuffer& frame) { return frame.pixels_; }
+};
 
 namespace {
 
@@ -101,12 +111,12 @@ void FindHiddenTiles(const HeldDraws& held, HiddenTiles& out) {
 // Sky pixels x..end-1 of frame row y with `bits` OR-ed in. A background
 // missing from the build leaves black. Without a tint the library's copy is
 // the fastest, and much faster in builds that check every access.
-void LaySkySpan(FrameBuffer& frame, std::span<const uint32_t> sky, int32_t y, int32_t x,
+void PaintSkySpan(PixelTarget target, std::span<const uint32_t> sky, int32_t y, int32_t x,
                 int32_t end, uint32_t bits) {
     const size_t first = size_t(y) * FrameWidth + size_t(x);
     const size_t count = size_t(end - x);
     const size_t copied = std::min(count, sky.size() > first ? sky.size() - first : 0);
-    uint32_t* out = frame.pixels.data() + first;
+    uint32_t* out = target.pixels + first;
     if (bits == 0)
         std::memcpy(out, sky.data() + first, copied * sizeof(uint32_t));
     else
@@ -114,15 +124,15 @@ void LaySkySpan(FrameBuffer& frame, std::span<const uint32_t> sky, int32_t y, in
     std::fill(out + copied, out + count, bits);
 }
 
-// The sky, tints OR-ed in, on the tiles of `lay` no draw will paint over.
-void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, uint32_t bits) {
+// The sky, tints OR-ed in, on the tiles of `tiles` no draw will paint over.
+void PaintSky(PixelTarget target, const TileMask& tiles, const TileMask& covered, uint32_t bits) {
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     for (int32_t row = 0; row < TileMask::Rows; ++row) {
-        TileMask::Row open = lay.bits[size_t(row)];
+        TileMask::Row open = tiles.bits[size_t(row)];
         for (size_t w = 0; w < open.size(); ++w) open[w] &= ~covered.bits[size_t(row)][w];
         TileMask::ForEachRun(open, [&](int32_t first, int32_t end) {
             for (int32_t y = TileTop(row); y < TileBottom(row); ++y)
-                LaySkySpan(frame, sky, y, first * TileSize, end * TileSize, bits);
+                PaintSkySpan(target, sky, y, first * TileSize, end * TileSize, bits);
         });
     }
 }
@@ -131,7 +141,7 @@ void LaySky(FrameBuffer& frame, const TileMask& lay, const TileMask& covered, ui
 // the tiles of `redraw`. A plain sprite is cut to what shows, a row of tiles
 // at a time; any other draw that shows at all is made whole, which is why
 // `redraw` holds all of such a draw's tiles or none.
-void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showing,
+void DrawUnhidden(PixelTarget target, const HeldDraw& draw, const Showing& showing,
                   const HiddenTiles& hidden, const TileMask& redraw) {
     if (showing.part == Showing::Part::None) return;
     const PixelBox& box = showing.box;
@@ -153,14 +163,14 @@ void DrawUnhidden(FrameBuffer& frame, const HeldDraw& draw, const Showing& showi
     }
     if (!any) return;
     if (all || draw.kind != HeldDraw::Kind::Plain) {
-        DrawHeld(frame, draw);
+        DrawHeld(target, draw);
         return;
     }
     for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
         const int32_t top = std::max(box.top, TileTop(row));
         const int32_t bottom = std::min(box.bottom, TileBottom(row));
         TileMask::ForEachRun(shown[size_t(row)], [&](int32_t first, int32_t end) {
-            DrawHeldWithin(frame, draw,
+            DrawHeldWithin(target, draw,
                            {std::max(box.left, first * TileSize), top,
                             std::min(box.right, end * TileSize), bottom});
         });
@@ -250,8 +260,8 @@ uint32_t TintBits(uint8_t strength, uint8_t ticksLeft) {
 // The tints are OR-ed, not added: a strength of 1 only sets the channel's
 // lowest bit, 255 turns the channel fully on.
 void OrIntoFrame(FrameBuffer& frame, uint32_t bits) {
-    ForgetLaidFrame(frame);
-    OrPixels(frame.pixels.data(), frame.pixels.data(), frame.pixels.size(), bits);
+    const std::span<uint32_t> pixels = frame.EditPixels();
+    OrPixels(pixels.data(), pixels.data(), pixels.size(), bits);
 }
 
 // Changed tiles as boxes: the runs of each row of tiles, a run joined to
@@ -289,17 +299,17 @@ bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>
 // 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
 // first 400,000 pixels. A background missing from the build leaves black.
 void FillBackground(FrameBuffer& frame) {
-    std::vector<uint32_t>& pixels = frame.pixels;
+    std::vector<uint32_t>& pixels = FrameWriter::Pixels(frame);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     const size_t copied = std::min(sky.size(), pixels.size());
     std::copy_n(sky.begin(), copied, pixels.begin());
     std::fill(pixels.begin() + std::ptrdiff_t(copied), pixels.end(), 0x000000u);
-    LaidFrame& laid = frame.laid;
-    laid.known = true;
-    laid.tint = 0;
-    laid.drawn.Clear();
-    laid.lists[laid.lastList].valid = false;  // it lists draws this frame no longer shows
-    laid.allUnpresented = true;
+    FrameMemory& memory = frame.memory;
+    memory.known = true;
+    memory.tint = 0;
+    memory.drawn.Clear();
+    memory.lists[memory.lastList].valid = false;  // it lists draws this frame no longer shows
+    memory.allChangedSincePresent = true;
 }
 
 void ApplyDamageTint(FrameBuffer& frame, uint8_t strength) {
@@ -325,11 +335,11 @@ void BeginFrame(FrameBuffer& frame) {
 // A frame that holds more draws than its table lays the plain background
 // now and makes what it held; the rest are drawn at once and FinishFrame
 // tints the whole frame, as without holding.
-static void LayBackgroundEarly(FrameBuffer& frame) {
+static void FillBackgroundEarly(FrameBuffer& frame) {
     HeldDraws& held = frame.held;
     held.waiting = false;
     FillBackground(frame);
-    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame, held.draws[k]);
+    for (uint32_t k = 0; k < held.count; ++k) DrawHeld(frame.EditTarget(), held.draws[k]);
     held.count = 0;
 }
 
@@ -337,16 +347,16 @@ bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
     HeldDraws& held = frame.held;
     if (!held.waiting) return false;
     if (held.count == held.draws.size()) {
-        LayBackgroundEarly(frame);
+        FillBackgroundEarly(frame);
         return false;
     }
     held.draws[held.count++] = draw;
     return true;
 }
 
-// The sky goes back only where the last lay's draws were, and only where no
+// The sky goes back only where the last frame's draws were, and only where no
 // draw of this one paints over it; each draw is cut to what later draws
-// leave showing. An untinted frame after an untinted one is laid and drawn
+// leave showing. An untinted frame after an untinted one has its sky and draws
 // again only on the tiles whose draws changed. The sprites' pixels take the
 // tints as they are written.
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
@@ -355,48 +365,45 @@ void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
         ApplyTints(frame, strength, ticksLeft);
         return;
     }
-    LaidFrame& laid = frame.laid;
-    const bool allUnpresented = laid.allUnpresented;
+    FrameMemory& memory = frame.memory;
     const uint32_t bits = TintBits(strength, ticksLeft);
-    const bool sameTint = laid.known && laid.tint == bits;
+    const bool sameTint = memory.known && memory.tint == bits;
 
     HiddenTiles hidden;
     FindHiddenTiles(held, hidden);
     // A tint changes from one tick to the next (it fades), so only untinted
     // frames are worth listing.
-    const TileDraws& before = laid.lists[laid.lastList];
-    TileDraws& now = laid.lists[1 - laid.lastList];
+    const TileDraws& before = memory.lists[memory.lastList];
+    TileDraws& now = memory.lists[1 - memory.lastList];
     now.valid = false;
     const bool listed = bits == 0 && ListTileDraws(held, hidden, now);
-    TileMask lay, redraw;
+    TileMask skyTiles, redraw;
     const bool onlyChanged = sameTint && listed && before.valid;
     if (onlyChanged) {
         redraw = ChangedTiles(before, now);
         WidenToWholeDraws(held, hidden, redraw);
-        lay = redraw;
+        skyTiles = redraw;
     } else {
         redraw.Fill();
         if (sameTint)
-            lay = laid.drawn;
+            skyTiles = memory.drawn;
         else
-            lay.Fill();
+            skyTiles.Fill();
     }
-    LaySky(frame, lay, hidden.coveredLater, bits);
-    frame.drawTint = bits;
+    const PixelTarget target = FrameWriter::Target(frame, bits);
+    PaintSky(target, skyTiles, hidden.coveredLater, bits);
     for (uint32_t k = 0; k < held.count; ++k)
-        DrawUnhidden(frame, held.draws[k], hidden.draws[k], hidden, redraw);
-    frame.drawTint = 0;
+        DrawUnhidden(target, held.draws[k], hidden.draws[k], hidden, redraw);
     held.waiting = false;
     held.count = 0;
 
-    // The blitters forgot the last lay; this one is known in full.
-    laid.known = true;
-    laid.tint = bits;
-    laid.drawn = hidden.touched;
-    laid.lastList = uint8_t(1 - laid.lastList);
-    laid.unpresented |= lay;
-    if (!onlyChanged) laid.unpresented |= hidden.touched;
-    laid.allUnpresented = allUnpresented;
+    // This frame is known in full.
+    memory.known = true;
+    memory.tint = bits;
+    memory.drawn = hidden.touched;
+    memory.lastList = uint8_t(1 - memory.lastList);
+    memory.changedSincePresent |= skyTiles;
+    if (!onlyChanged) memory.changedSincePresent |= hidden.touched;
 }
 
 // Centred horizontally; vertically centred and then raised 50 px, which
@@ -412,17 +419,17 @@ void MapPicture(ClientSurface& surface) {
 }
 
 void PresentFrame(FrameBuffer& frame, ClientSurface& surface) {
-    LaidFrame& laid = frame.laid;
+    FrameMemory& memory = frame.memory;
     std::array<PixelBox, MaxPresentBoxes> boxes;
     size_t count = 0;
-    if (laid.allUnpresented || laid.presentedTo != &surface ||
-        !ChangedBoxes(laid.unpresented, boxes, count)) {
+    if (memory.allChangedSincePresent || memory.presentedTo != &surface ||
+        !ChangedBoxes(memory.changedSincePresent, boxes, count)) {
         boxes[0] = {0, 0, FrameWidth, FrameHeight};
         count = 1;
     }
-    surface.DrawFrameChanges(0, 0, frame.pixels.data(), FrameWidth, FrameHeight,
+    surface.DrawFrameChanges(0, 0, frame.Pixels().data(), FrameWidth, FrameHeight,
                              std::span<const PixelBox>(boxes.data(), count));
-    laid.unpresented.Clear();
-    laid.allUnpresented = false;
-    laid.presentedTo = &surface;
+    memory.changedSincePresent.Clear();
+    memory.allChangedSincePresent = false;
+    memory.presentedTo = &surface;
 }

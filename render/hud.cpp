@@ -5,7 +5,6 @@
 #include <array>
 #include <string>
 
-#include "game/texts.h"
 #include "render/canvas.h"
 #include "render/client_surface.h"
 #include "render/sprites.h"
@@ -55,7 +54,7 @@ void DrawHud(ClientSurface& surface, const HudReadings& readings) {
     style.opaqueBackground = true;
     style.background = SystemWindowColour;
     style.clip = false;
-    surface.DrawText(250, HudBottom, HudHealthLabel, style);
+    surface.DrawText(250, HudBottom, readings.healthLabel, style);
     surface.DrawText(700, HudBottom, std::to_string(readings.score), style);
-    surface.DrawText(650, HudBottom, HudScoreLabel, style);
+    surface.DrawText(650, HudBottom, readings.scoreLabel, style);
 }

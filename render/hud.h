@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "render/canvas.h"
 
@@ -16,11 +17,14 @@ constexpr int32_t HudBottom = 537;  // rectangles end here (excluded); text base
 constexpr int32_t PictureBlockWidth = FrameWidth;      // px
 constexpr int32_t PictureBlockHeight = HudBottom + 1;  // px
 
-// What the HUD shows, read from the soldier and the game.
+// What the HUD shows, read from the soldier and the game, and the words
+// beside the bar and the score.
 struct HudReadings {
     uint8_t spareMagazines = 0;  // full magazines carried
     uint8_t health = 0;          // 0..100, px of the red bar
     int32_t score = 0;
+    std::string_view healthLabel;
+    std::string_view scoreLabel;
 };
 
 void DrawHud(ClientSurface& surface, const HudReadings& readings);

@@ -5,7 +5,7 @@
 #include <bit>
 #include <cmath>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 
 namespace {
@@ -55,16 +55,15 @@ PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t
     return sprite;
 }
 
-void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+void PlacePolarSprite(PixelTarget target, int32_t sx, int32_t sy, const PolarSprite& sprite,
                       float angle, int32_t facing) {
-    ForgetLaidFrame(frame);
     if ((facing == 1 || facing == -1) && WhollyOff(sx, sy, sprite.reach)) return;
     const double turn = angle;
     for (const PolarPixel& p : sprite.pixels) {
         const Landing l = LandingOf(p, turn);
         const int32_t px = AddWrap(MulWrap(l.dx, facing), sx);
         const int32_t py = AddWrap(l.dy, sy);
-        if (InsideFrame(px, py)) frame.at(px, py) = p.colour | frame.drawTint;
+        if (InsideFrame(px, py)) target.at(px, py) = p.colour | target.tint;
     }
 }
 
@@ -127,13 +126,12 @@ bool RotationCache::Extent(const PolarSprite& sprite, uint32_t spriteKey, float 
     return true;
 }
 
-void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+void RotationCache::Place(PixelTarget target, int32_t sx, int32_t sy, const PolarSprite& sprite,
                           uint32_t spriteKey, float angle, int32_t facing) {
-    ForgetLaidFrame(frame);
     if ((facing == 1 || facing == -1) && WhollyOff(sx, sy, sprite.reach)) return;
     const Placement* found = Find(sprite, spriteKey, angle, facing);
     if (found == nullptr) {
-        PlacePolarSprite(frame, sx, sy, sprite, angle, facing);
+        PlacePolarSprite(target, sx, sy, sprite, angle, facing);
         return;
     }
     const Placement& slot = *found;
@@ -141,11 +139,11 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
     const size_t count = slot.offsets.size();
     const Offset* offset = slot.offsets.data();
     const PolarPixel* pixel = sprite.pixels.data();
-    const uint32_t tint = frame.drawTint;
+    const uint32_t tint = target.tint;
     if (InsideFrame(int64_t(sx) + slot.left, int64_t(sy) + slot.top) &&
         InsideFrame(int64_t(sx) + slot.right, int64_t(sy) + slot.bottom)) {
         // Every pixel lands in the frame: no bound tests.
-        uint32_t* pivot = frame.pixels.data() + (int64_t(sy) * FrameWidth + sx);
+        uint32_t* pivot = target.pixels + (int64_t(sy) * FrameWidth + sx);
         const int32_t* step = slot.frameSteps.data();
         const uint32_t* colour = sprite.colours.data();
         for (size_t k = 0; k < count; ++k) pivot[step[k]] = colour[k] | tint;
@@ -154,6 +152,6 @@ void RotationCache::Place(FrameBuffer& frame, int32_t sx, int32_t sy, const Pola
     for (size_t k = 0; k < count; ++k) {
         const int64_t px = int64_t(sx) + offset[k].dx;
         const int64_t py = int64_t(sy) + offset[k].dy;
-        if (InsideFrame(px, py)) frame.at(int32_t(px), int32_t(py)) = pixel[k].colour | tint;
+        if (InsideFrame(px, py)) target.at(int32_t(px), int32_t(py)) = pixel[k].colour | tint;
     }
 }

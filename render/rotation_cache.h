@@ -17,7 +17,7 @@
 
 #include "render/tile_mask.h"
 
-struct FrameBuffer;
+struct PixelTarget;
 
 struct PolarPixel {
     float radius;    // distance from the pivot, rounded to float
@@ -37,7 +37,7 @@ PolarSprite MakePolarSprite(std::span<const uint32_t> pixels, int32_t w, int32_t
 
 // Draws the sprite turned by `angle` about frame position (sx, sy), mirrored
 // when `facing` is -1, working out every pixel's offset afresh.
-void PlacePolarSprite(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+void PlacePolarSprite(PixelTarget target, int32_t sx, int32_t sy, const PolarSprite& sprite,
                       float angle, int32_t facing);
 
 // Landing offsets of recent (sprite, angle, facing) draws, in a table of a
@@ -54,7 +54,7 @@ public:
     // The same pixels as PlacePolarSprite. `spriteKey` names the sprite
     // among those drawn through this cache; it must always stand for the
     // same sprite.
-    void Place(FrameBuffer& frame, int32_t sx, int32_t sy, const PolarSprite& sprite,
+    void Place(PixelTarget target, int32_t sx, int32_t sy, const PolarSprite& sprite,
                uint32_t spriteKey, float angle, int32_t facing);
 
     // Where the pixels of such a draw land, as offsets from the pivot

@@ -1,8 +1,7 @@
 // scene.cpp -- what stands for each level element, and the soldier's five pieces.
 #include "render/scene.h"
 
-#include "game/numeric.h"
-#include "game/weapon.h"
+#include "render/numeric.h"
 #include "render/blit.h"
 #include "render/sprites.h"
 
@@ -21,17 +20,6 @@ bool DecorationSprite(uint8_t type, SpriteId& id) {
     }
 }
 
-// The rifle shows what the weapon is doing: the flash while firing, the
-// empty well while the magazine is out, the full rifle otherwise.
-SpriteId RifleSprite(uint8_t fireState) {
-    switch (RifleLookFor(fireState)) {
-    case RifleLook::Flash: return SpriteRifleFlash;
-    case RifleLook::MagazineOut: return SpriteRifleEmpty;
-    case RifleLook::Loaded: break;
-    }
-    return SpriteRifle;
-}
-
 }  // namespace
 
 void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type) {
@@ -43,8 +31,8 @@ void DrawGoal(Canvas canvas, int32_t x, int32_t y) { BlitSprite(canvas, x, y, Sp
 
 // (x, y) is the point between the feet. Each piece covers the ones before;
 // facing -1 mirrors every piece about column x.
-void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame,
-                uint8_t fireState, int32_t facing) {
+void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame, SpriteId rifle,
+                int32_t facing) {
     const int32_t hip = SubWrap(y, 21);
     const int32_t shoulder = SubWrap(y, 38);
     const int32_t neck = SubWrap(y, 45);
@@ -56,6 +44,6 @@ void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFr
         BlitSpriteMirrored(canvas, SubWrap(x, MulWrap(2, facing)), hip, SpriteLegsStride, facing);
     }
     BlitSpriteMirrored(canvas, x, shoulder, SpriteTorso, facing);
-    BlitSpriteRotated(canvas, x, shoulder, RifleSprite(fireState), angle, facing);
+    BlitSpriteRotated(canvas, x, shoulder, rifle, angle, facing);
     BlitSpriteMirrored(canvas, x, neck, SpriteHead, facing);
 }

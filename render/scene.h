@@ -9,6 +9,7 @@
 void DrawDecoration(Canvas canvas, int32_t x, int32_t y, uint8_t type);
 void DrawGoal(Canvas canvas, int32_t x, int32_t y);
 
-// The soldier from his five pieces: legs, torso, arm with rifle, head.
-void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame,
-                uint8_t fireState, int32_t facing);
+// The soldier from his five pieces: legs, torso, the arm with `rifle`
+// (one of the rifle sprites), head.
+void DrawPlayer(Canvas canvas, int32_t x, int32_t y, float angle, uint8_t walkFrame, SpriteId rifle,
+                int32_t facing);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 #include "render/pixel_rows.h"
 
@@ -74,15 +74,14 @@ static void CopyRun(uint32_t* out, const uint32_t* in, int64_t count, uint32_t t
     OrPixels(out, in, size_t(count), tint);
 }
 
-void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitRuns(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
               const SpriteRuns& runs) {
     // Exactly the rows and columns for which 0 < px < 800 and 0 < py < 500.
-    BlitRunsWithin(frame, sx, sy, pixels, runs, {1, 1, FrameWidth, FrameHeight});
+    BlitRunsWithin(target, sx, sy, pixels, runs, {1, 1, FrameWidth, FrameHeight});
 }
 
-void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitRunsWithin(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
                     const SpriteRuns& runs, const PixelBox& clip) {
-    ForgetLaidFrame(frame);
     const int64_t firstRow = std::max<int64_t>(0, int64_t(clip.top) - sy);
     const int64_t lastRow = std::min<int64_t>(runs.height - 1, int64_t(clip.bottom) - 1 - sy);
     const int64_t firstCol = std::max<int64_t>(0, int64_t(clip.left) - sx);
@@ -90,7 +89,7 @@ void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const 
     if (firstRow > lastRow || firstCol >= endCol) return;
     // A row of one run copies it; a ragged row goes from its first opaque
     // pixel to its last as a whole, keyed pixels skipped.
-    const uint32_t tint = frame.drawTint;
+    const uint32_t tint = target.tint;
     const OpaqueRun* const runList = runs.runs.data();
     const uint32_t* const rowStart = runs.rowStart.data();
     for (int64_t i = firstRow; i <= lastRow; ++i) {
@@ -100,7 +99,7 @@ void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const 
         const int64_t to = std::min<int64_t>(
             int64_t(runList[end - 1].first) + runList[end - 1].length, endCol);
         if (from >= to) continue;
-        uint32_t* out = frame.pixels.data() + ((sy + i) * FrameWidth + sx + from);
+        uint32_t* out = target.pixels + ((sy + i) * FrameWidth + sx + from);
         const uint32_t* in = pixels.data() + (i * runs.width + from);
         if (end - first == 1)
             CopyRun(out, in, to - from, tint);

@@ -13,7 +13,7 @@
 
 #include "render/tile_mask.h"
 
-struct FrameBuffer;
+struct PixelTarget;
 
 struct OpaqueRun {
     int32_t row;     // of the picture
@@ -33,9 +33,9 @@ SpriteRuns MakeSpriteRuns(std::span<const uint32_t> pixels, int32_t w, int32_t h
 
 // The plain copy to frame position (sx, sy), camera applied: the same pixels
 // land as BlitPixels of the picture the runs were made from.
-void BlitRuns(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitRuns(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
               const SpriteRuns& runs);
 // The same copy, only the frame pixels inside `clip`, which lies within the
 // frame's 1..799 x 1..499.
-void BlitRunsWithin(FrameBuffer& frame, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
+void BlitRunsWithin(PixelTarget target, int32_t sx, int32_t sy, std::span<const uint32_t> pixels,
                     const SpriteRuns& runs, const PixelBox& clip);

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "game/rules.h"
 #include "render/bmp.h"
+#include "render/canvas.h"
 #include "render/rotation_cache.h"
 #include "render/sprite_files.h"
 #include "render/sprite_runs.h"
@@ -18,37 +18,37 @@ constexpr SpriteInfo SpriteCatalogue[SpriteCount] = {
     {SpriteHead, 9, 7, 4, Blitter::Mirrored, "soldier's head"},
     {SpriteRifle, 35, 13, 4, Blitter::Rotated, "arm with rifle, magazine in"},
     {SpriteRifleFlash, 38, 13, 4, Blitter::Rotated, "arm with rifle and muzzle flash"},
-    {SpriteLedge, LedgeSize.width, LedgeSize.height, 4, Blitter::Plain, "grass-topped ledge"},
-    {SpriteMagazine, MagazineSize.width, MagazineSize.height, 4, Blitter::Plain,
+    {SpriteLedge, 120, 30, 4, Blitter::Plain, "grass-topped ledge"},
+    {SpriteMagazine, 7, 7, 4, Blitter::Plain,
      "magazine: falling empty one, HUD icon (opaque)"},
     {SpriteRifleHalfOut, 35, 13, 4, Blitter::None, "arm with rifle, magazine half out"},
     {SpriteRifleEmpty, 35, 13, 4, Blitter::Rotated, "arm with rifle, magazine out"},
-    {SpriteMosquitoA, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated,
+    {SpriteMosquitoA, 50, 25, 4, Blitter::Rotated,
      "mosquito, first wing frame"},
     {SpriteFlower, 37, 40, 8, Blitter::Plain, "red flower"},
     {SpriteShrub, 48, 39, 8, Blitter::Plain, "leafy shrub"},
-    {SpriteCircuitBoard, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "circuit board"},
-    {SpriteRepellent, PickupSize.width, PickupSize.height, 4, Blitter::Plain,
+    {SpriteCircuitBoard, 20, 20, 4, Blitter::Plain, "circuit board"},
+    {SpriteRepellent, 20, 20, 4, Blitter::Plain,
      "bottle of mosquito repellent"},
-    {SpriteCrystal, PickupSize.width, PickupSize.height, 8, Blitter::Plain, "blue crystal"},
-    {SpriteTulip, PickupSize.width, PickupSize.height, 8, Blitter::Plain, "red tulip"},
-    {SpriteBlock, BlockSize.width, BlockSize.height, 8, Blitter::Plain, "stone block"},
-    {SpriteGoal, GoalSize.width, GoalSize.height, 8, Blitter::Plain,
+    {SpriteCrystal, 20, 20, 8, Blitter::Plain, "blue crystal"},
+    {SpriteTulip, 20, 20, 8, Blitter::Plain, "red tulip"},
+    {SpriteBlock, 100, 100, 8, Blitter::Plain, "stone block"},
+    {SpriteGoal, 50, 50, 8, Blitter::Plain,
      "wooden signpost pointing right"},
-    {SpriteNest, NestSize.width, NestSize.height, 8, Blitter::Plain, "patch of swamp water"},
+    {SpriteNest, 50, 50, 8, Blitter::Plain, "patch of swamp water"},
     {SpriteConifer, 50, 100, 8, Blitter::Plain, "conifer"},
     {SpriteBulrush, 10, 40, 8, Blitter::Plain, "bulrush"},
     {SpriteBackground, 800, 523, 24, Blitter::Background, "sky with clouds"},
     {SpriteVine, 30, 82, 24, Blitter::Plain, "climbing vine"},
     {SpriteHangingVines, 114, 77, 24, Blitter::Plain, "hanging vines"},
     {SpriteTree, 143, 286, 8, Blitter::Plain, "tall leafy tree"},
-    {SpriteMosquitoB, MosquitoSize.width, MosquitoSize.height, 4, Blitter::Rotated,
+    {SpriteMosquitoB, 50, 25, 4, Blitter::Rotated,
      "mosquito, second wing frame"},
-    {SpriteStrawberry, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "strawberry"},
-    {SpriteCoin, PickupSize.width, PickupSize.height, 4, Blitter::Plain, "gold coin marked 1"},
-    {SpriteRaptorOff, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain,
+    {SpriteStrawberry, 20, 20, 4, Blitter::Plain, "strawberry"},
+    {SpriteCoin, 20, 20, 4, Blitter::Plain, "gold coin marked 1"},
+    {SpriteRaptorOff, 50, 40, 8, Blitter::Plain,
      "repellent device, switched off"},
-    {SpriteRaptorOn, RaptorSize.width, RaptorSize.height, 8, Blitter::Plain,
+    {SpriteRaptorOn, 50, 40, 8, Blitter::Plain,
      "repellent device, switched on"},
 };
 
@@ -133,12 +133,12 @@ const PolarSprite* SpritePolarForm(SpriteId id) {
     return &Decoded().polar[k];
 }
 
-void PlaceRotatedSprite(FrameBuffer& frame, int32_t sx, int32_t sy, SpriteId id, float angle,
+void PlaceRotatedSprite(PixelTarget target, int32_t sx, int32_t sy, SpriteId id, float angle,
                         int32_t facing) {
     const int k = CatalogueIndex(id);
     if (k < 0 || SpriteCatalogue[k].blitter != Blitter::Rotated) return;
     DecodedCatalogue& catalogue = Decoded();
-    catalogue.rotations.Place(frame, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
+    catalogue.rotations.Place(target, sx, sy, catalogue.polar[k], uint32_t(k), angle, facing);
 }
 
 bool RotatedSpriteExtent(SpriteId id, float angle, int32_t facing, PixelBox& offsets) {

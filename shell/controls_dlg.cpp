@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
 #include "shell/language.h"

@@ -21,7 +21,7 @@
 #include <SDL.h>
 
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "shell/sdl_subsystems.h"
 #include "shell/zarnok_view.h"
 

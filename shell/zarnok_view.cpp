@@ -15,7 +15,7 @@
 #include "game/tick.h"
 #include "game/texts.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/frame.h"
 #include "render/hud.h"
 #include "shell/language.h"

@@ -21,7 +21,7 @@ constexpr uint32_t Ground = 0x00123456;  // what the frame shows before a blit
 
 std::unique_ptr<GameWorld> GroundWorld() {
     auto world = std::make_unique<GameWorld>();
-    world->frameBuffer.pixels.assign(world->frameBuffer.pixels.size(), Ground);
+    std::ranges::fill(world->frameBuffer.EditPixels(), Ground);
     return world;
 }
 
@@ -140,7 +140,7 @@ TEST(MirroredBlit, StepMinusOneGrowsToTheLeft) {
     world = GroundWorld();
     BlitPixels(plain->frameBuffer, -3, 40, pic, 9, 2);
     BlitPixelsMirrored(world->frameBuffer, -3, 40, pic, 9, 2, 1);
-    EXPECT_EQ(world->frameBuffer.pixels, plain->frameBuffer.pixels);
+    EXPECT_EQ(world->frameBuffer.Pixels(), plain->frameBuffer.Pixels());
     world = GroundWorld();
     BlitPixelsMirrored(world->frameBuffer, 5, 40, pic, 9, 2, -1);
     EXPECT_EQ(DrawnPixels(*world).size(), 10u);  // columns 1..5 of two rows
@@ -155,8 +155,8 @@ TEST(MirroredBlit, TorsoRequestedOneRowLongerDrawsNothingMore) {
     BlitPixelsMirrored(longer->frameBuffer, 300, 200, SpritePixels(SpriteTorso), 9, 17, -1);
     BlitSpriteMirrored(WorldCanvas(*catalogue), 300, 200, SpriteTorso, -1);
     EXPECT_FALSE(DrawnPixels(*exact).empty());
-    EXPECT_EQ(exact->frameBuffer.pixels, longer->frameBuffer.pixels);
-    EXPECT_EQ(exact->frameBuffer.pixels, catalogue->frameBuffer.pixels);
+    EXPECT_EQ(exact->frameBuffer.Pixels(), longer->frameBuffer.Pixels());
+    EXPECT_EQ(exact->frameBuffer.Pixels(), catalogue->frameBuffer.Pixels());
 }
 
 TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
@@ -165,13 +165,13 @@ TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
         auto plain = GroundWorld(), turned = GroundWorld();
         BlitSprite(WorldCanvas(*plain), 200, 100, id);
         BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, 1);
-        EXPECT_EQ(turned->frameBuffer.pixels, plain->frameBuffer.pixels) << id;
+        EXPECT_EQ(turned->frameBuffer.Pixels(), plain->frameBuffer.Pixels()) << id;
 
         auto mirrored = GroundWorld();
         turned = GroundWorld();
         BlitSpriteMirrored(WorldCanvas(*mirrored), 200, 100, id, -1);
         BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, -1);
-        EXPECT_EQ(turned->frameBuffer.pixels, mirrored->frameBuffer.pixels) << id;
+        EXPECT_EQ(turned->frameBuffer.Pixels(), mirrored->frameBuffer.Pixels()) << id;
     }
     // An opaque pivot is still left out.
     auto world = GroundWorld();
@@ -200,7 +200,7 @@ TEST(RotatedBlit, QuarterTurnRaisesTheTopRow) {
 
 // First pixel where two frames differ, "" when they are equal.
 std::string FirstDifference(const GameWorld& a, const GameWorld& b) {
-    if (a.frameBuffer.pixels == b.frameBuffer.pixels) return "";
+    if (a.frameBuffer.Pixels() == b.frameBuffer.Pixels()) return "";
     for (int32_t py = 0; py < FrameHeight; ++py)
         for (int32_t px = 0; px < FrameWidth; ++px)
             if (a.frameBuffer.at(px, py) != b.frameBuffer.at(px, py))
@@ -304,7 +304,7 @@ TEST(HeldDraws, BoundsHoldAndCoversAreWrittenWhole) {
                                            .sy = place[1], .angle = 0.9f * float(facing + 2),
                                            .facing = facing};
                     auto world = GroundWorld();
-                    DrawHeld(world->frameBuffer, draw);
+                    DrawHeld(world->frameBuffer.EditTarget(), draw);
                     PixelBox bounds, cover;
                     const bool any = HeldDrawBounds(draw, bounds);
                     const bool covers = HeldDrawCover(draw, cover);

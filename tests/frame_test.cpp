@@ -21,7 +21,7 @@ namespace {
 
 std::unique_ptr<GameWorld> WorldFilledWith(uint32_t colour) {
     auto world = std::make_unique<GameWorld>();
-    world->frameBuffer.pixels.assign(world->frameBuffer.pixels.size(), colour);
+    std::ranges::fill(world->frameBuffer.EditPixels(), colour);
     return world;
 }
 
@@ -67,7 +67,7 @@ TEST(FrameBackground, IsTheTopOfTheSkyUnscrolled) {
     FillBackground(world->frameBuffer);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     ASSERT_EQ(sky.size(), 800u * 523u);
-    EXPECT_TRUE(std::equal(world->frameBuffer.pixels.begin(), world->frameBuffer.pixels.end(),
+    EXPECT_TRUE(std::equal(world->frameBuffer.Pixels().begin(), world->frameBuffer.Pixels().end(),
                            sky.begin()));
     // The sky is not one colour, so a shifted copy would show.
     EXPECT_LT(std::count(sky.begin(), sky.begin() + 400000, sky[0]), 400000);
@@ -94,8 +94,9 @@ TEST(MapPicture, CentresThePictureAndRaisesIt50) {
 
 TEST(PresentFrame, CopiesTheWholeFrameAtThePictureOrigin) {
     auto world = WorldFilledWith(0x00102030);
-    world->frameBuffer.at(0, 0) = 0x00010101;
-    world->frameBuffer.at(799, 499) = 0x00020202;
+    const PixelTarget edit = world->frameBuffer.EditTarget();
+    edit.at(0, 0) = 0x00010101;
+    edit.at(799, 499) = 0x00020202;
     RecordingSurface surface(1000, 700);
     MapPicture(surface);
     PresentFrame(world->frameBuffer, surface);
@@ -133,7 +134,7 @@ TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
         FillBackground(direct->frameBuffer);
         drawAll(*direct, copies);
         ApplyTints(direct->frameBuffer, 0x81, 0x42);
-        EXPECT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << copies;
+        EXPECT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << copies;
     }
 }
 
@@ -174,7 +175,7 @@ TEST(HeldFrame, StackedDrawsFrameAfterFrameMatchDrawingAtOnce) {
         FillBackground(direct->frameBuffer);
         drawStack(*direct, picture);
         ApplyTints(direct->frameBuffer, tints[frame].strength, tints[frame].ticksLeft);
-        ASSERT_TRUE(held->frameBuffer.pixels == direct->frameBuffer.pixels) << "frame " << frame;
+        ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
     }
 }
 
@@ -199,11 +200,13 @@ public:
             if (!named[k] && pixels[k] != last_[k]) ++unnamedChanges;
         ++frames;
         if (area <= uint64_t(w) * uint64_t(h) / 4) ++smallFrames;
+        lastBoxes = changed.size();
         last_.assign(pixels, pixels + size_t(w) * size_t(h));
         DrawPixels(x, y, pixels, w, h);
     }
 
     uint64_t frames = 0, smallFrames = 0, unnamedChanges = 0;
+    size_t lastBoxes = 0;  // boxes the last presentation named
 
 private:
     std::vector<uint32_t> last_;
@@ -240,4 +243,90 @@ TEST(PresentFrame, NamesEveryPixelThatChangedAcrossAWholeGame) {
     EXPECT_EQ(surface.unnamedChanges, 0u);
     EXPECT_GT(surface.frames, 2600u);
     EXPECT_GT(surface.smallFrames, 1000u);
+}
+
+// Past the renderer's tables: more partly hidden rows of tiles than the pool
+// holds, more (tile, draw) pairs than the lists hold, and then a frame that
+// fits again after one that did not. Each picture is the one drawn from
+// scratch.
+TEST(HeldFrame, OverfullTablesMatchDrawingAtOnce) {
+    // Trees stepped 9 px apart: each hides part of the one before, so every
+    // one keeps rows in the pool; together they list far more tiles than fit.
+    const auto drawForest = [](GameWorld& w, int frame, int trees) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < trees; ++k)
+            BlitSprite(canvas, -60 + (k * 9 + frame) % 900, -100 + (k * 5) % 560, SpriteTree);
+        BlitSpriteRotated(canvas, 400 + frame, 250, SpriteMosquitoB, 0.2f * float(frame), 1);
+    };
+    const int trees[] = {500, 500, 3, 3, 500, 3};
+    auto held = std::make_unique<GameWorld>();
+    for (int frame = 0; frame < int(std::size(trees)); ++frame) {
+        BeginFrame(held->frameBuffer);
+        drawForest(*held, frame, trees[frame]);
+        FinishFrame(held->frameBuffer, 0, 0);
+        const FrameMemory& memory = held->frameBuffer.memory;
+        EXPECT_EQ(memory.lists[memory.lastList].valid, trees[frame] < 100) << "frame " << frame;
+        auto direct = std::make_unique<GameWorld>();
+        FillBackground(direct->frameBuffer);
+        drawForest(*direct, frame, trees[frame]);
+        ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
+    }
+}
+
+// A frame whose changes make more boxes than a presentation passes is
+// presented whole, and so is the first frame a surface is shown after
+// another surface was: no surface ever misses a changed pixel.
+TEST(PresentFrame, TooManyBoxesAndASecondSurfaceArePresentedWhole) {
+    // Magazines on a grid with gaps: each a box of its own.
+    const auto drawGrid = [](GameWorld& w, int frame) {
+        const Canvas canvas = WorldCanvas(w);
+        for (int k = 0; k < 400; ++k)
+            BlitSprite(canvas, 12 + (k % 25) * 31 + frame % 2, 12 + (k / 25) * 30, SpriteMagazine);
+    };
+    ChangeCheckingSurface first, second;
+    auto world = std::make_unique<GameWorld>();
+    const struct {
+        ChangeCheckingSurface* surface;
+        bool whole;
+    } shown[] = {{&first, true}, {&first, true}, {&second, true}, {&first, true}, {&first, true}};
+    for (int frame = 0; frame < int(std::size(shown)); ++frame) {
+        BeginFrame(world->frameBuffer);
+        drawGrid(*world, frame);
+        FinishFrame(world->frameBuffer, 0, 0);
+        PresentFrame(world->frameBuffer, *shown[frame].surface);
+        EXPECT_EQ(shown[frame].surface->lastBoxes, 1u) << "frame " << frame;
+    }
+    // The same picture again changes nothing, so it names less than all.
+    BeginFrame(world->frameBuffer);
+    drawGrid(*world, 4);
+    FinishFrame(world->frameBuffer, 0, 0);
+    PresentFrame(world->frameBuffer, first);
+    EXPECT_EQ(first.lastBoxes, 0u);
+    EXPECT_EQ(first.unnamedChanges, 0u);
+    EXPECT_EQ(second.unnamedChanges, 0u);
+}
+
+// Pixels written from outside the renderer between two frames that draw the
+// same: the renderer cannot keep its tiles, and draws and presents them again.
+TEST(HeldFrame, PixelsWrittenFromOutsideAreDrawnAndPresentedAgain) {
+    const auto drawFew = [](GameWorld& w) {
+        const Canvas canvas = WorldCanvas(w);
+        BlitSprite(canvas, 300, 200, SpriteLedge);
+        BlitSpriteRotated(canvas, 500, 300, SpriteMosquitoA, 0.5f, -1);
+    };
+    ChangeCheckingSurface surface;
+    auto held = std::make_unique<GameWorld>();
+    for (int frame = 0; frame < 3; ++frame) {
+        if (frame == 1) std::ranges::fill(held->frameBuffer.EditPixels(), 0x00ABCDEFu);
+        BeginFrame(held->frameBuffer);
+        drawFew(*held);
+        FinishFrame(held->frameBuffer, 0, 0);
+        PresentFrame(held->frameBuffer, surface);
+        auto direct = std::make_unique<GameWorld>();
+        FillBackground(direct->frameBuffer);
+        drawFew(*direct);
+        ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
+    }
+    EXPECT_EQ(surface.unnamedChanges, 0u);
+    EXPECT_EQ(surface.lastBoxes, 0u);  // the third frame changed nothing
 }

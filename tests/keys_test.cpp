@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "tools/common/scripted_host.h"
 
 namespace {

@@ -81,7 +81,7 @@ TEST(MosquitoRaptor, KillsStrictlyOnScreenForFiveHundredAndDrawsOnceMore) {
     world.mosquitoes[1] = {1000, 2250, 1, 1, HalfPi, 0};  // left edge: spared
     world.mosquitoes[2] = {1799, 2499, 1, 1, HalfPi, 0};
     world.mosquitoes[3] = {1800, 2250, 1, 1, HalfPi, 0};  // right edge: spared
-    std::fill(world.frameBuffer.pixels.begin(), world.frameBuffer.pixels.end(), Sentinel);
+    std::ranges::fill(world.frameBuffer.EditPixels(), Sentinel);
     UpdateMosquitoes(world);
 
     EXPECT_EQ(world.mosquitoes[0].alive, 0);
@@ -97,7 +97,7 @@ TEST(MosquitoRaptor, KillsStrictlyOnScreenForFiveHundredAndDrawsOnceMore) {
     EXPECT_EQ(MisplacedPixels(world, 300, 200, SpriteMosquitoB, 1), 0);
 
     // Dead mosquitoes are neither killed again nor drawn.
-    std::fill(world.frameBuffer.pixels.begin(), world.frameBuffer.pixels.end(), Sentinel);
+    std::ranges::fill(world.frameBuffer.EditPixels(), Sentinel);
     UpdateMosquitoes(world);
     EXPECT_EQ(world.score, 1000);
     EXPECT_EQ(world.frameBuffer.at(320, 210), Sentinel);
@@ -130,7 +130,7 @@ TEST(MosquitoDraw, WingFrameByTickAndMirroredBySense) {
         world.cameraLeft = -100;
         world.tickCounter = c.tick;
         world.mosquitoes[0] = {300, 250, 1, c.dir, HalfPi, 0};
-        std::fill(world.frameBuffer.pixels.begin(), world.frameBuffer.pixels.end(), Sentinel);
+        std::ranges::fill(world.frameBuffer.EditPixels(), Sentinel);
         UpdateMosquitoes(world);
         EXPECT_EQ(world.mosquitoes[0].dir, c.facing);
         EXPECT_EQ(MisplacedPixels(world, 400, 250, c.sprite, c.facing), 0)

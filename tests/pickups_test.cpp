@@ -42,7 +42,7 @@ bool DrawnAt(const GameWorld& world, int32_t sx, int32_t sy, SpriteId id) {
 }
 
 void ClearFrame(GameWorld& world) {
-    std::fill(world.frameBuffer.pixels.begin(), world.frameBuffer.pixels.end(), Sentinel);
+    std::ranges::fill(world.frameBuffer.EditPixels(), Sentinel);
 }
 
 }  // namespace

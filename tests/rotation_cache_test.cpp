@@ -28,21 +28,21 @@ const SpriteId RotatedSprites[] = {SpriteRifle, SpriteRifleFlash, SpriteRifleEmp
 class Comparison {
 public:
     Comparison() {
-        expected_->pixels.assign(expected_->pixels.size(), Ground);
-        actual_->pixels.assign(actual_->pixels.size(), Ground);
+        std::ranges::fill(expected_->EditPixels(), Ground);
+        std::ranges::fill(actual_->EditPixels(), Ground);
     }
 
     std::string Check(SpriteId id, float angle, int32_t facing, RotationCache& cache) {
         const SpriteInfo& info = *FindSprite(id);
         LiteralRotatedBlit(*expected_, PivotX, PivotY, SpritePixels(id), info.width, info.height,
                            angle, facing);
-        cache.Place(*actual_, PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
+        cache.Place(actual_->EditTarget(), PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
         // Drawn again over itself: the slot just filled is read back.
-        cache.Place(*actual_, PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
+        cache.Place(actual_->EditTarget(), PivotX, PivotY, *SpritePolarForm(id), uint32_t(id), angle, facing);
         std::string difference;
         for (int32_t py = PivotY - Around; py <= PivotY + Around; ++py) {
-            uint32_t* want = &expected_->at(PivotX - Around, py);
-            uint32_t* got = &actual_->at(PivotX - Around, py);
+            uint32_t* want = &expected_->EditTarget().at(PivotX - Around, py);
+            uint32_t* got = &actual_->EditTarget().at(PivotX - Around, py);
             const size_t width = 2 * Around + 1;
             if (difference.empty() && !std::equal(want, want + width, got))
                 difference = "in row " + std::to_string(py);
@@ -121,10 +121,10 @@ TEST(RotationCache, UncachedRequestsMatchTheLiteralSteps) {
     const PolarSprite& mosquito = *SpritePolarForm(SpriteMosquitoA);
     for (float angle : {0.0f, 0.7f, 2.9f, -1.3f}) {
         LiteralRotatedBlit(*expected, 300, 200, large, 140, 30, angle, 1);
-        cache->Place(*actual, 300, 200, big, 99, angle, 1);
+        cache->Place(actual->EditTarget(), 300, 200, big, 99, angle, 1);
         LiteralRotatedBlit(*expected, 500, 300, SpritePixels(SpriteMosquitoA), 50, 25, angle, 3);
-        cache->Place(*actual, 500, 300, mosquito, 1, angle, 3);
-        ASSERT_EQ(actual->pixels, expected->pixels) << angle;
+        cache->Place(actual->EditTarget(), 500, 300, mosquito, 1, angle, 3);
+        ASSERT_EQ(actual->Pixels(), expected->Pixels()) << angle;
     }
     EXPECT_EQ(cache->Misses(), 0u);
 }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "game/player.h"
+#include "game/texts.h"
 #include "game/tick.h"
+#include "game/weapon.h"
 #include "game/world.h"
 #include "render/blit.h"
 #include "render/hud.h"
@@ -23,14 +25,14 @@ constexpr uint32_t Ground = 0x00123456;
 
 std::unique_ptr<GameWorld> GroundWorld() {
     auto world = std::make_unique<GameWorld>();
-    world->frameBuffer.pixels.assign(world->frameBuffer.pixels.size(), Ground);
+    std::ranges::fill(world->frameBuffer.EditPixels(), Ground);
     world->cameraLeft = 100;
     world->cameraTop = -20;
     return world;
 }
 
 bool SameFrame(const GameWorld& a, const GameWorld& b) {
-    return a.frameBuffer.pixels == b.frameBuffer.pixels;
+    return a.frameBuffer.Pixels() == b.frameBuffer.Pixels();
 }
 
 // A sprite at level position (x, y) and at the size the test names, not the
@@ -69,7 +71,8 @@ TEST(DrawPlayer, PiecesFollowWeaponStateWalkPhaseAndFacing) {
         for (int32_t facing : {1, -1})
             for (int walk : {0, 1}) {
                 auto drawn = GroundWorld(), expected = GroundWorld();
-                DrawPlayer(WorldCanvas(*drawn), x, y, 0.4f, uint8_t(walk), c.fireState, facing);
+                DrawPlayer(WorldCanvas(*drawn), x, y, 0.4f, uint8_t(walk), RifleSprite(c.fireState),
+                           facing);
                 if (walk)
                     Soldier(*expected, x, y, 0.4f, SpriteLegsTogether, x, c.rifle, facing);
                 else
@@ -80,21 +83,21 @@ TEST(DrawPlayer, PiecesFollowWeaponStateWalkPhaseAndFacing) {
             }
     // The pieces really look different, so the comparison above can tell them apart.
     auto a = GroundWorld(), b = GroundWorld(), c = GroundWorld();
-    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 0, 0, 1);
-    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, 2, 1);
-    DrawPlayer(WorldCanvas(*c), x, y, 0.0f, 0, 5, 1);
+    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 0, RifleSprite(0), 1);
+    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, RifleSprite(2), 1);
+    DrawPlayer(WorldCanvas(*c), x, y, 0.0f, 0, RifleSprite(5), 1);
     EXPECT_FALSE(SameFrame(*a, *b));
     EXPECT_FALSE(SameFrame(*a, *c));
     EXPECT_FALSE(SameFrame(*b, *c));
-    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 1, 0, 1);
-    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, 0, 1);
+    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 1, RifleSprite(0), 1);
+    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, RifleSprite(0), 1);
     EXPECT_FALSE(SameFrame(*a, *b));
 }
 
 TEST(DrawPlayer, StrideFacingLeftStartsTwoPixelsBehindAndGrowsLeft) {
     auto world = GroundWorld();
     const int32_t x = 500, y = 300;  // frame column 400, soles at frame row 320
-    DrawPlayer(WorldCanvas(*world), x, y, 0.3f, 0, 0, -1);
+    DrawPlayer(WorldCanvas(*world), x, y, 0.3f, 0, SpriteRifle, -1);
     int32_t leftmost = FrameWidth, rightmost = -1;
     for (int32_t py = 320 - 21; py < 320; ++py)
         for (int32_t px = 0; px < FrameWidth; ++px)
@@ -171,7 +174,11 @@ std::vector<SurfaceCall> CallsOf(const RecordingSurface& s, SurfaceCall::Kind ki
 
 RecordingSurface HudOf(int spare, int health, int32_t score) {
     RecordingSurface surface(800, 600);
-    DrawHud(surface, {.spareMagazines = uint8_t(spare), .health = uint8_t(health), .score = score});
+    DrawHud(surface, {.spareMagazines = uint8_t(spare),
+                      .health = uint8_t(health),
+                      .score = score,
+                      .healthLabel = HudHealthLabel,
+                      .scoreLabel = HudScoreLabel});
     return surface;
 }
 

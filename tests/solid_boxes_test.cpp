@@ -5,7 +5,7 @@
 #include <random>
 
 #include "game/mosquitoes.h"
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "game/rules.h"
 #include "game/solid_boxes.h"
 #include "game/world.h"

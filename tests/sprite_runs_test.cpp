@@ -1,6 +1,7 @@
 // sprite_runs_test.cpp -- the plain copy by opaque runs against the per-pixel copy.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace {
 
 std::unique_ptr<FrameBuffer> Ground() {
     auto frame = std::make_unique<FrameBuffer>();
-    frame->pixels.assign(frame->pixels.size(), 0x00123456);
+    std::ranges::fill(frame->EditPixels(), 0x00123456);
     return frame;
 }
 
@@ -34,9 +35,9 @@ TEST(SpriteRuns, EveryCatalogueSpriteLandsLikeThePixelCopy) {
         for (int32_t sx : xs)
             for (int32_t sy : ys) {
                 BlitPixels(*expected, sx, sy, pixels, w, h);
-                BlitRuns(*actual, sx, sy, pixels, runs);
+                BlitRuns(actual->EditTarget(), sx, sy, pixels, runs);
             }
-        ASSERT_EQ(actual->pixels, expected->pixels) << "sprite " << info.id;
+        ASSERT_EQ(actual->Pixels(), expected->Pixels()) << "sprite " << info.id;
     }
 }
 
@@ -59,9 +60,9 @@ TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
     for (int32_t sx : {-3, 0, 5, 797})
         for (int32_t sy : {-2, 0, 9, 498}) {
             BlitPixels(*expected, sx, sy, pic, 4, 3);
-            BlitRuns(*actual, sx, sy, pic, runs);
+            BlitRuns(actual->EditTarget(), sx, sy, pic, runs);
         }
-    EXPECT_EQ(actual->pixels, expected->pixels);
+    EXPECT_EQ(actual->Pixels(), expected->Pixels());
 }
 
 // The box the frame lets hide what lies under a sprite: all opaque, and no

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "game/rules.h"
 #include "game/world.h"
 #include "render/bmp.h"
 #include "render/sprite_files.h"
@@ -19,6 +20,22 @@ TEST(SpriteCatalogue, EveryIdOnceAndUnknownIdsEmpty) {
     for (int unknown : {0, 130, 141, 146, 154, 157, 171, 65535}) {
         EXPECT_EQ(FindSprite(SpriteId(unknown)), nullptr) << unknown;
         EXPECT_TRUE(SpritePixels(SpriteId(unknown)).empty()) << unknown;
+    }
+}
+
+// The rules' contact boxes are built on the sprites' sizes: the catalogue
+// and the rules must tell the same size.
+TEST(SpriteCatalogue, SizesTheRulesRelyOn) {
+    const std::pair<SpriteId, SpriteSize> sizes[] = {
+        {SpriteLedge, LedgeSize},         {SpriteBlock, BlockSize},     {SpriteRaptorOff, RaptorSize},
+        {SpriteRaptorOn, RaptorSize},     {SpriteCoin, PickupSize},     {SpriteTulip, PickupSize},
+        {SpriteNest, NestSize},           {SpriteGoal, GoalSize},       {SpriteMosquitoA, MosquitoSize},
+        {SpriteMosquitoB, MosquitoSize},  {SpriteMagazine, MagazineSize}};
+    for (const auto& [id, size] : sizes) {
+        const SpriteInfo* info = FindSprite(id);
+        ASSERT_NE(info, nullptr) << id;
+        EXPECT_EQ(info->width, size.width) << id;
+        EXPECT_EQ(info->height, size.height) << id;
     }
 }
 

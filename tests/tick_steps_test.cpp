@@ -7,7 +7,7 @@
 #include "game/progression.h"
 #include "game/tick.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "render/sprites.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"

@@ -9,7 +9,7 @@
 #include "game/sound.h"
 #include "game/weapon.h"
 #include "game/world.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "tools/common/scripted_host.h"
 
 namespace {

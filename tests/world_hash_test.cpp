@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 #include <set>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -49,7 +50,7 @@ public:
     void operator()(const char* name, std::string& v) {
         if (Hit(name)) v += 'a';
     }
-    void operator()(const char* name, std::vector<uint32_t>& pixels) {
+    void operator()(const char* name, std::span<uint32_t> pixels) {
         if (Hit(std::string(name) + "[first]")) pixels.front() ^= 1u;
         if (Hit(std::string(name) + "[last]")) pixels.back() ^= 1u;
     }
@@ -90,7 +91,7 @@ std::vector<std::pair<const char*, std::function<void(GameWorld&)>>> EdgeChanges
         {"playerName zero byte", [](GameWorld& w) { w.playerName = std::string(1, '\0'); }},
         {"mosquito.heading -0", [](GameWorld& w) { w.mosquitoes.back().heading = -0.0f; }},
         {"bullet.angle -0", [](GameWorld& w) { w.bullets.front().angle = -0.0f; }},
-        {"frame middle pixel", [](GameWorld& w) { w.frameBuffer.at(400, 250) = 1; }},
+        {"frame middle pixel", [](GameWorld& w) { w.frameBuffer.EditPixels()[250 * 800 + 400] = 1; }},
     };
 }
 

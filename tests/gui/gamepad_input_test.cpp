@@ -11,7 +11,7 @@
 
 #include "game/level_file.h"
 #include "game/progression.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "shell/gamepad_input.h"
 #include "shell/message_box.h"
 #include "shell/sdl_subsystems.h"

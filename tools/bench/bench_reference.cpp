@@ -20,7 +20,7 @@ namespace {
 void BM_MemcpyBackground(benchmark::State& state) {
     auto world = std::make_unique<GameWorld>();
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
-    std::vector<uint32_t>& frame = world->frameBuffer.pixels;
+    const std::span<uint32_t> frame = world->frameBuffer.EditPixels();
     if (sky.size() < frame.size()) {
         state.SkipWithError("the background is missing from the build");
         return;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "game/texts.h"
 #include "game/world.h"
 #include "render/blit.h"
 #include "render/frame.h"
@@ -29,7 +30,7 @@ void BM_FrameFloor(benchmark::State& state) {
         world->player.invulnerableTicks = uint8_t(world->player.invulnerableTicks % 40 + 1);
         BeginFrame(world->frameBuffer);
         FinishFrame(world->frameBuffer, world->player.damageTint, world->player.invulnerableTicks);
-        benchmark::DoNotOptimize(world->frameBuffer.pixels.data());
+        benchmark::DoNotOptimize(world->frameBuffer.Pixels().data());
         benchmark::ClobberMemory();
     }
 }
@@ -88,7 +89,11 @@ void BM_BlitSwarm(benchmark::State& state) {
 BENCHMARK(BM_BlitSwarm);
 
 void BM_DrawHud(benchmark::State& state) {
-    const HudReadings readings{.spareMagazines = 4, .health = 63, .score = -12345};
+    const HudReadings readings{.spareMagazines = 4,
+                               .health = 63,
+                               .score = -12345,
+                               .healthLabel = HudHealthLabel,
+                               .scoreLabel = HudScoreLabel};
     RecordingSurface surface(1024, 768);
     for (auto _ : state) {
         DrawHud(surface, readings);

@@ -5,7 +5,7 @@
 #include "game/world_hash.h"
 #include "game/sound.h"
 #include "game/tick.h"
-#include "input/keys.h"
+#include "game/keys.h"
 
 HeadlessDriver::HeadlessDriver(GameWorld& world, ScriptedHost& host) : world_(world), host_(host) {
     RequestNewGame(world_);

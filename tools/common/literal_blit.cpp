@@ -3,12 +3,13 @@
 
 #include <cmath>
 
-#include "game/numeric.h"
+#include "render/numeric.h"
 #include "render/canvas.h"
 
 void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy,
                         std::span<const uint32_t> pixels, int32_t w, int32_t h, float angle,
                         int32_t facing) {
+    const PixelTarget target = frame.EditTarget();
     for (int32_t i = 0; i < h; ++i) {
         for (int32_t j = 0; j < w; ++j) {
             const size_t index = size_t(i) * size_t(w) + size_t(j);
@@ -25,7 +26,7 @@ void LiteralRotatedBlit(FrameBuffer& frame, int32_t sx, int32_t sy,
             const int32_t px = AddWrap(MulWrap(dx, facing), sx);
             const int32_t py = AddWrap(dy, sy);
             if (0 < px && px < FrameWidth && 0 < py && py < FrameHeight)
-                frame.at(px, py) = pixels[index];
+                target.at(px, py) = pixels[index];
         }
     }
 }

@@ -18,7 +18,7 @@
 #include "game/progression.h"
 #include "game/world.h"
 #include "input/key_bindings.h"
-#include "input/keys.h"
+#include "game/keys.h"
 #include "tools/common/headless_driver.h"
 #include "tools/common/scripted_host.h"
 

@@ -41,7 +41,7 @@ struct DataFile {
     bool operator==(const DataFile&) const = default;
 };
 
-// The four element tables of a level, in file order.
+// The five element tables of a level, in file order.
 enum class Table { Platforms, Decorations, Pickups, Nests, Mosquitoes };
 constexpr int TableCount = 5;
 int TableCapacity(Table table);

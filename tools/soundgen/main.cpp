@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/little_endian.h"
+#include "render/little_endian.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "tools/common/little_endian.h"
+#include "render/little_endian.h"
 
 namespace {
 

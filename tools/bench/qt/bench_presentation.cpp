@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "game/texts.h"
 #include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
@@ -35,7 +36,11 @@ std::unique_ptr<ImageSurface> DrawnSurface() {
     auto surface = std::make_unique<ImageSurface>(800, 600);
     MapPicture(*surface);
     PresentFrame(*frame, *surface);
-    DrawHud(*surface, {.spareMagazines = 4, .health = 64, .score = 12345});
+    DrawHud(*surface, {.spareMagazines = 4,
+                       .health = 64,
+                       .score = 12345,
+                       .healthLabel = HudHealthLabel,
+                       .scoreLabel = HudScoreLabel});
     return surface;
 }
 

@@ -1,4 +1,4 @@
-// numeric.h -- the small numeric helpers every part of the game shares.
+// numeric.h -- wrapping coordinate arithmetic and rounding, shared by the renderer and the rules.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 //
 // Key-downs and key-ups arrive between ticks. They only set request fields
 // of the soldier (move, aim, fire, jump); the player step acts on them.
-#include "input/keys.h"
+#include "game/keys.h"
 
 #include "game/weapon.h"
 #include "game/world.h"

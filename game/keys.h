@@ -1,4 +1,4 @@
-// keys.h -- turns key-down and key-up events into the soldier's requests.
+// keys.h -- the key dispatcher: key-down and key-up events become the soldier's requests.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-// numeric.cpp -- the small numeric helpers every part of the game shares.
-#include "game/numeric.h"
+// numeric.cpp -- wrapping coordinate arithmetic and rounding, shared by the renderer and the rules.
+#include "render/numeric.h"
 
 #include <cmath>
 #include <limits>
