@@ -127,6 +127,10 @@ public:
 
     HeldDraws held;
     FrameMemory memory;
+    // A frame nobody looks at (the level fuzzer's): every draw lands at once
+    // through the same blitters and clipping, with no sky laid under it, no
+    // tint over it and nothing remembered for the next frame.
+    bool unseen = false;
 
 private:
     friend class FrameWriter;  // the renderer's own writes (render/frame.cpp)

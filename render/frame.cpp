@@ -328,6 +328,7 @@ void ApplyTints(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
 }
 
 void BeginFrame(FrameBuffer& frame) {
+    if (frame.unseen) return;
     frame.held.waiting = true;
     frame.held.count = 0;
 }
@@ -360,6 +361,7 @@ bool HoldDraw(FrameBuffer& frame, const HeldDraw& draw) {
 // again only on the tiles whose draws changed. The sprites' pixels take the
 // tints as they are written.
 void FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
+    if (frame.unseen) return;
     HeldDraws& held = frame.held;
     if (!held.waiting) {
         ApplyTints(frame, strength, ticksLeft);

@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 
 zarnok_packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-l10n-tools qt6-tools-dev
   libsdl2-dev libsdl2-mixer-dev libasound2-dev
   libgl-dev libxkbcommon-dev libx11-dev libxrandr-dev

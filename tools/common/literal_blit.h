@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-struct FrameBuffer;
+class FrameBuffer;
 
 // `pixels` is a w x h picture read row by row; an index past its end is
 // transparent. (sx, sy) is the pivot's frame position, camera applied.
