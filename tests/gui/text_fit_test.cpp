@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "game/texts.h"
 #include "render/client_surface.h"
 #include "render/hud.h"
 #include "shell/about_dlg.h"
@@ -99,7 +100,11 @@ TEST_P(TextFitTest, HudLabelsEndBeforeWhatFollowsThem) {
 
     // And the whole HUD: nothing of the labels reaches into the bar.
     ImageSurface surface(800, 600);
-    DrawHud(surface, {.spareMagazines = 10, .health = 0, .score = 0});
+    DrawHud(surface, {.spareMagazines = 10,
+                      .health = 0,
+                      .score = 0,
+                      .healthLabel = HudHealthLabel,
+                      .scoreLabel = HudScoreLabel});
     EXPECT_LT(LastInkColumn(surface.Image(), 250, 300), 300 - 1);
 }
 
