@@ -184,12 +184,16 @@ void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i) {
 
     if (m.dir == 0) m.dir = world.player.x > m.x ? 1 : -1;
 
-    SpriteId frame = world.tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
-    float angle = float(double(m.heading) - SpriteHeadingOffset);
-    BlitSpriteRotated(WorldCanvas(world), m.x, m.y, frame, angle, m.dir);
+    DrawMosquito(WorldCanvas(world), m, world.tickCounter);
 }
 
 }  // namespace
+
+void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter) {
+    const SpriteId frame = tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;
+    const float angle = float(double(m.heading) - SpriteHeadingOffset);
+    BlitSpriteRotated(canvas, m.x, m.y, frame, angle, m.dir);
+}
 
 int32_t NextMosquitoX(const GameWorld& world, int slot) {
     const Mosquito& m = world.mosquitoes[size_t(slot)];
@@ -323,11 +327,13 @@ void UpdateMosquitoes(GameWorld& world) {
         if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, solids, i);
 }
 
+void DrawNest(Canvas canvas, const Nest& nest) { BlitSprite(canvas, nest.x, nest.y, SpriteNest); }
+
 void UpdateNests(GameWorld& world) {
     PlayerState& p = world.player;
     for (Nest& nest : world.nests) {
         if (nest.spawnTimer == 0) continue;
-        BlitSprite(WorldCanvas(world), nest.x, nest.y, SpriteNest);
+        DrawNest(WorldCanvas(world), nest);
 
         if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize.width),
                         AddWrap(nest.y, NestSize.height)) &&

@@ -3,11 +3,19 @@
 
 #include <cstdint>
 
+#include "render/canvas.h"
+
 struct GameWorld;
+struct Mosquito;
+struct Nest;
 class SolidBoxes;
 
 void UpdateMosquitoes(GameWorld& world);
 void UpdateNests(GameWorld& world);
+// One mosquito as the swarm step draws it: its wing frame alternates with
+// the tick counter. `m.dir` must already be decided.
+void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter);
+void DrawNest(Canvas canvas, const Nest& nest);
 void SpawnMosquito(GameWorld& world, int32_t x, int32_t y);
 
 // Pieces of the flight rules, exposed for the tests.

@@ -46,7 +46,7 @@ void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup) {
     if (pickup.type < 1 || pickup.type > PickupKindCount) return;
     uint8_t type = pickup.type;
     // Drawn once more in the tick it is taken.
-    BlitSprite(WorldCanvas(world), pickup.x, pickup.y, PickupSprites[type - 1]);
+    DrawPickup(WorldCanvas(world), pickup);
     if (!touched) return;
     pickup.type = 0;
     AddScore(world, pickup.x, pickup.y, PickupPoints[type - 1]);
@@ -54,6 +54,11 @@ void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup) {
 }
 
 }  // namespace
+
+void DrawPickup(Canvas canvas, const Pickup& pickup) {
+    if (pickup.type < 1 || pickup.type > PickupKindCount) return;
+    BlitSprite(canvas, pickup.x, pickup.y, PickupSprites[pickup.type - 1]);
+}
 
 void UpdatePickups(GameWorld& world, Host& host) {
     for (Pickup& pickup : world.pickups) UpdatePickup(world, host, pickup);

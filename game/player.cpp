@@ -102,6 +102,20 @@ void FollowWithCamera(GameWorld& world) {
 
 }  // namespace
 
+void DrawPlatform(Canvas canvas, const Platform& platform) {
+    switch (platform.type) {
+    case PlatformLedge: BlitSprite(canvas, platform.x, platform.y, SpriteLedge); break;
+    case PlatformBlock: BlitSprite(canvas, platform.x, platform.y, SpriteBlock); break;
+    case PlatformRaptorOff: BlitSprite(canvas, platform.x, platform.y, SpriteRaptorOff); break;
+    case PlatformRaptorOn: BlitSprite(canvas, platform.x, platform.y, SpriteRaptorOn); break;
+    default: break;
+    }
+}
+
+void DrawSoldier(Canvas canvas, const PlayerState& p) {
+    DrawPlayer(canvas, p.x, p.y, p.aimAngle, p.walkFrame, RifleSprite(p.fireState), p.facing);
+}
+
 void UpdatePlatforms(GameWorld& world, Host& host) {
     world.raptorOnScreen = 0;
     for (int slot = 0; slot < MaxPlatforms; ++slot) {
@@ -109,11 +123,11 @@ void UpdatePlatforms(GameWorld& world, Host& host) {
         switch (platform.type) {
         case PlatformLedge:
             TestContacts(world.player, platform, LedgeContact);
-            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteLedge);
+            DrawPlatform(WorldCanvas(world), platform);
             break;
         case PlatformBlock:
             TestContacts(world.player, platform, BlockContact);
-            BlitSprite(WorldCanvas(world), platform.x, platform.y, SpriteBlock);
+            DrawPlatform(WorldCanvas(world), platform);
             break;
         case PlatformRaptorOff:
         case PlatformRaptorOn: UpdateRaptorItem(world, host, slot); break;
@@ -140,6 +154,5 @@ void UpdatePlayer(GameWorld& world, Host& host) {
     p.onGround = 0;
     p.blocked = 0;
     p.headBump = 0;
-    DrawPlayer(WorldCanvas(world), p.x, p.y, p.aimAngle, p.walkFrame, RifleSprite(p.fireState),
-               p.facing);
+    DrawSoldier(WorldCanvas(world), p);
 }
