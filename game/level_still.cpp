@@ -6,13 +6,12 @@
 #include "game/player.h"
 #include "game/world.h"
 #include "render/blit.h"
-#include "render/frame.h"
 #include "render/scene.h"
 
 std::span<const uint32_t> LevelStill::Draw(const GameWorld& level, int32_t cameraLeft,
                                            int32_t cameraTop) {
-    const Canvas canvas{frame_, cameraLeft, cameraTop};
-    BeginFrame(frame_);
+    renderer_.BeginFrame();
+    const Canvas canvas = renderer_.CanvasAt(cameraLeft, cameraTop);
     for (const Decoration& d : level.decorations) DrawDecoration(canvas, d.x, d.y, d.type);
     DrawGoal(canvas, level.goal.x, level.goal.y);
     for (Mosquito m : level.mosquitoes) {
@@ -28,6 +27,6 @@ std::span<const uint32_t> LevelStill::Draw(const GameWorld& level, int32_t camer
     if (level.fallingMagazine.active != 0)
         BlitSprite(canvas, level.fallingMagazine.x, level.fallingMagazine.y, SpriteMagazine);
     DrawSoldier(canvas, level.player);
-    FinishFrame(frame_, 0, 0);
+    renderer_.FinishFrame(frame_, 0, 0);
     return frame_.Pixels();
 }

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "render/canvas.h"
+#include "render/frame_buffer.h"
+#include "render/renderer.h"
 
 struct GameWorld;
 
@@ -20,5 +21,6 @@ public:
     std::span<const uint32_t> Draw(const GameWorld& level, int32_t cameraLeft, int32_t cameraTop);
 
 private:
+    Renderer renderer_;
     FrameBuffer frame_;
 };

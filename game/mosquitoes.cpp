@@ -166,7 +166,7 @@ bool Coast(GameWorld& world, const SolidBoxes& solids, int i) {
     return true;
 }
 
-void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i) {
+void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i, DrawList& draws) {
     Mosquito& m = world.mosquitoes[size_t(i)];
 
     // A lit repellent device in view kills every mosquito on screen; the
@@ -184,7 +184,7 @@ void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i) {
 
     if (m.dir == 0) m.dir = world.player.x > m.x ? 1 : -1;
 
-    DrawMosquito(WorldCanvas(world), m, world.tickCounter);
+    DrawMosquito(WorldCanvas(world, draws), m, world.tickCounter);
 }
 
 }  // namespace
@@ -321,19 +321,19 @@ bool IsPathClear(const GameWorld& world, int32_t ax, int32_t ay, int32_t bx, int
 
 // The platforms stand still while the swarm moves, so their boxes are
 // worked out once for all of it.
-void UpdateMosquitoes(GameWorld& world) {
+void UpdateMosquitoes(GameWorld& world, DrawList& draws) {
     const SolidBoxes solids = MosquitoSolids(world);
     for (int i = 0; i < MaxMosquitoes; ++i)
-        if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, solids, i);
+        if (world.mosquitoes[size_t(i)].alive) UpdateMosquito(world, solids, i, draws);
 }
 
 void DrawNest(Canvas canvas, const Nest& nest) { BlitSprite(canvas, nest.x, nest.y, SpriteNest); }
 
-void UpdateNests(GameWorld& world) {
+void UpdateNests(GameWorld& world, DrawList& draws) {
     PlayerState& p = world.player;
     for (Nest& nest : world.nests) {
         if (nest.spawnTimer == 0) continue;
-        DrawNest(WorldCanvas(world), nest);
+        DrawNest(WorldCanvas(world, draws), nest);
 
         if (PointInRect(p.x, p.y, nest.x, nest.y, AddWrap(nest.x, NestSize.width),
                         AddWrap(nest.y, NestSize.height)) &&

@@ -10,8 +10,8 @@ struct Mosquito;
 struct Nest;
 class SolidBoxes;
 
-void UpdateMosquitoes(GameWorld& world);
-void UpdateNests(GameWorld& world);
+void UpdateMosquitoes(GameWorld& world, DrawList& draws);
+void UpdateNests(GameWorld& world, DrawList& draws);
 // One mosquito as the swarm step draws it: its wing frame alternates with
 // the tick counter. `m.dir` must already be decided.
 void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter);

@@ -39,14 +39,14 @@ void ApplyRepellent(GameWorld& world, Host& host) {
     ResetInput(world);
 }
 
-void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup) {
+void UpdatePickup(GameWorld& world, Host& host, Pickup& pickup, DrawList& draws) {
     bool touched = IsTouched(world, pickup);
     if (touched && pickup.type != 0 && world.soundOn) PlayPickupChime(world, host);
 
     if (pickup.type < 1 || pickup.type > PickupKindCount) return;
     uint8_t type = pickup.type;
     // Drawn once more in the tick it is taken.
-    DrawPickup(WorldCanvas(world), pickup);
+    DrawPickup(WorldCanvas(world, draws), pickup);
     if (!touched) return;
     pickup.type = 0;
     AddScore(world, pickup.x, pickup.y, PickupPoints[type - 1]);
@@ -60,6 +60,6 @@ void DrawPickup(Canvas canvas, const Pickup& pickup) {
     BlitSprite(canvas, pickup.x, pickup.y, PickupSprites[pickup.type - 1]);
 }
 
-void UpdatePickups(GameWorld& world, Host& host) {
-    for (Pickup& pickup : world.pickups) UpdatePickup(world, host, pickup);
+void UpdatePickups(GameWorld& world, Host& host, DrawList& draws) {
+    for (Pickup& pickup : world.pickups) UpdatePickup(world, host, pickup, draws);
 }

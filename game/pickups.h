@@ -10,4 +10,4 @@ class Host;
 // A pickup of kind 1..6 at its place; any other kind draws nothing.
 void DrawPickup(Canvas canvas, const Pickup& pickup);
 
-void UpdatePickups(GameWorld& world, Host& host);
+void UpdatePickups(GameWorld& world, Host& host, DrawList& draws);

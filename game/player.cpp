@@ -116,27 +116,27 @@ void DrawSoldier(Canvas canvas, const PlayerState& p) {
     DrawPlayer(canvas, p.x, p.y, p.aimAngle, p.walkFrame, RifleSprite(p.fireState), p.facing);
 }
 
-void UpdatePlatforms(GameWorld& world, Host& host) {
+void UpdatePlatforms(GameWorld& world, Host& host, DrawList& draws) {
     world.raptorOnScreen = 0;
     for (int slot = 0; slot < MaxPlatforms; ++slot) {
         const Platform& platform = world.platforms[size_t(slot)];
         switch (platform.type) {
         case PlatformLedge:
             TestContacts(world.player, platform, LedgeContact);
-            DrawPlatform(WorldCanvas(world), platform);
+            DrawPlatform(WorldCanvas(world, draws), platform);
             break;
         case PlatformBlock:
             TestContacts(world.player, platform, BlockContact);
-            DrawPlatform(WorldCanvas(world), platform);
+            DrawPlatform(WorldCanvas(world, draws), platform);
             break;
         case PlatformRaptorOff:
-        case PlatformRaptorOn: UpdateRaptorItem(world, host, slot); break;
+        case PlatformRaptorOn: UpdateRaptorItem(world, host, slot, draws); break;
         default: break;
         }
     }
 }
 
-void UpdatePlayer(GameWorld& world, Host& host) {
+void UpdatePlayer(GameWorld& world, Host& host, DrawList& draws) {
     PlayerState& p = world.player;
     MoveHorizontally(p);
     AnimateWalk(p);
@@ -154,5 +154,5 @@ void UpdatePlayer(GameWorld& world, Host& host) {
     p.onGround = 0;
     p.blocked = 0;
     p.headBump = 0;
-    DrawSoldier(WorldCanvas(world), p);
+    DrawSoldier(WorldCanvas(world, draws), p);
 }

@@ -15,7 +15,7 @@ void DrawSoldier(Canvas canvas, const PlayerState& p);
 
 // Platform pass: draws the platforms, sets the soldier's contact flags and
 // runs the repellent-device rules at each device's place in slot order.
-void UpdatePlatforms(GameWorld& world, Host& host);
+void UpdatePlatforms(GameWorld& world, Host& host, DrawList& draws);
 
 // Player step: move, aim, jump, weapon, fall, camera, then draw the soldier.
-void UpdatePlayer(GameWorld& world, Host& host);
+void UpdatePlayer(GameWorld& world, Host& host, DrawList& draws);

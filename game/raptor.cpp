@@ -23,7 +23,7 @@ bool HandOnSwitch(const PlayerState& p, const Platform& item) {
 // A switched-off device lights up when the soldier's hand reaches its top
 // 30 rows; it still shows unlit in that tick. A lit one in view keeps the
 // screen free of mosquitoes.
-void UpdateRaptorItem(GameWorld& world, Host& host, int slot) {
+void UpdateRaptorItem(GameWorld& world, Host& host, int slot, DrawList& draws) {
     if (slot < 0 || slot >= MaxPlatforms) return;
     Platform& item = world.platforms[size_t(slot)];
 
@@ -34,9 +34,9 @@ void UpdateRaptorItem(GameWorld& world, Host& host, int slot) {
                              MessageIcon::None);
             ResetInput(world);
         }
-        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOff);
+        BlitSprite(WorldCanvas(world, draws), item.x, item.y, SpriteRaptorOff);
     } else if (item.type == PlatformRaptorOn) {
-        BlitSprite(WorldCanvas(world), item.x, item.y, SpriteRaptorOn);
+        BlitSprite(WorldCanvas(world, draws), item.x, item.y, SpriteRaptorOn);
         if (OnScreenStrict(world, item.x, item.y)) world.raptorOnScreen = 1;
     }
 }

@@ -1,11 +1,12 @@
 // tick.cpp -- one 50 ms step of the game, in the order every rule relies on.
 //
-// Every tick makes the whole picture anew: every entity advanced and drawn
-// in a fixed order, the background laid under the draws with the tints once
-// the step is done, then the frame presented and the HUD drawn over the
-// view. The frame keeps from the tick before only what cannot have changed. Each step sees the results of the steps
-// before it; the contact flags, the camera and the death code pass between
-// steps through the world record.
+// Every tick draws the whole picture: every entity advanced and its draw
+// recorded in a fixed order, then the renderer makes the frame from those
+// draws, over the sky and under the tints, once the step is done, presents
+// it, and the HUD is drawn over the view. The renderer redoes only the tiles
+// whose draws changed since the tick before. Each step sees the results of
+// the steps before it; the contact flags, the camera and the death code pass
+// between steps through the world record.
 #include "game/tick.h"
 
 #include "game/bullets.h"
@@ -22,9 +23,10 @@
 #include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
+#include "render/renderer.h"
 #include "render/scene.h"
 
-static_assert(MaxDrawsPerTick <= MaxHeldDraws, "the frame must hold every draw of a tick");
+static_assert(MaxDrawsPerTick <= MaxFrameDraws, "every frame of a tick is worked out tile by tile");
 
 namespace {
 
@@ -51,24 +53,26 @@ bool GoalReached(const GameWorld& world) {
 }
 
 // Everything drawn before the soldier uses the previous tick's camera; the
-// player step moves it. Nothing here reads the frame's pixels, which are laid
+// player step moves it. Nothing here reads the frame's pixels, which are made
 // at the end.
-void RunWorldStep(GameWorld& world, Host& host) {
-    DrawScenery(world);
-    UpdateMosquitoes(world);
-    UpdatePlatforms(world, host);
-    UpdateNests(world);
-    UpdatePickups(world, host);
-    UpdateFallingMagazine(world);
+void RunWorldStep(GameWorld& world, Host& host, Renderer& renderer) {
+    renderer.BeginFrame();
+    DrawList& draws = renderer.Draws();
+    DrawScenery(world, draws);
+    UpdateMosquitoes(world, draws);
+    UpdatePlatforms(world, host, draws);
+    UpdateNests(world, draws);
+    UpdatePickups(world, host, draws);
+    UpdateFallingMagazine(world, draws);
     UpdateBullets(world);
-    UpdatePlayer(world, host);
+    UpdatePlayer(world, host, draws);
     // A level load clears the death code: reaching the exit while dying wins.
     if (GoalReached(world)) {
         AdvanceLevel(world, host);
     }
     // The red tint of a nonzero damageTint and the green one of the
-    // protection, together, laid with the background the draws were held for.
-    FinishFrame(world.frameBuffer, world.player.damageTint, world.player.invulnerableTicks);
+    // protection, together, with the sky under the draws.
+    renderer.FinishFrame(world.frameBuffer, world.player.damageTint, world.player.invulnerableTicks);
 }
 
 const char* DeathMessage(uint8_t deathCode) {
@@ -92,7 +96,7 @@ void EndGameOnDeath(GameWorld& world, Host& host) {
 
 // Steps 2 to 10 of a tick. Returns false when the player chose to quit; the
 // drawing context is back with the view by then.
-bool RunDrawnTick(GameWorld& world, Host& host) {
+bool RunDrawnTick(GameWorld& world, Host& host, Renderer& renderer) {
     // 2. The view's drawing context for the rest of the tick; 10. it goes
     // back to the view when the scope ends.
     const DrawingScope drawing(host);
@@ -103,19 +107,18 @@ bool RunDrawnTick(GameWorld& world, Host& host) {
     }
     // 4, 5. The picture centred in the view, the frame filled with the
     // swamp; 6. the world moves only while a game runs. A moving world's
-    // tints are known only after its step, so its swamp is laid then, with
-    // them, under the draws the step held back.
+    // tints are known only after its step, so its swamp is made then, with
+    // them, under the draws the step recorded.
     MapPicture(surface);
     if (world.gameRunning != 0) {
-        BeginFrame(world.frameBuffer);
-        RunWorldStep(world, host);
+        RunWorldStep(world, host, renderer);
     } else {
-        FillBackground(world.frameBuffer);
+        renderer.FillBackground(world.frameBuffer);
     }
     // 7, 8. Presentation, then the HUD and the score texts over the view;
     // the texts climb once they are drawn.
     const PlayerState& p = world.player;
-    PresentFrame(world.frameBuffer, surface);
+    renderer.PresentFrame(world.frameBuffer, surface);
     DrawHud(surface, {.spareMagazines = p.spareMagazines,
                       .health = p.health,
                       .score = world.score,
@@ -130,24 +133,24 @@ bool RunDrawnTick(GameWorld& world, Host& host) {
 
 }  // namespace
 
-void DrawScenery(GameWorld& world) {
-    const Canvas canvas = WorldCanvas(world);
+void DrawScenery(const GameWorld& world, DrawList& draws) {
+    const Canvas canvas = WorldCanvas(world, draws);
     for (const Decoration& d : world.decorations) DrawDecoration(canvas, d.x, d.y, d.type);
     DrawGoal(canvas, world.goal.x, world.goal.y);
 }
 
-void GameTick(GameWorld& world, Host& host) {
+void GameTick(GameWorld& world, Host& host, Renderer& renderer) {
     // 1. A requested game starts, and that is all this tick does.
     if (world.newGameRequested != 0) {
         StartNewGame(world, host);
         return;
     }
-    if (!RunDrawnTick(world, host)) {
+    if (!RunDrawnTick(world, host, renderer)) {
         host.CloseApplication();
     }
 }
 
-void RunTimerTick(GameWorld& world, Host& host) {
-    GameTick(world, host);
+void RunTimerTick(GameWorld& world, Host& host, Renderer& renderer) {
+    GameTick(world, host, renderer);
     world.tickCounter = static_cast<uint8_t>(world.tickCounter + 1);
 }

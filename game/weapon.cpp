@@ -121,13 +121,13 @@ void EjectMagazine(GameWorld& world) {
 
 // The stop is an equality: a magazine off the 10 px grid falls forever,
 // out of sight, until the next one replaces it.
-void UpdateFallingMagazine(GameWorld& world) {
+void UpdateFallingMagazine(GameWorld& world, DrawList& draws) {
     FallingMagazine& m = world.fallingMagazine;
     if (m.active == 0) {
         return;
     }
     m.y = AddWrap(m.y, MagazineFall);
-    BlitSprite(WorldCanvas(world), m.x, m.y, SpriteMagazine);
+    BlitSprite(WorldCanvas(world, draws), m.x, m.y, SpriteMagazine);
     if (m.y == MagazineStopY) {
         m.active = 0;
     }

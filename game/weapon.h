@@ -5,6 +5,7 @@
 
 #include "render/sprite_id.h"
 
+class DrawList;
 struct GameWorld;
 struct PlayerState;
 class Host;
@@ -41,4 +42,4 @@ void RunWeapon(GameWorld& world, Host& host);
 
 // The empty magazine that drops from the rifle at a reload.
 void EjectMagazine(GameWorld& world);
-void UpdateFallingMagazine(GameWorld& world);
+void UpdateFallingMagazine(GameWorld& world, DrawList& draws);

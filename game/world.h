@@ -10,6 +10,7 @@
 #include "render/numeric.h"
 #include "input/key_bindings.h"
 #include "render/canvas.h"
+#include "render/frame_buffer.h"
 
 // ---------------------------------------------------------------------------
 // Fixed numbers of the game. Every capacity lives in game/capacities.h.
@@ -147,9 +148,9 @@ struct GameWorld {
     FrameBuffer frameBuffer;
 };
 
-// The frame the level is drawn into, seen through the world's camera.
-inline Canvas WorldCanvas(GameWorld& world) {
-    return {world.frameBuffer, world.cameraLeft, world.cameraTop};
+// The frame's draws, seen through the world's camera as it stands now.
+inline Canvas WorldCanvas(const GameWorld& world, DrawList& draws) {
+    return {draws, world.cameraLeft, world.cameraTop};
 }
 
 // True when (x, y) lies strictly inside the view of the current camera: the

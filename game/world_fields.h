@@ -63,9 +63,10 @@ ZARNOK_RECORD_FIELDS(GameWorld, soundOn, keyBindings, levelNumber, gameRunning, 
                      platforms, decorations, pickups, nests, mosquitoes, bullets, scorePopups, goal,
                      fallingMagazine, player, frameBuffer)
 
-// A frame is its picture: the pixels are its one field, and what the
-// renderer remembers beside them is not the game's. A visitor that may
-// change them is handed them through EditPixels, so the renderer forgets.
+// A frame is its picture: the pixels are its one field. Its write count only
+// tells a renderer whether its memory of the frame still holds, and is not
+// the game's. A visitor that may change the pixels is handed them through
+// EditPixels, which counts the write.
 template <typename V>
 void VisitFields(const FrameBuffer& frame, V&& visit) {
     visit("pixels", frame.Pixels());

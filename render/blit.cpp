@@ -1,15 +1,9 @@
 // blit.cpp -- the three sprite blitters: catalogue sprites at level positions.
 #include "render/blit.h"
 
-#include "render/frame.h"
 #include "render/numeric.h"
 #include "render/sprite_draw.h"
 #include "render/sprites.h"
-
-// Each draw is made now, or held while the frame waits for its background.
-static void Draw(FrameBuffer& frame, const HeldDraw& draw) {
-    if (!HoldDraw(frame, draw)) DrawHeld(frame.EditTarget(), draw);
-}
 
 void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
     const SpriteInfo* info = FindSprite(id);
@@ -21,23 +15,23 @@ void BlitSprite(Canvas canvas, int32_t x, int32_t y, SpriteId id) {
     if (int64_t(sx) + info->width <= 0 || int64_t(sy) + info->height <= 0 || sx >= FrameWidth ||
         sy >= FrameHeight)
         return;
-    Draw(canvas.frame, {.kind = HeldDraw::Kind::Plain, .sprite = id, .sx = sx, .sy = sy});
+    canvas.draws.Add({.kind = SpriteDraw::Kind::Plain, .sprite = id, .sx = sx, .sy = sy});
 }
 
 void BlitSpriteMirrored(Canvas canvas, int32_t x, int32_t y, SpriteId id, int32_t step) {
-    Draw(canvas.frame, {.kind = HeldDraw::Kind::Mirrored,
-                        .sprite = id,
-                        .sx = SubWrap(x, canvas.cameraLeft),
-                        .sy = SubWrap(y, canvas.cameraTop),
-                        .facing = step});
+    canvas.draws.Add({.kind = SpriteDraw::Kind::Mirrored,
+                      .sprite = id,
+                      .sx = SubWrap(x, canvas.cameraLeft),
+                      .sy = SubWrap(y, canvas.cameraTop),
+                      .facing = step});
 }
 
 void BlitSpriteRotated(Canvas canvas, int32_t x, int32_t y, SpriteId id, float angle,
                        int32_t facing) {
-    Draw(canvas.frame, {.kind = HeldDraw::Kind::Rotated,
-                        .sprite = id,
-                        .sx = SubWrap(x, canvas.cameraLeft),
-                        .sy = SubWrap(y, canvas.cameraTop),
-                        .angle = angle,
-                        .facing = facing});
+    canvas.draws.Add({.kind = SpriteDraw::Kind::Rotated,
+                      .sprite = id,
+                      .sx = SubWrap(x, canvas.cameraLeft),
+                      .sy = SubWrap(y, canvas.cameraTop),
+                      .angle = angle,
+                      .facing = facing});
 }

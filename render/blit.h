@@ -1,8 +1,8 @@
 // blit.h -- the three sprite blitters: plain, mirrored and rotated.
 //
-// All take level coordinates, subtract the canvas's camera and write only frame
-// pixels with 0 < px < 800 and 0 < py < 500; white (TransparentKey) is
-// never copied. A request larger than the bitmap treats the missing pixels
+// All take level coordinates, subtract the canvas's camera and record the
+// draw in the canvas's list. Made, a draw writes only frame pixels with
+// 0 < px < 800 and 0 < py < 500; white (TransparentKey) is never copied. A request larger than the bitmap treats the missing pixels
 // as transparent.
 #pragma once
 

@@ -60,22 +60,22 @@ void BlitPixelsRotated(PixelTarget target, int32_t sx, int32_t sy, std::span<con
 // ---------------------------------------------------------------------------
 // Catalogue sprites at frame positions
 // ---------------------------------------------------------------------------
-void DrawHeld(PixelTarget target, const HeldDraw& draw) {
+void DrawSprite(PixelTarget target, const SpriteDraw& draw) {
     const SpriteInfo* info = FindSprite(draw.sprite);
     if (!info) return;
     switch (draw.kind) {
-    case HeldDraw::Kind::Plain:
+    case SpriteDraw::Kind::Plain:
         if (const SpriteRuns* runs = SpriteRunsOf(draw.sprite)) {
             BlitRuns(target, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs);
             return;
         }
         BlitPixels(target, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width, info->height);
         return;
-    case HeldDraw::Kind::Mirrored:
+    case SpriteDraw::Kind::Mirrored:
         BlitPixelsMirrored(target, draw.sx, draw.sy, SpritePixels(draw.sprite), info->width,
                            info->height, draw.facing);
         return;
-    case HeldDraw::Kind::Rotated:
+    case SpriteDraw::Kind::Rotated:
         if (SpritePolarForm(draw.sprite)) {
             PlaceRotatedSprite(target, draw.sx, draw.sy, draw.sprite, draw.angle, draw.facing);
             return;
@@ -86,12 +86,12 @@ void DrawHeld(PixelTarget target, const HeldDraw& draw) {
     }
 }
 
-void DrawHeldWithin(PixelTarget target, const HeldDraw& draw, const PixelBox& clip) {
-    const SpriteRuns* runs = draw.kind == HeldDraw::Kind::Plain && FindSprite(draw.sprite)
+void DrawSpriteWithin(PixelTarget target, const SpriteDraw& draw, const PixelBox& clip) {
+    const SpriteRuns* runs = draw.kind == SpriteDraw::Kind::Plain && FindSprite(draw.sprite)
                                  ? SpriteRunsOf(draw.sprite)
                                  : nullptr;
     if (runs == nullptr) {
-        DrawHeld(target, draw);
+        DrawSprite(target, draw);
         return;
     }
     BlitRunsWithin(target, draw.sx, draw.sy, SpritePixels(draw.sprite), *runs, clip);
@@ -109,14 +109,14 @@ static bool CutToFrame(int64_t left, int64_t top, int64_t right, int64_t bottom,
     return true;
 }
 
-bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box) {
+bool SpriteDrawBounds(const SpriteDraw& draw, PixelBox& box) {
     const SpriteInfo* info = FindSprite(draw.sprite);
     if (!info) return false;
     const int64_t sx = draw.sx, sy = draw.sy;
     switch (draw.kind) {
-    case HeldDraw::Kind::Plain:
+    case SpriteDraw::Kind::Plain:
         return CutToFrame(sx, sy, sx + info->width, sy + info->height, box);
-    case HeldDraw::Kind::Mirrored:
+    case SpriteDraw::Kind::Mirrored:
         // A step of one either way walks the row's columns; beyond the
         // frame a wrapped column stays far outside it. Any other step may
         // land anywhere along the row.
@@ -124,7 +124,7 @@ bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box) {
         if (draw.facing == -1)
             return CutToFrame(sx - info->width + 1, sy, sx + 1, sy + info->height, box);
         return CutToFrame(1, sy, FrameWidth, sy + info->height, box);
-    case HeldDraw::Kind::Rotated:
+    case SpriteDraw::Kind::Rotated:
         // No pixel lands farther than the sprite's reach from the pivot, for
         // the mirror factors the game uses; within that the cache knows
         // exactly where this angle puts them.
@@ -143,8 +143,8 @@ bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box) {
     return false;
 }
 
-bool HeldDrawCover(const HeldDraw& draw, PixelBox& box) {
-    if (draw.kind != HeldDraw::Kind::Plain || !FindSprite(draw.sprite)) return false;
+bool SpriteDrawCover(const SpriteDraw& draw, PixelBox& box) {
+    if (draw.kind != SpriteDraw::Kind::Plain || !FindSprite(draw.sprite)) return false;
     const SpriteRuns* runs = SpriteRunsOf(draw.sprite);
     if (runs == nullptr) return false;
     const PixelBox& o = runs->opaque;

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <span>
 
-#include "render/canvas.h"
+#include "render/draw_list.h"
+#include "render/frame_buffer.h"
+#include "render/tile_mask.h"
 
 // The same three copies from any picture to frame position (sx, sy), camera
 // already applied. `pixels` is read as a w x h request: pixel (row i,
@@ -36,16 +38,16 @@ inline void BlitPixelsRotated(FrameBuffer& frame, int32_t sx, int32_t sy,
     BlitPixelsRotated(frame.EditTarget(), sx, sy, pixels, w, h, angle, facing);
 }
 
-// Makes a draw that was held back (render/frame.h) with the same copy the
-// calls above would have made.
-void DrawHeld(PixelTarget target, const HeldDraw& draw);
+// Makes a recorded draw (render/draw_list.h) with the same copy the calls
+// above would have made.
+void DrawSprite(PixelTarget target, const SpriteDraw& draw);
 // The same, only its pixels inside `clip` (within 1..799 x 1..499). Only a
 // plain draw can be cut; any other is made whole.
-void DrawHeldWithin(PixelTarget target, const HeldDraw& draw, const PixelBox& clip);
+void DrawSpriteWithin(PixelTarget target, const SpriteDraw& draw, const PixelBox& clip);
 
 // A box within 1..799 x 1..499 that holds every pixel the draw can write;
 // false when it writes none.
-bool HeldDrawBounds(const HeldDraw& draw, PixelBox& box);
+bool SpriteDrawBounds(const SpriteDraw& draw, PixelBox& box);
 // A box within 1..799 x 1..499 every pixel of which the draw writes; false
 // when there is none.
-bool HeldDrawCover(const HeldDraw& draw, PixelBox& box);
+bool SpriteDrawCover(const SpriteDraw& draw, PixelBox& box);

@@ -66,8 +66,8 @@ bool LoadJournalForPlayback(const QString& path, const std::string& dataPath,
     return true;
 }
 
-ReplayPlayer::ReplayPlayer(GameWorld& world, Host& host, ReplayJournal journal)
-    : world_(world), host_(host), journal_(std::move(journal)), cursor_(journal_) {
+ReplayPlayer::ReplayPlayer(GameWorld& world, Host& host, Renderer& renderer, ReplayJournal journal)
+    : world_(world), host_(host), renderer_(renderer), journal_(std::move(journal)), cursor_(journal_) {
     // Old journals may list events out of tick order.
     std::stable_sort(journal_.keys.begin(), journal_.keys.end(),
                      [](const JournalEvent& a, const JournalEvent& b) { return a.tick < b.tick; });
@@ -100,7 +100,7 @@ void ReplayPlayer::Boundary(bool last) {
 bool ReplayPlayer::Step() {
     if (Over()) return false;
     Boundary(false);
-    RunTimerTick(world_, host_);
+    RunTimerTick(world_, host_, renderer_);
     ++ticksRun_;
     // An old journal is over once nothing of it is left and the game stopped.
     if (journal_.header.version == 0 && eventsLeft_ == 0 &&

@@ -16,6 +16,7 @@
 
 struct GameWorld;
 class Host;
+class Renderer;
 
 // Reads a journal file for playback: bounded, parsed, and fit for the levels
 // of `dataPath`. On failure `error` says why in words, with the line.
@@ -27,7 +28,7 @@ public:
     static constexpr int AnswerBeatMs = 800;  // a box stays this long before its answer
 
     // Plays on `world`, which it starts afresh, as the window's start does.
-    ReplayPlayer(GameWorld& world, Host& host, ReplayJournal journal);
+    ReplayPlayer(GameWorld& world, Host& host, Renderer& renderer, ReplayJournal journal);
 
     // One tick with the events before it. False once the journal is over.
     bool Step();
@@ -57,6 +58,7 @@ private:
 
     GameWorld& world_;
     Host& host_;
+    Renderer& renderer_;
     ReplayJournal journal_;
     JournalCursor cursor_;
     uint64_t total_ = 0;

@@ -239,7 +239,7 @@ bool CZarnokApp::StartPlayback(const QString& path) {
     CZarnokView& view = frame_->View();
     if (!waitingGame_) waitingGame_ = std::make_unique<GameWorld>(*world_);
     view.SetPlayer(nullptr, "Data.dat");
-    player_ = std::make_unique<ReplayPlayer>(*world_, view, std::move(journal));
+    player_ = std::make_unique<ReplayPlayer>(*world_, view, view.FrameRenderer(), std::move(journal));
     view.SetPlayer(player_.get(),
                    playbackData_->filePath(QStringLiteral("Data.dat")).toStdString(),
                    [this] { ShowPlaybackStatus(); });

@@ -84,7 +84,7 @@ void CZarnokView::OnTickTimer() {
     }
     inTick_ = true;
     if (recorder_ != nullptr) recorder_->BeforeTick();
-    RunTimerTick(world_, *this);
+    RunTimerTick(world_, *this, renderer_);
     if (recorder_ != nullptr) recorder_->AfterTick();
     inTick_ = false;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "game/host.h"
+#include "render/renderer.h"
 #include "shell/block_scaler.h"
 #include "shell/image_surface.h"
 #include "shell/sound_player.h"
@@ -58,6 +59,8 @@ public:
     void SetPlayer(ReplayPlayer* player, std::string dataPath,
                    std::function<void()> stepped = {});
     bool Playing() const { return player_ != nullptr; }
+    // What makes and shows the world's frames in this view.
+    Renderer& FrameRenderer() { return renderer_; }
     // What each expiry of the timer does during playback.
     void StepPlayback();
 
@@ -110,6 +113,7 @@ private:
     bool Unseen() const;
 
     GameWorld& world_;
+    Renderer renderer_;
     ModalRunner& modal_;
     ImageSurface surface_;
     BlockScaler scaler_;

@@ -14,6 +14,7 @@
 #include "render/blit.h"
 #include "render/sprites.h"
 #include "tools/common/literal_blit.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 
@@ -77,10 +78,10 @@ TEST(PlainBlit, CameraAndFarAwayPositions) {
     world->cameraTop = -50;
     const SpriteInfo& ledge = *FindSprite(SpriteLedge);
     for (int32_t x : {1000 - ledge.width, 1800, 1000 - ledge.width + 1}) {
-        BlitSprite(WorldCanvas(*world), x, 100, SpriteLedge);
+        BlitSprite(CanvasDrawnAtOnce(*world), x, 100, SpriteLedge);
         EXPECT_TRUE(DrawnPixels(*world).empty()) << x;  // the last column at px 0 is cut too
     }
-    BlitSprite(WorldCanvas(*world), 1799, 100, SpriteLedge);
+    BlitSprite(CanvasDrawnAtOnce(*world), 1799, 100, SpriteLedge);
     const auto drawn = DrawnPixels(*world);
     ASSERT_FALSE(drawn.empty());
     for (const Drawn& d : drawn) {
@@ -95,14 +96,14 @@ TEST(MirroredBlit, HostileCoordinatesWrapLikeTheMachine) {
     auto world = GroundWorld();
     world->cameraLeft = Min;
     world->cameraTop = Max;
-    BlitSprite(WorldCanvas(*world), Max, -5, SpriteLedge);
-    BlitSpriteRotated(WorldCanvas(*world), 0, 0, SpriteRifle, 1e30f, Min);
-    BlitSpriteRotated(WorldCanvas(*world), 0, 0, SpriteRifle, std::nanf(""), 1);
+    BlitSprite(CanvasDrawnAtOnce(*world), Max, -5, SpriteLedge);
+    BlitSpriteRotated(CanvasDrawnAtOnce(*world), 0, 0, SpriteRifle, 1e30f, Min);
+    BlitSpriteRotated(CanvasDrawnAtOnce(*world), 0, 0, SpriteRifle, std::nanf(""), 1);
     EXPECT_TRUE(DrawnPixels(*world).empty());
 
     // sx = 7 - Min wraps to Min + 7, sy = Min - Max wraps to 1. With a step of
     // Max the running column wraps too: columns 1, 3 and 5 land on 6, 4, 2.
-    BlitSpriteMirrored(WorldCanvas(*world), 7, Min, SpriteTorso, Max);
+    BlitSpriteMirrored(CanvasDrawnAtOnce(*world), 7, Min, SpriteTorso, Max);
     const std::span<const uint32_t> torso = SpritePixels(SpriteTorso);
     std::vector<Drawn> expected;
     for (int32_t i = 0; i < 16; ++i)
@@ -153,7 +154,7 @@ TEST(MirroredBlit, TorsoRequestedOneRowLongerDrawsNothingMore) {
     auto catalogue = GroundWorld();
     BlitPixelsMirrored(exact->frameBuffer, 300, 200, SpritePixels(SpriteTorso), 9, 16, -1);
     BlitPixelsMirrored(longer->frameBuffer, 300, 200, SpritePixels(SpriteTorso), 9, 17, -1);
-    BlitSpriteMirrored(WorldCanvas(*catalogue), 300, 200, SpriteTorso, -1);
+    BlitSpriteMirrored(CanvasDrawnAtOnce(*catalogue), 300, 200, SpriteTorso, -1);
     EXPECT_FALSE(DrawnPixels(*exact).empty());
     EXPECT_EQ(exact->frameBuffer.Pixels(), longer->frameBuffer.Pixels());
     EXPECT_EQ(exact->frameBuffer.Pixels(), catalogue->frameBuffer.Pixels());
@@ -163,14 +164,14 @@ TEST(RotatedBlit, UnturnedMatchesPlainAndMirroredExceptThePivot) {
     for (SpriteId id : RotatedSprites) {
         ASSERT_NE(FindSprite(id), nullptr) << id;
         auto plain = GroundWorld(), turned = GroundWorld();
-        BlitSprite(WorldCanvas(*plain), 200, 100, id);
-        BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, 1);
+        BlitSprite(CanvasDrawnAtOnce(*plain), 200, 100, id);
+        BlitSpriteRotated(CanvasDrawnAtOnce(*turned), 200, 100, id, 0.0f, 1);
         EXPECT_EQ(turned->frameBuffer.Pixels(), plain->frameBuffer.Pixels()) << id;
 
         auto mirrored = GroundWorld();
         turned = GroundWorld();
-        BlitSpriteMirrored(WorldCanvas(*mirrored), 200, 100, id, -1);
-        BlitSpriteRotated(WorldCanvas(*turned), 200, 100, id, 0.0f, -1);
+        BlitSpriteMirrored(CanvasDrawnAtOnce(*mirrored), 200, 100, id, -1);
+        BlitSpriteRotated(CanvasDrawnAtOnce(*turned), 200, 100, id, 0.0f, -1);
         EXPECT_EQ(turned->frameBuffer.Pixels(), mirrored->frameBuffer.Pixels()) << id;
     }
     // An opaque pivot is still left out.
@@ -244,7 +245,7 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
                 for (int32_t facing : {1, -1}) {
                     LiteralRotatedBlit(expected->frameBuffer, p.x, p.y, pixels, info.width,
                                        info.height, angle, facing);
-                    BlitSpriteRotated(WorldCanvas(*actual), p.x + 7, p.y - 3, id, angle, facing);
+                    BlitSpriteRotated(CanvasDrawnAtOnce(*actual), p.x + 7, p.y - 3, id, angle, facing);
                     ASSERT_EQ(FirstDifference(*actual, *expected), "")
                         << "sprite " << id << " pivot " << p.x << "," << p.y << " angle " << angle
                         << " facing " << facing;
@@ -261,7 +262,7 @@ TEST(RotatedBlit, BitIdenticalToTheLiteralStepsOverASweep) {
             BlitPixelsRotated(actual->frameBuffer, 600, 240, pic, 7, 5, angle, facing);
             LiteralRotatedBlit(expected->frameBuffer, 100, 400, SpritePixels(SpriteLedge), 120, 30,
                                angle, facing);
-            BlitSpriteRotated(WorldCanvas(*actual), 107, 397, SpriteLedge, angle, facing);
+            BlitSpriteRotated(CanvasDrawnAtOnce(*actual), 107, 397, SpriteLedge, angle, facing);
             ASSERT_EQ(FirstDifference(*actual, *expected), "")
                 << "angle " << angle << " facing " << facing;
         }
@@ -285,29 +286,29 @@ TEST(RotatedBlit, KnifeEdgeAnglesKeepEveryRounding) {
         }
 }
 
-// What the frame trusts of a held draw: its bounds hold every pixel it
+// What the renderer trusts of a draw: its bounds hold every pixel it
 // writes, and its cover box is written whole. Every catalogue sprite, each
 // kind of draw, across the frame's edges and at turned angles.
-TEST(HeldDraws, BoundsHoldAndCoversAreWrittenWhole) {
-    const HeldDraw::Kind kinds[] = {HeldDraw::Kind::Plain, HeldDraw::Kind::Mirrored,
-                                    HeldDraw::Kind::Rotated};
+TEST(SpriteDraws, BoundsHoldAndCoversAreWrittenWhole) {
+    const SpriteDraw::Kind kinds[] = {SpriteDraw::Kind::Plain, SpriteDraw::Kind::Mirrored,
+                                    SpriteDraw::Kind::Rotated};
     const int32_t places[][2] = {{300, 200}, {-20, -15}, {780, 480}};
     for (const SpriteInfo& info : SpriteCatalogue) {
-        for (const HeldDraw::Kind kind : kinds) {
+        for (const SpriteDraw::Kind kind : kinds) {
             // The game turns only its rotated sprites; any other turned draw
             // is bounded by the whole frame.
-            if (kind == HeldDraw::Kind::Rotated && info.blitter != Blitter::Rotated) continue;
+            if (kind == SpriteDraw::Kind::Rotated && info.blitter != Blitter::Rotated) continue;
             for (const auto& place : places) {
                 for (const int32_t facing : {1, -1}) {
-                    if (kind == HeldDraw::Kind::Plain && facing == -1) continue;
-                    const HeldDraw draw = {.kind = kind, .sprite = info.id, .sx = place[0],
+                    if (kind == SpriteDraw::Kind::Plain && facing == -1) continue;
+                    const SpriteDraw draw = {.kind = kind, .sprite = info.id, .sx = place[0],
                                            .sy = place[1], .angle = 0.9f * float(facing + 2),
                                            .facing = facing};
                     auto world = GroundWorld();
-                    DrawHeld(world->frameBuffer.EditTarget(), draw);
+                    DrawSprite(world->frameBuffer.EditTarget(), draw);
                     PixelBox bounds, cover;
-                    const bool any = HeldDrawBounds(draw, bounds);
-                    const bool covers = HeldDrawCover(draw, cover);
+                    const bool any = SpriteDrawBounds(draw, bounds);
+                    const bool covers = SpriteDrawCover(draw, cover);
                     int32_t outside = 0, coverMissed = 0;
                     for (int32_t y = 0; y < FrameHeight; ++y)
                         for (int32_t x = 0; x < FrameWidth; ++x) {

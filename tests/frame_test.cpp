@@ -10,11 +10,13 @@
 #include "game/world.h"
 #include "render/blit.h"
 #include "render/frame.h"
+#include "render/renderer.h"
 #include "render/sprites.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/headless_driver.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/replay.h"
+#include "tests/support/drawn_steps.h"
 #include "tests/support/fresh_data.h"
 
 namespace {
@@ -99,7 +101,8 @@ TEST(PresentFrame, CopiesTheWholeFrameAtThePictureOrigin) {
     edit.at(799, 499) = 0x00020202;
     RecordingSurface surface(1000, 700);
     MapPicture(surface);
-    PresentFrame(world->frameBuffer, surface);
+    Renderer renderer;
+    renderer.PresentFrame(world->frameBuffer, surface);
     ASSERT_EQ(surface.calls.size(), 1u);
     EXPECT_EQ(surface.calls[0].kind, SurfaceCall::Pixels);
     EXPECT_EQ(surface.calls[0].right, 800);
@@ -110,12 +113,12 @@ TEST(PresentFrame, CopiesTheWholeFrameAtThePictureOrigin) {
     EXPECT_EQ(surface.ClientPixel(99, 50), SystemWindowColour);
 }
 
-// Held draws with the background and tints laid after them must give the
-// picture of drawing at once and tinting the whole frame: every kind of
-// blitter, both facings, at the frame's edges, and past the table's size.
-TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
-    const auto drawAll = [](GameWorld& w, int copies) {
-        const Canvas canvas = WorldCanvas(w);
+// Recorded draws made with the background and tints must give the picture
+// of drawing at once and tinting the whole frame: every kind of blitter,
+// both facings, at the frame's edges, and past what a frame works out tile
+// by tile.
+TEST(RenderedFrame, MatchesDrawingAtOnceThenTinting) {
+    const auto drawAll = [](Canvas canvas, int copies) {
         for (int k = 0; k < copies; ++k) {
             const int32_t x = -30 + (k * 97) % 870, y = -20 + (k * 53) % 550;
             // Apart, so that no draw's bounds hide another's.
@@ -125,14 +128,15 @@ TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
                               k % 2 ? 1 : -1);
         }
     };
-    for (const int copies : {7, MaxHeldDraws}) {
+    for (const int copies : {7, MaxFrameDraws}) {
         auto held = std::make_unique<GameWorld>();
         auto direct = std::make_unique<GameWorld>();
-        BeginFrame(held->frameBuffer);
-        drawAll(*held, copies);
-        FinishFrame(held->frameBuffer, 0x81, 0x42);
+        Renderer renderer;
+        renderer.BeginFrame();
+        drawAll(renderer.CanvasAt(0, 0), copies);
+        renderer.FinishFrame(held->frameBuffer, 0x81, 0x42);
         FillBackground(direct->frameBuffer);
-        drawAll(*direct, copies);
+        drawAll(CanvasDrawnAtOnce(*direct), copies);
         ApplyTints(direct->frameBuffer, 0x81, 0x42);
         EXPECT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << copies;
     }
@@ -145,9 +149,8 @@ TEST(HeldFrame, MatchesDrawingAtOnceThenTinting) {
 // are stacked over each other off the 8-pixel tiles and across the frame's
 // edges; half the turned and mirrored ones move every frame, the rest every
 // third; the tints stay, change and vanish.
-TEST(HeldFrame, StackedDrawsFrameAfterFrameMatchDrawingAtOnce) {
-    const auto drawStack = [](GameWorld& w, int frame) {
-        const Canvas canvas = WorldCanvas(w);
+TEST(RenderedFrame, StackedDrawsFrameAfterFrameMatchDrawingAtOnce) {
+    const auto drawStack = [](Canvas canvas, int frame) {
         const int still = frame / 3;
         for (int k = 0; k < 40; ++k) {
             const int32_t x = -45 + (k * 37 + still * 13) % 860, y = -35 + (k * 29 + still * 7) % 560;
@@ -165,15 +168,16 @@ TEST(HeldFrame, StackedDrawsFrameAfterFrameMatchDrawingAtOnce) {
     } tints[] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {90, 0}, {89, 0}, {0, 0},
                  {0, 7}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}};
     auto held = std::make_unique<GameWorld>();
+    auto renderer = std::make_unique<Renderer>();
     for (int frame = 0; frame < int(std::size(tints)); ++frame) {
         // Frames 2 and 3 are the same picture.
         const int picture = frame == 3 ? 2 : frame;
-        BeginFrame(held->frameBuffer);
-        drawStack(*held, picture);
-        FinishFrame(held->frameBuffer, tints[frame].strength, tints[frame].ticksLeft);
+        renderer->BeginFrame();
+        drawStack(renderer->CanvasAt(0, 0), picture);
+        renderer->FinishFrame(held->frameBuffer, tints[frame].strength, tints[frame].ticksLeft);
         auto direct = std::make_unique<GameWorld>();
         FillBackground(direct->frameBuffer);
-        drawStack(*direct, picture);
+        drawStack(CanvasDrawnAtOnce(*direct), picture);
         ApplyTints(direct->frameBuffer, tints[frame].strength, tints[frame].ticksLeft);
         ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
     }
@@ -245,30 +249,27 @@ TEST(PresentFrame, NamesEveryPixelThatChangedAcrossAWholeGame) {
     EXPECT_GT(surface.smallFrames, 1000u);
 }
 
-// Past the renderer's tables: more partly hidden rows of tiles than the pool
-// holds, more (tile, draw) pairs than the lists hold, and then a frame that
-// fits again after one that did not. Each picture is the one drawn from
-// scratch.
-TEST(HeldFrame, OverfullTablesMatchDrawingAtOnce) {
-    // Trees stepped 9 px apart: each hides part of the one before, so every
-    // one keeps rows in the pool; together they list far more tiles than fit.
-    const auto drawForest = [](GameWorld& w, int frame, int trees) {
-        const Canvas canvas = WorldCanvas(w);
+// Past the renderer's tables: more (tile, draw) pairs than the lists hold,
+// more draws than a frame works out tile by tile, and then a frame that fits
+// again after one that did not. Each picture is the one drawn from scratch.
+TEST(RenderedFrame, OverfullTablesMatchDrawingAtOnce) {
+    // Trees stepped 9 px apart, each hiding part of the one before: sixty of
+    // them list more tiles than fit, five hundred are more draws than fit.
+    const auto drawForest = [](Canvas canvas, int frame, int trees) {
         for (int k = 0; k < trees; ++k)
             BlitSprite(canvas, -60 + (k * 9 + frame) % 900, -100 + (k * 5) % 560, SpriteTree);
         BlitSpriteRotated(canvas, 400 + frame, 250, SpriteMosquitoB, 0.2f * float(frame), 1);
     };
-    const int trees[] = {500, 500, 3, 3, 500, 3};
+    const int trees[] = {60, 60, 3, 3, 500, 500, 3, 60};
     auto held = std::make_unique<GameWorld>();
+    auto renderer = std::make_unique<Renderer>();
     for (int frame = 0; frame < int(std::size(trees)); ++frame) {
-        BeginFrame(held->frameBuffer);
-        drawForest(*held, frame, trees[frame]);
-        FinishFrame(held->frameBuffer, 0, 0);
-        const FrameMemory& memory = held->frameBuffer.memory;
-        EXPECT_EQ(memory.lists[memory.lastList].valid, trees[frame] < 100) << "frame " << frame;
+        renderer->BeginFrame();
+        drawForest(renderer->CanvasAt(0, 0), frame, trees[frame]);
+        renderer->FinishFrame(held->frameBuffer, 0, 0);
         auto direct = std::make_unique<GameWorld>();
         FillBackground(direct->frameBuffer);
-        drawForest(*direct, frame, trees[frame]);
+        drawForest(CanvasDrawnAtOnce(*direct), frame, trees[frame]);
         ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
     }
 }
@@ -278,29 +279,29 @@ TEST(HeldFrame, OverfullTablesMatchDrawingAtOnce) {
 // another surface was: no surface ever misses a changed pixel.
 TEST(PresentFrame, TooManyBoxesAndASecondSurfaceArePresentedWhole) {
     // Magazines on a grid with gaps: each a box of its own.
-    const auto drawGrid = [](GameWorld& w, int frame) {
-        const Canvas canvas = WorldCanvas(w);
+    const auto drawGrid = [](Canvas canvas, int frame) {
         for (int k = 0; k < 400; ++k)
             BlitSprite(canvas, 12 + (k % 25) * 31 + frame % 2, 12 + (k / 25) * 30, SpriteMagazine);
     };
     ChangeCheckingSurface first, second;
     auto world = std::make_unique<GameWorld>();
+    auto renderer = std::make_unique<Renderer>();
     const struct {
         ChangeCheckingSurface* surface;
         bool whole;
     } shown[] = {{&first, true}, {&first, true}, {&second, true}, {&first, true}, {&first, true}};
     for (int frame = 0; frame < int(std::size(shown)); ++frame) {
-        BeginFrame(world->frameBuffer);
-        drawGrid(*world, frame);
-        FinishFrame(world->frameBuffer, 0, 0);
-        PresentFrame(world->frameBuffer, *shown[frame].surface);
+        renderer->BeginFrame();
+        drawGrid(renderer->CanvasAt(0, 0), frame);
+        renderer->FinishFrame(world->frameBuffer, 0, 0);
+        renderer->PresentFrame(world->frameBuffer, *shown[frame].surface);
         EXPECT_EQ(shown[frame].surface->lastBoxes, 1u) << "frame " << frame;
     }
     // The same picture again changes nothing, so it names less than all.
-    BeginFrame(world->frameBuffer);
-    drawGrid(*world, 4);
-    FinishFrame(world->frameBuffer, 0, 0);
-    PresentFrame(world->frameBuffer, first);
+    renderer->BeginFrame();
+    drawGrid(renderer->CanvasAt(0, 0), 4);
+    renderer->FinishFrame(world->frameBuffer, 0, 0);
+    renderer->PresentFrame(world->frameBuffer, first);
     EXPECT_EQ(first.lastBoxes, 0u);
     EXPECT_EQ(first.unnamedChanges, 0u);
     EXPECT_EQ(second.unnamedChanges, 0u);
@@ -308,25 +309,31 @@ TEST(PresentFrame, TooManyBoxesAndASecondSurfaceArePresentedWhole) {
 
 // Pixels written from outside the renderer between two frames that draw the
 // same: the renderer cannot keep its tiles, and draws and presents them again.
-TEST(HeldFrame, PixelsWrittenFromOutsideAreDrawnAndPresentedAgain) {
-    const auto drawFew = [](GameWorld& w) {
-        const Canvas canvas = WorldCanvas(w);
+TEST(RenderedFrame, PixelsWrittenFromOutsideAreDrawnAndPresentedAgain) {
+    const auto drawFew = [](Canvas canvas) {
         BlitSprite(canvas, 300, 200, SpriteLedge);
         BlitSpriteRotated(canvas, 500, 300, SpriteMosquitoA, 0.5f, -1);
     };
     ChangeCheckingSurface surface;
     auto held = std::make_unique<GameWorld>();
-    for (int frame = 0; frame < 3; ++frame) {
+    auto renderer = std::make_unique<Renderer>();
+    for (int frame = 0; frame < 4; ++frame) {
+        // Written through the frame's own door, then by a copy of the world.
         if (frame == 1) std::ranges::fill(held->frameBuffer.EditPixels(), 0x00ABCDEFu);
-        BeginFrame(held->frameBuffer);
-        drawFew(*held);
-        FinishFrame(held->frameBuffer, 0, 0);
-        PresentFrame(held->frameBuffer, surface);
+        if (frame == 2) {
+            auto other = std::make_unique<GameWorld>();
+            std::ranges::fill(other->frameBuffer.EditPixels(), 0x00FEDCBAu);
+            *held = *other;
+        }
+        renderer->BeginFrame();
+        drawFew(renderer->CanvasAt(0, 0));
+        renderer->FinishFrame(held->frameBuffer, 0, 0);
+        renderer->PresentFrame(held->frameBuffer, surface);
         auto direct = std::make_unique<GameWorld>();
         FillBackground(direct->frameBuffer);
-        drawFew(*direct);
+        drawFew(CanvasDrawnAtOnce(*direct));
         ASSERT_TRUE(held->frameBuffer.Pixels() == direct->frameBuffer.Pixels()) << "frame " << frame;
     }
     EXPECT_EQ(surface.unnamedChanges, 0u);
-    EXPECT_EQ(surface.lastBoxes, 0u);  // the third frame changed nothing
+    EXPECT_EQ(surface.lastBoxes, 0u);  // the last frame changed nothing
 }

@@ -12,6 +12,7 @@
 #include "game/score.h"
 #include "game/world.h"
 #include "tools/common/scripted_host.h"
+#include "tests/support/drawn_steps.h"
 
 TEST(SwarmHostile, ExtremeCoordinatesWrap) {
     GameWorld world;

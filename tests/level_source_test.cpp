@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "render/renderer.h"
 #include "game/level_file.h"
 #include "game/progression.h"
 #include "game/tick.h"
@@ -389,13 +390,14 @@ TEST(LevelCheck, ShippedFirstLevelCanBeFinished) {
     const std::set<int32_t> takeOffs = {460, 1150, 1600, 2180, 2420};
     GameWorld world;
     ScriptedHost host;
+    Renderer renderer;
     // On a copy: a game over may write the best record.
     const std::vector<uint8_t> shipped = FreshDataFile();
     ASSERT_EQ(shipped.size(), size_t(DataFileSize));
     TempDataFile copy(shipped);
     host.dataFilePath = copy.Path();
     RequestNewGame(world);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     ASSERT_EQ(world.levelNumber, 1);
     ASSERT_EQ(world.gameRunning, 1);
     int ticks = 0;
@@ -405,7 +407,7 @@ TEST(LevelCheck, ShippedFirstLevelCanBeFinished) {
         if (takeOffs.count(world.player.x) != 0 && world.player.jumpTicksLeft == 0) {
             world.player.jumpTicksLeft = JumpLength;
         }
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
     }
     EXPECT_EQ(world.levelNumber, 2) << "stopped after " << ticks << " ticks at x " << world.player.x
                                     << ", y " << world.player.y;

@@ -3,6 +3,7 @@
 
 #include "game/level_still.h"
 #include "game/tick.h"
+#include "render/renderer.h"
 #include "tests/support/game_fixtures.h"
 
 TEST(LevelStill, MatchesTheTicksFrameOfALevelAtRest) {
@@ -27,7 +28,8 @@ TEST(LevelStill, MatchesTheTicksFrameOfALevelAtRest) {
     const std::span<const uint32_t> drawn = still.Draw(world, world.cameraLeft, world.cameraTop);
     const std::vector<uint32_t> expected(drawn.begin(), drawn.end());
     ScriptedHost host;
-    GameTick(world, host);
+    Renderer renderer;
+    GameTick(world, host, renderer);
     ASSERT_EQ(world.cameraLeft, 100);
     EXPECT_TRUE(world.frameBuffer.Pixels() == expected);
 

@@ -8,6 +8,7 @@
 #include "game/world.h"
 #include "render/sprites.h"
 #include "tests/support/game_fixtures.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 

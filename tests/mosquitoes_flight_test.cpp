@@ -8,6 +8,7 @@
 #include "game/mosquitoes.h"
 #include "game/world.h"
 #include "tests/support/game_fixtures.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 

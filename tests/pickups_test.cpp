@@ -11,6 +11,7 @@
 #include "tests/support/expected_texts.h"
 #include "tests/support/game_fixtures.h"
 #include "tools/common/scripted_host.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 
@@ -185,13 +186,14 @@ TEST(RaptorItem, LitDeviceAcrossTicks) {
     world.cameraLeft = 0;
     world.cameraTop = 20;
     ScriptedHost host;
+    Renderer renderer;
     RecordingSurface& surface = static_cast<RecordingSurface&>(host.Surface());
     world.platforms[0] = {390, 265, PlatformRaptorOff};
     world.pickups[0] = {395, 280, 4};
     world.nests[0] = {600, 100, 99};
     world.mosquitoes[1] = {100, 100, 1, 1, 0.0f, 0};
 
-    RunTimerTick(world, host);  // switched on, coin taken
+    RunTimerTick(world, host, renderer);  // switched on, coin taken
     EXPECT_EQ(world.platforms[0].type, PlatformRaptorOn);
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(world.score, 301);
@@ -200,13 +202,13 @@ TEST(RaptorItem, LitDeviceAcrossTicks) {
         coinShown |= c.kind == SurfaceCall::Text && c.text == "301";
     EXPECT_TRUE(coinShown);
 
-    RunTimerTick(world, host);  // lit and in view: the due nest stays quiet
+    RunTimerTick(world, host, renderer);  // lit and in view: the due nest stays quiet
     EXPECT_EQ(world.raptorOnScreen, 1);
     EXPECT_EQ(world.nests[0].spawnTimer, 1);
     EXPECT_NE(world.mosquitoes[1].alive, 0);
     EXPECT_EQ(world.mosquitoes[0].alive, 0);
 
-    RunTimerTick(world, host);  // now the mosquito dies
+    RunTimerTick(world, host, renderer);  // now the mosquito dies
     EXPECT_EQ(world.mosquitoes[1].alive, 0);
     EXPECT_EQ(world.score, 801);
 }

@@ -9,6 +9,7 @@
 #include "game/player.h"
 #include "game/world.h"
 #include "tools/common/scripted_host.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include "tests/support/expected_texts.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/scripted_host.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(DrawPlayer, PiecesFollowWeaponStateWalkPhaseAndFacing) {
         for (int32_t facing : {1, -1})
             for (int walk : {0, 1}) {
                 auto drawn = GroundWorld(), expected = GroundWorld();
-                DrawPlayer(WorldCanvas(*drawn), x, y, 0.4f, uint8_t(walk), RifleSprite(c.fireState),
+                DrawPlayer(CanvasDrawnAtOnce(*drawn), x, y, 0.4f, uint8_t(walk), RifleSprite(c.fireState),
                            facing);
                 if (walk)
                     Soldier(*expected, x, y, 0.4f, SpriteLegsTogether, x, c.rifle, facing);
@@ -83,21 +84,21 @@ TEST(DrawPlayer, PiecesFollowWeaponStateWalkPhaseAndFacing) {
             }
     // The pieces really look different, so the comparison above can tell them apart.
     auto a = GroundWorld(), b = GroundWorld(), c = GroundWorld();
-    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 0, RifleSprite(0), 1);
-    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, RifleSprite(2), 1);
-    DrawPlayer(WorldCanvas(*c), x, y, 0.0f, 0, RifleSprite(5), 1);
+    DrawPlayer(CanvasDrawnAtOnce(*a), x, y, 0.0f, 0, RifleSprite(0), 1);
+    DrawPlayer(CanvasDrawnAtOnce(*b), x, y, 0.0f, 0, RifleSprite(2), 1);
+    DrawPlayer(CanvasDrawnAtOnce(*c), x, y, 0.0f, 0, RifleSprite(5), 1);
     EXPECT_FALSE(SameFrame(*a, *b));
     EXPECT_FALSE(SameFrame(*a, *c));
     EXPECT_FALSE(SameFrame(*b, *c));
-    DrawPlayer(WorldCanvas(*a), x, y, 0.0f, 1, RifleSprite(0), 1);
-    DrawPlayer(WorldCanvas(*b), x, y, 0.0f, 0, RifleSprite(0), 1);
+    DrawPlayer(CanvasDrawnAtOnce(*a), x, y, 0.0f, 1, RifleSprite(0), 1);
+    DrawPlayer(CanvasDrawnAtOnce(*b), x, y, 0.0f, 0, RifleSprite(0), 1);
     EXPECT_FALSE(SameFrame(*a, *b));
 }
 
 TEST(DrawPlayer, StrideFacingLeftStartsTwoPixelsBehindAndGrowsLeft) {
     auto world = GroundWorld();
     const int32_t x = 500, y = 300;  // frame column 400, soles at frame row 320
-    DrawPlayer(WorldCanvas(*world), x, y, 0.3f, 0, SpriteRifle, -1);
+    DrawPlayer(CanvasDrawnAtOnce(*world), x, y, 0.3f, 0, SpriteRifle, -1);
     int32_t leftmost = FrameWidth, rightmost = -1;
     for (int32_t py = 320 - 21; py < 320; ++py)
         for (int32_t px = 0; px < FrameWidth; ++px)
@@ -156,7 +157,7 @@ TEST(SceneSprites, DecorationsPlatformsAndGoal) {
     EXPECT_TRUE(SameFrame(*drawn, *expected));
     EXPECT_FALSE(SameFrame(*drawn, *GroundWorld()));
     auto alone = GroundWorld();
-    DrawGoal(WorldCanvas(*alone), 640, 410);
+    DrawGoal(CanvasDrawnAtOnce(*alone), 640, 410);
     EXPECT_FALSE(SameFrame(*drawn, *alone));
 }
 

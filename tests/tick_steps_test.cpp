@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "render/renderer.h"
 #include "game/progression.h"
 #include "game/tick.h"
 #include "game/world.h"
@@ -40,7 +41,7 @@ protected:
         data = std::make_unique<TempDataFile>(sketch);
         host.dataFilePath = data->Path();
         RequestNewGame(world);
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         ASSERT_EQ(world.gameRunning, 1);
         host.messages.clear();
     }
@@ -48,6 +49,7 @@ protected:
     std::unique_ptr<TempDataFile> data;
     GameWorld world;
     ScriptedHost host;
+    Renderer renderer;
 };
 
 // The nest stings before the pickups are taken: the repellent picked up in
@@ -58,14 +60,14 @@ TEST_F(TickStepsTest, ANestStingsBeforeTheRepellentOfTheSameTickProtects) {
     level.pickups.push_back(Pickup{90, 480, PickupRepellentKind});  // and touching the bottle
     Start(level);
 
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_EQ(world.player.health, 80);
     EXPECT_EQ(world.player.damageTint, 19);          // 20 from the sting, 1 faded this tick
     EXPECT_EQ(world.player.invulnerableTicks, 254);  // 255 from the bottle, 1 spent
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, ExpectedText("RepellentAdvertText"));
 
-    RunTimerTick(world, host);  // protected now: the nest does nothing
+    RunTimerTick(world, host, renderer);  // protected now: the nest does nothing
     EXPECT_EQ(world.player.health, 80);
 }
 
@@ -74,13 +76,13 @@ TEST_F(TickStepsTest, ANestStingsBeforeTheRepellentOfTheSameTickProtects) {
 TEST_F(TickStepsTest, ABulletFiredThisTickIsStillAtTheMuzzle) {
     Start(Floor());
     DispatchKeyDown(world, host, world.keyBindings.fire);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     ASSERT_EQ(world.bullets[0].active, 1);
     EXPECT_EQ(world.bullets[0].x, 100);
     EXPECT_EQ(world.bullets[0].y, 500 - 35);
     EXPECT_EQ(world.bullets[1].active, 0);
 
-    RunTimerTick(world, host);  // the pause between two rounds: it flies on
+    RunTimerTick(world, host, renderer);  // the pause between two rounds: it flies on
     EXPECT_EQ(world.bullets[0].x, 130);
     EXPECT_EQ(world.bullets[0].y, 465);
 }
@@ -92,8 +94,8 @@ TEST_F(TickStepsTest, TheGoalIsDrawnOverADecoration) {
     level.goal = Goal{300, 400};  // out of the soldier's reach
     level.decorations.push_back(Decoration{300, 400, DecorationConifer});
     Start(level);
-    RunTimerTick(world, host);  // the camera settles on the soldier
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);  // the camera settles on the soldier
+    RunTimerTick(world, host, renderer);
 
     const std::span<const uint32_t> goal = SpritePixels(SpriteGoal);
     const std::span<const uint32_t> conifer = SpritePixels(SpriteConifer);
@@ -132,7 +134,7 @@ TEST_F(TickStepsTest, FallingPastTheDeathPlaneInTheMiddleOfAJump) {
             host.Answer(ScriptedAnswer::Ok);
             host.Answer(ScriptedAnswer::No);
         }
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         if (world.gameRunning == 0) deathTick = tick;
         if (tick == 5) {
             EXPECT_EQ(world.player.y, 545);  // the top of the jump

@@ -55,7 +55,7 @@ protected:
     // Starts a game the way the application does: request, then one tick.
     void StartGame() {
         RequestNewGame(world);
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         ASSERT_EQ(world.gameRunning, 1);
     }
 
@@ -91,7 +91,7 @@ protected:
 
 TEST_F(TickTest, FirstTickStartsTheGameAndPresentsNothing) {
     RequestNewGame(world);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_EQ(world.gameRunning, 1);
     EXPECT_EQ(world.newGameRequested, 0);
     EXPECT_EQ(world.tickCounter, 1);  // the starting tick counts too
@@ -101,7 +101,7 @@ TEST_F(TickTest, FirstTickStartsTheGameAndPresentsNothing) {
     EXPECT_EQ(Count(SurfaceCall::Text), 0);
 
     Surface().ClearCalls();
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_EQ(Presents(), 1);
     EXPECT_GT(Count(SurfaceCall::Text), 0);  // the HUD
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
@@ -114,7 +114,7 @@ TEST_F(TickTest, WrongColourDepthAsksEveryTickAndYesDraws) {
     for (int i = 0; i < 3; ++i) {
         host.Answer(ScriptedAnswer::Yes);
         Surface().ClearCalls();
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         EXPECT_EQ(Presents(), 1) << "tick " << i;
     }
     ASSERT_EQ(host.messages.size(), 3u);
@@ -134,7 +134,7 @@ TEST_F(TickTest, WrongColourDepthAnsweredNoClosesWithoutDrawing) {
     const int32_t x = world.player.x;
     Surface().ClearCalls();
     host.Answer(ScriptedAnswer::No);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_TRUE(host.applicationClosed);
     EXPECT_TRUE(host.drawingReleasedAtClose);
     EXPECT_EQ(Presents(), 0);
@@ -145,7 +145,7 @@ TEST_F(TickTest, WrongColourDepthAnsweredNoClosesWithoutDrawing) {
 TEST_F(TickTest, TheNewGameTickDoesNotAskForTheColourDepth) {
     host.bitsPerPixel = 24;
     RequestNewGame(world);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_FALSE(Shown(DepthCaption));
     EXPECT_EQ(world.gameRunning, 1);
 }
@@ -160,7 +160,7 @@ TEST_F(TickTest, ReachingTheGoalInTheTickOfDeathAdvancesWithoutADeathMessage) {
     UseFile(sketch);
     StartGame();
     host.messages.clear();
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_FALSE(Shown(ExpectedText("GameTitle")));
     EXPECT_EQ(world.levelNumber, 2);
     EXPECT_EQ(world.deathCode, DeathNone);
@@ -177,7 +177,7 @@ TEST_F(TickTest, FallingIntoThePitEndsTheGameWithItsMessage) {
     host.messages.clear();
     host.Answer(ScriptedAnswer::Ok);
     host.Answer(ScriptedAnswer::No);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     ASSERT_EQ(host.messages.size(), 2u);
     ExpectMessage(host.messages[0], ExpectedText("GameTitle"), ExpectedText("DeathFellText"),
                   MessageButtons::Ok, MessageIcon::None);
@@ -193,7 +193,7 @@ TEST_F(TickTest, EachDeathCodeShowsItsOwnMessage) {
         StartGame();
         world.deathCode = code;
         host.messages.clear();
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         ASSERT_GE(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].caption, ExpectedText("GameTitle"));
         EXPECT_EQ(host.messages[0].text, texts[code - 1]);
@@ -205,7 +205,7 @@ TEST_F(TickTest, UnknownDeathCodeSkipsTheMessageButEndsTheGame) {
     StartGame();
     world.deathCode = 9;
     host.messages.clear();
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, ExpectedText("PlayAgainCaption"));
     EXPECT_EQ(world.gameRunning, 0);
@@ -218,7 +218,7 @@ TEST_F(TickTest, AnsweringYesAfterADeathStartsTheNextGameInsideTheTick) {
     world.deathCode = DeathBitten;
     host.Answer(ScriptedAnswer::Ok);
     host.Answer(ScriptedAnswer::Yes);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     ExpectNewGameRunning(world);
     EXPECT_EQ(world.deathCode, DeathNone);
     EXPECT_EQ(host.drawingsBegun, host.drawingsEnded);
@@ -233,7 +233,7 @@ TEST_F(TickTest, AStoppedGameShowsOnlyTheBackgroundAndTheHud) {
     const int32_t x = world.player.x;
     for (int i = 0; i < 3; ++i) {
         Surface().ClearCalls();
-        RunTimerTick(world, host);
+        RunTimerTick(world, host, renderer);
         EXPECT_EQ(Presents(), 1);
         EXPECT_GT(Count(SurfaceCall::Text), 0);
     }
@@ -247,19 +247,19 @@ TEST_F(TickTest, WalkingIntoTheGoalAdvancesInThatSameTick) {
     sketch.levels[0].goal = Goal{110, 420};  // x 110..160, y 420..470
     UseFile(sketch);
     StartGame();
-    RunTimerTick(world, host);  // standing at x = 100: point (100, 470) outside
+    RunTimerTick(world, host, renderer);  // standing at x = 100: point (100, 470) outside
     EXPECT_EQ(world.levelNumber, 1);
     world.player.moveDir = 1;
-    RunTimerTick(world, host);  // moves to 110 before the test
+    RunTimerTick(world, host, renderer);  // moves to 110 before the test
     EXPECT_EQ(world.levelNumber, 2);
 }
 
 TEST_F(TickTest, TickCounterWrapsAfter255) {
     world.gameRunning = 0;
     world.tickCounter = 254;
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_EQ(world.tickCounter, 255);
-    RunTimerTick(world, host);
+    RunTimerTick(world, host, renderer);
     EXPECT_EQ(world.tickCounter, 0);
 }
 

@@ -11,6 +11,7 @@
 #include "game/world.h"
 #include "game/keys.h"
 #include "tools/common/scripted_host.h"
+#include "tests/support/drawn_steps.h"
 
 namespace {
 

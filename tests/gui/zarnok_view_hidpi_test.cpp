@@ -27,7 +27,7 @@ protected:
     void ShowAt(QSize size) {
         ASSERT_NO_FATAL_FAILURE(Show(size));
         ASSERT_EQ(view_->devicePixelRatioF(), 2.0);
-        RunTimerTick(world_, *view_);
+        RunTimerTick(world_, *view_, view_->FrameRenderer());
     }
 
     // Game pixels of the block that are not a uniform k x k square of their

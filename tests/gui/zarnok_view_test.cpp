@@ -31,7 +31,7 @@ protected:
         ASSERT_EQ(view_->size(), size);
     }
 
-    void Tick() { RunTimerTick(world_, *view_); }
+    void Tick() { RunTimerTick(world_, *view_, view_->FrameRenderer()); }
 
     // Client pixels outside `block` that are not the window colour.
     static int64_t StrayPixels(const QImage& shown, const QRect& block) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/world.h"
+#include "render/renderer.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 
@@ -34,4 +35,5 @@ protected:
     std::unique_ptr<TempDataFile> data;
     GameWorld world;
     HostType host;
+    Renderer renderer;
 };

@@ -2,7 +2,7 @@
 //
 // Level 1 is played with the right key held until the soldier has walked a
 // stretch of it; the draws of those ticks' frames are kept, and each
-// iteration lays the next of them after the one before, as the tick does.
+// iteration makes the next of them after the one before, as the tick does.
 // BM_MemcpyBackground (bench_reference.cpp) is the yardstick.
 #include <benchmark/benchmark.h>
 
@@ -11,7 +11,7 @@
 
 #include "game/keys.h"
 #include "game/world.h"
-#include "render/frame.h"
+#include "render/renderer.h"
 #include "tools/common/headless_driver.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/scripted_host.h"
@@ -20,49 +20,39 @@ namespace {
 
 constexpr int PlayedTicks = 120;
 
-// The draws of the frame the last frame made, when it could list them.
-bool LastDraws(const FrameBuffer& frame, std::vector<HeldDraw>& draws) {
-    const TileDraws& list = frame.memory.lists[frame.memory.lastList];
-    if (!list.valid) return false;
-    draws.assign(list.draws.begin(), list.draws.begin() + list.drawCount);
-    return true;
-}
-
 // The untinted frames of level 1 walked to the right, in play order.
-std::vector<std::vector<HeldDraw>> WalkedFrames() {
+std::vector<std::vector<SpriteDraw>> WalkedFrames() {
     auto world = std::make_unique<GameWorld>();
     RecordingSurface view(800, 600);
     ScriptedHost host(view);
     host.dataFilePath = ZARNOK_BIN_DIR "/Data.dat";
     HeadlessDriver driver(*world, host);
-    std::vector<std::vector<HeldDraw>> frames;
+    std::vector<std::vector<SpriteDraw>> frames;
     for (int tick = 0; tick < PlayedTicks && !driver.Closed(); ++tick) {
         if (tick == 2) driver.Press(true, VK_Right);
         driver.Tick();
-        std::vector<HeldDraw> draws;
         const PlayerState& p = world->player;
-        if (world->gameRunning && p.damageTint == 0 && p.invulnerableTicks == 0 &&
-            LastDraws(world->frameBuffer, draws))
-            frames.push_back(std::move(draws));
+        if (world->gameRunning && p.damageTint == 0 && p.invulnerableTicks == 0)
+            frames.push_back(driver.FrameRenderer().Draws().Draws());
     }
     return frames;
 }
 
 void BM_FrameUntintedLevel(benchmark::State& state) {
-    const std::vector<std::vector<HeldDraw>> frames = WalkedFrames();
+    const std::vector<std::vector<SpriteDraw>> frames = WalkedFrames();
     if (frames.size() < 2) {
         state.SkipWithError("level 1 gave no untinted frames");
         return;
     }
-    auto world = std::make_unique<GameWorld>();
-    FrameBuffer& frame = world->frameBuffer;
+    auto frame = std::make_unique<FrameBuffer>();
+    auto renderer = std::make_unique<Renderer>();
     size_t next = 0;
     for (auto _ : state) {
-        BeginFrame(frame);
-        for (const HeldDraw& draw : frames[next]) HoldDraw(frame, draw);
-        FinishFrame(frame, 0, 0);
+        renderer->BeginFrame();
+        for (const SpriteDraw& draw : frames[next]) renderer->Draws().Add(draw);
+        renderer->FinishFrame(*frame, 0, 0);
         next = (next + 1) % frames.size();
-        benchmark::DoNotOptimize(frame.Pixels().data());
+        benchmark::DoNotOptimize(frame->Pixels().data());
         benchmark::ClobberMemory();
     }
     state.counters["frames"] = double(frames.size());

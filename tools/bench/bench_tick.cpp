@@ -11,6 +11,7 @@
 
 #include "game/tick.h"
 #include "game/world.h"
+#include "render/renderer.h"
 #include "tools/common/recording_surface.h"
 #include "tools/common/scripted_host.h"
 
@@ -75,13 +76,14 @@ void BM_TickStressLevel(benchmark::State& state) {
     auto world = std::make_unique<GameWorld>();
     RecordingSurface view(800, 600);
     ScriptedHost host(view);
+    auto renderer = std::make_unique<Renderer>();
     for (auto _ : state) {
         state.PauseTiming();
         *world = *start;
         host.log.clear();
         view.ClearCalls();
         state.ResumeTiming();
-        GameTick(*world, host);
+        GameTick(*world, host, *renderer);
         benchmark::ClobberMemory();
     }
     state.counters["messages"] = double(host.messages.size());

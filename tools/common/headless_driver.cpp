@@ -27,7 +27,7 @@ void HeadlessDriver::Apply(const JournalEvent& event) {
 
 void HeadlessDriver::Tick() {
     const bool stopTimerWasRunning = host_.stopTimerRunning;
-    RunTimerTick(world_, host_);
+    RunTimerTick(world_, host_, renderer_);
     if (stopTimerWasRunning && host_.stopTimerRunning && !host_.applicationClosed)
         OnSoundStopTimer(world_, host_);
     ++ticksRun_;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "render/renderer.h"
 #include "tools/common/replay.h"
 #include "tools/common/scripted_host.h"
 
@@ -31,6 +32,8 @@ public:
     void Tick();
 
     bool Closed() const { return host_.applicationClosed; }
+    // What makes the world's frames; the driver's own, like a view's.
+    Renderer& FrameRenderer() { return renderer_; }
     uint64_t TicksRun() const { return ticksRun_; }
 
     // What was pressed and what the boxes were answered: replays this run.
@@ -41,6 +44,7 @@ public:
 private:
     GameWorld& world_;
     ScriptedHost& host_;
+    Renderer renderer_;
     uint64_t ticksRun_ = 0;
     std::vector<ReplayKeyEvent> pressed_;
     bool keepChecks_ = false;

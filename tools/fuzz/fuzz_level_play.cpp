@@ -216,9 +216,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ScriptedHost host(surface);
     host.dataFilePath = DataFilePath();
     auto world = std::make_unique<GameWorld>();
-    // The picture is not what is tested: only the draws' own pixels are made.
-    world->frameBuffer.unseen = true;
     HeadlessDriver driver(*world, host);
+    // The picture is not what is tested: only the draws' own pixels are made.
+    driver.FrameRenderer().unseen = true;
 
     // The first tick starts a game on level 1; a chosen later level is
     // reached the way the exit reaches it.

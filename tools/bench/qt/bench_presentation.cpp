@@ -13,6 +13,7 @@
 #include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
+#include "render/renderer.h"
 #include "shell/block_scaler.h"
 #include "shell/image_surface.h"
 
@@ -32,10 +33,11 @@ void EnsureGuiApplication() {
 std::unique_ptr<ImageSurface> DrawnSurface() {
     EnsureGuiApplication();
     auto frame = std::make_unique<FrameBuffer>();
-    FillBackground(*frame);
+    Renderer renderer;
+    renderer.FillBackground(*frame);
     auto surface = std::make_unique<ImageSurface>(800, 600);
     MapPicture(*surface);
-    PresentFrame(*frame, *surface);
+    renderer.PresentFrame(*frame, *surface);
     DrawHud(*surface, {.spareMagazines = 4,
                        .health = 64,
                        .score = 12345,
