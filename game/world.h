@@ -145,7 +145,7 @@ struct GameWorld {
     FallingMagazine fallingMagazine{};
     PlayerState player{};
 
-    FrameBuffer frameBuffer;
+    FrameBuffer frameBuffer;  // the picture; the view's renderer makes it from the step's draws
 };
 
 // The frame's draws, seen through the world's camera as it stands now.
