@@ -1,8 +1,12 @@
 // route.cpp -- reads route files, one step a line.
 #include "tools/autoplay/route.h"
 
+#include <climits>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
+
+#include "game/number_text.h"
 
 #include "tools/common/input_file.h"
 
@@ -12,6 +16,12 @@ bool ReadAngle(const std::string& word, float& angle) {
     char* end = nullptr;
     angle = std::strtof(word.c_str(), &end);
     return end != word.c_str() && *end == '\0';
+}
+
+bool ReadValue(const std::string& word, int& value, int min = INT_MIN) {
+    const std::optional<int> number = ParseDecimal<int>(word, min);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 bool ReadFireMode(const std::string& word, RouteStep::FireMode& mode) {
@@ -31,11 +41,11 @@ bool ParseStep(const std::string& op, std::istringstream& words, RouteStep& step
     std::string word;
     if (op == "right" || op == "left") {
         step.op = op == "right" ? RouteStep::Right : RouteStep::Left;
-        return bool(words >> step.value);
+        return words >> word && ReadValue(word, step.value);
     }
     if (op == "wait") {
         step.op = RouteStep::Wait;
-        return bool(words >> step.value) && step.value > 0;
+        return words >> word && ReadValue(word, step.value, 1);
     }
     if (op == "aim") {
         if (!(words >> word)) return false;
