@@ -28,7 +28,8 @@ inline void WriteU16(std::span<uint8_t> out, size_t at, uint16_t v) {
 }
 
 inline void WriteU32(std::span<uint8_t> out, size_t at, uint32_t v) {
-    for (size_t i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
+    WriteU16(out, at, uint16_t(v));
+    WriteU16(out, at + 2, uint16_t(v >> 16));
 }
 
 inline void AppendU16(std::vector<uint8_t>& out, uint32_t v) {
