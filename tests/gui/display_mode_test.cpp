@@ -77,6 +77,12 @@ struct FakeScreen {
         restoredIndex = -1;
         answer = next;
     }
+    // A switch that may change the mode, of this screen.
+    static void Drive(DisplayModeSwitch& display) {
+        display.SetSizeSetter(&Set);
+        display.SetSizeRestorer(&Restore);
+        display.AllowModeChange(true);
+    }
 };
 
 }  // namespace
@@ -85,9 +91,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
     FakeScreen::Reset(ScreenSizeResult::Done);
     {
         DisplayModeSwitch display;
-        display.SetSizeSetter(&FakeScreen::Set);
-        display.SetSizeRestorer(&FakeScreen::Restore);
-        display.AllowModeChange(true);
+        FakeScreen::Drive(display);
         EXPECT_TRUE(display.Apply(Resolution800x600).isEmpty());
         EXPECT_TRUE(display.FullScreen());
         EXPECT_EQ(FakeScreen::sets, 1);
@@ -106,9 +110,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
         FakeScreen::Reset(ScreenSizeResult::Done);
         {
             DisplayModeSwitch display;
-            display.SetSizeSetter(&FakeScreen::Set);
-            display.SetSizeRestorer(&FakeScreen::Restore);
-            display.AllowModeChange(true);
+            FakeScreen::Drive(display);
             EXPECT_TRUE(display.Apply(choice).isEmpty());
             EXPECT_TRUE(display.FullScreen());
         }
@@ -120,9 +122,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
     FakeScreen::Reset(ScreenSizeResult::Refused);
     {
         DisplayModeSwitch display;
-        display.SetSizeSetter(&FakeScreen::Set);
-        display.SetSizeRestorer(&FakeScreen::Restore);
-        display.AllowModeChange(true);
+        FakeScreen::Drive(display);
         const QString why = display.Apply(Resolution800x600);
         EXPECT_TRUE(why.contains(QStringLiteral("отказался"))) << why.toStdString();
     }

@@ -293,14 +293,20 @@ private:
         return false;
     }
 
-    void Start(int lineNo, std::span<const std::string_view> args) {
-        if (lines_.start != 0) {
-            report_.Error(lineNo,
-                          "a second 'start'; the first is on line " + std::to_string(lines_.start));
-            return;
+    // `start` and `goal` come once each; the line of the first is kept.
+    bool FirstOfItsKind(int lineNo, const char* keyword, int& seenOn) {
+        if (seenOn != 0) {
+            report_.Error(lineNo, std::string("a second '") + keyword + "'; the first is on line " +
+                                      std::to_string(seenOn));
+            return false;
         }
-        lines_.start = lineNo;
-        if (!CheckCount(lineNo, "start", args, 3, "X Y FACING")) {
+        seenOn = lineNo;
+        return true;
+    }
+
+    void Start(int lineNo, std::span<const std::string_view> args) {
+        if (!FirstOfItsKind(lineNo, "start", lines_.start) ||
+            !CheckCount(lineNo, "start", args, 3, "X Y FACING")) {
             return;
         }
         ReadInt32(args[0], "start X", lineNo, report_, level_.startX);
@@ -309,13 +315,8 @@ private:
     }
 
     void Goal(int lineNo, std::span<const std::string_view> args) {
-        if (lines_.goal != 0) {
-            report_.Error(lineNo,
-                          "a second 'goal'; the first is on line " + std::to_string(lines_.goal));
-            return;
-        }
-        lines_.goal = lineNo;
-        if (!CheckCount(lineNo, "goal", args, 2, "X Y")) {
+        if (!FirstOfItsKind(lineNo, "goal", lines_.goal) ||
+            !CheckCount(lineNo, "goal", args, 2, "X Y")) {
             return;
         }
         ReadInt32(args[0], "goal X", lineNo, report_, level_.goalX);
