@@ -54,6 +54,13 @@ protected:
         return Run(args);
     }
 
+    // The journal a run recorded into rec.txt.
+    ::testing::AssertionResult LoadRecorded(ReplayJournal& journal) const {
+        std::string error;
+        if (LoadReplayFile(Path("rec.txt"), journal, error)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << error;
+    }
+
     fs::path dir_;
 };
 
@@ -283,8 +290,7 @@ TEST_F(SimTest, RecordedRunReplaysIdentically) {
     ASSERT_EQ(original.status, 0) << original.err;
 
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     EXPECT_EQ(recorded.keys.size(), 7u);
     EXPECT_EQ(recorded.answers.size(), SummaryMessages(original.out).size());
 
@@ -348,8 +354,7 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
 
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     EXPECT_TRUE(recorded.keys.empty());
     // Every box once, plus the name dialog (its default: the empty name confirmed).
     ASSERT_EQ(recorded.answers.size(), SummaryMessages(original.out).size() + 1)
@@ -379,8 +384,7 @@ TEST_F(SimTest, JournalChecksProveTheRun) {
     ProgramRun original = RunRecording(DataDir(data), "250", replay);
     ASSERT_EQ(original.status, 0) << original.err;
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     ASSERT_EQ(recorded.checks.size(), 3u);
     EXPECT_EQ(recorded.checks.back().tick, 250u);
 
