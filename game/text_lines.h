@@ -1,9 +1,10 @@
 // text_lines.h -- a text taken apart into numbered lines and blank-separated words.
 //
-// The journal reader and the level sources read their files with these. A
-// line ends at '\n'; a '\r' before it is a blank like the others and only
-// separates words. The last line needs no '\n', and a text that ends with
-// one has no empty line after it. Comments are each format's own business.
+// The journal reader, the level sources and the autopilot's routes read their
+// files with these. A line ends at '\n'; a '\r' before it is a blank like the
+// others and only separates words. The last line needs no '\n', and a text
+// that ends with one has no empty line after it. Comments are each format's
+// own business.
 #pragma once
 
 #include <cstddef>
