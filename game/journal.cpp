@@ -7,13 +7,15 @@
 #include <utility>
 
 #include "game/host.h"
+#include "game/keys.h"
 #include "game/level_file.h"
+#include "game/number_text.h"
 #include "game/posix_file.h"
 #include "game/progression.h"
 #include "game/sound.h"
+#include "game/text_lines.h"
 #include "game/world.h"
 #include "input/key_bindings.h"
-#include "game/keys.h"
 
 namespace {
 
@@ -32,23 +34,6 @@ constexpr std::array<NamedKey, 6> NamedKeys{{
     {"shift", VK_Shift},
 }};
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view TrimLeft(std::string_view s) {
-    while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
-    return s;
-}
-
-// Splits off the next whitespace-separated word of `rest`.
-std::string_view NextWord(std::string_view& rest) {
-    rest = TrimLeft(rest);
-    size_t end = 0;
-    while (end < rest.size() && !IsSpace(rest[end])) ++end;
-    std::string_view word = rest.substr(0, end);
-    rest.remove_prefix(end);
-    return word;
-}
-
 std::string Lower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
@@ -56,29 +41,11 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-int DigitValue(char c, int base) {
-    int v = -1;
-    if (c >= '0' && c <= '9')
-        v = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        v = c - 'A' + 10;
-    return v < base ? v : -1;
-}
-
 // Unsigned number in the given base, all of `digits`, at most `limit`.
 bool ParseUnsigned(std::string_view digits, int base, uint64_t limit, uint64_t& value) {
-    if (digits.empty()) return false;
-    uint64_t v = 0;
-    for (char c : digits) {
-        int d = DigitValue(c, base);
-        if (d < 0) return false;
-        if (v > (limit - uint64_t(d)) / uint64_t(base)) return false;
-        v = v * uint64_t(base) + uint64_t(d);
-    }
-    value = v;
-    return true;
+    const std::optional<uint64_t> number = ParseNumber<uint64_t>(digits, base, 0, limit);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 bool ParseAnswer(std::string_view rest, JournalAnswer& answer, std::string& what) {
@@ -116,8 +83,8 @@ bool ParseAnswer(std::string_view rest, JournalAnswer& answer, std::string& what
 
 // The six actions by the names the controls dialog's buttons give them, in
 // the key capture's numbering.
-constexpr std::array<std::string_view, 6> ActionNames{"left", "right", "up", "down", "jump",
-                                                      "fire"};
+constexpr std::array<std::string_view, 6> ActionNames{"left", "right", "up",
+                                                      "down", "jump",  "fire"};
 
 bool ParseAction(std::string_view word, uint8_t& action) {
     const std::string lower = Lower(word);
@@ -275,8 +242,7 @@ bool JournalParser::Line(std::string_view line, bool first, std::string& what) {
     return true;
 }
 
-bool JournalParser::HeaderLine(const std::string& word, std::string_view rest,
-                               std::string& what) {
+bool JournalParser::HeaderLine(const std::string& word, std::string_view rest, std::string& what) {
     for (const std::string& seen : seen_)
         if (seen == word) {
             what = "a second '" + word + "' line";
@@ -416,22 +382,19 @@ std::string KeyName(int32_t key) {
     return std::to_string(key);
 }
 
-
 bool ParseReplay(std::string_view text, ReplayJournal& journal, std::string& error) {
     JournalParser parser(journal);
     size_t lineNumber = 0;
     const bool versioned = text.substr(0, 14) == "zarnok-journal";
     std::string what;
-    while (!text.empty()) {
-        ++lineNumber;
-        const size_t eol = text.find('\n');
-        if (eol == std::string_view::npos && versioned) {
+    TextLines lines(text);
+    for (TextLine line; lines.Next(line);) {
+        lineNumber = line.number;
+        if (!line.ended && versioned) {
             what = "cut off: the journal ends inside this line";
             break;
         }
-        const std::string_view line = text.substr(0, eol);
-        text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
-        if (!parser.Line(line, lineNumber == 1, what)) break;
+        if (!parser.Line(line.text, line.number == 1, what)) break;
     }
     if (what.empty() && !parser.Finish(what)) ++lineNumber;  // the header ran to the end
     if (what.empty()) return true;
@@ -467,9 +430,7 @@ std::string FormatJournalEvent(const JournalEvent& event) {
     std::string out = std::to_string(event.tick);
     const std::string action(ActionNames[event.action % ActionNames.size()]);
     switch (event.kind) {
-    case JournalEventKind::Key:
-        out += (event.down ? " down " : " up ") + KeyName(event.key);
-        break;
+    case JournalEventKind::Key: out += (event.down ? " down " : " up ") + KeyName(event.key); break;
     case JournalEventKind::Sound: out += " sound"; break;
     case JournalEventKind::Select: out += " select " + action; break;
     case JournalEventKind::Bind: out += " bind " + action + " " + KeyName(event.key); break;

@@ -40,9 +40,9 @@ public:
     // Copies w x h opaque pixels (0x00RRGGBB, top row first) to (x, y).
     virtual void DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int32_t w, int32_t h) = 0;
 
-    // A frame of the picture: the same copy as DrawPixels, knowing that only
-    // the pixels inside `changed` (boxes of the w x h frame) may differ from
-    // the last frame given here. A surface that cannot tell what it still
+    // A frame of the picture: the same copy as DrawPixels, with the promise
+    // that only the pixels inside `changed` (boxes of the w x h frame) differ
+    // from the last frame given here. A surface that cannot tell what it still
     // shows of that frame (moved, resized or drawn over) copies it whole.
     virtual void DrawFrameChanges(int32_t x, int32_t y, const uint32_t* pixels, int32_t w,
                                   int32_t h, std::span<const PixelBox> changed) {

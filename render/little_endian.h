@@ -22,8 +22,14 @@ inline int32_t ReadI32(std::span<const uint8_t> b, size_t at) {
     return static_cast<int32_t>(ReadU32(b, at));
 }
 
+inline void WriteU16(std::span<uint8_t> out, size_t at, uint16_t v) {
+    out[at] = uint8_t(v);
+    out[at + 1] = uint8_t(v >> 8);
+}
+
 inline void WriteU32(std::span<uint8_t> out, size_t at, uint32_t v) {
-    for (size_t i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
+    WriteU16(out, at, uint16_t(v));
+    WriteU16(out, at + 2, uint16_t(v >> 16));
 }
 
 inline void AppendU16(std::vector<uint8_t>& out, uint32_t v) {

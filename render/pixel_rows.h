@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "render/pixel_word.h"
+
 // out[k] = in[k] | bits for `count` pixels; `in` may be `out`, but the two
 // must not overlap otherwise. Inline: the blitters call it for every run
 // of a sprite, most of them a few pixels long.
 // GCC at -O2 leaves a plain loop scalar, so the words are spelt out: 16
-// pixels at a time in four 128-bit words (GCC and Clang vector types, plain
-// SSE2 on x86-64), then 4 at a time, then one by one.
-using PixelWord = uint32_t __attribute__((vector_size(16)));
-inline constexpr size_t OrWordPixels = sizeof(PixelWord) / sizeof(uint32_t);
+// pixels at a time in four 128-bit words, then 4 at a time, then one by one.
+inline constexpr size_t OrWordPixels = PixelWordPixels;
 inline constexpr size_t OrBlockPixels = 4 * OrWordPixels;
 
 inline void OrPixels(uint32_t* out, const uint32_t* in, size_t count, uint32_t bits) {

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "render/pixel_word.h"
+
 namespace {
 
 // At this factor and above the factor is rounded down to a whole number.
@@ -38,19 +40,10 @@ inline QRgb* Spread(QRgb* dst, QRgb pixel, int count) {
     return dst + count;
 }
 
-// Four pixels in one 128-bit word (GCC and Clang vector types, plain SSE2 on
-// x86-64): the source is read four pixels at a time and each word written
-// is a shuffle of them.
-using Word = uint32_t __attribute__((vector_size(16)));
-constexpr int WordPixels = int(sizeof(Word) / sizeof(QRgb));
-
-inline Word LoadWord(const QRgb* pixels) {
-    Word word;
-    std::memcpy(&word, pixels, sizeof word);
-    return word;
-}
-
-inline void StoreWord(QRgb* pixels, Word word) { std::memcpy(pixels, &word, sizeof word); }
+// The source is read four pixels at a time and each word written is a
+// shuffle of them.
+constexpr int WordPixels = int(PixelWordPixels);
+static_assert(sizeof(QRgb) == sizeof(uint32_t));
 
 // `count` source pixels spread to `factor` copies each, `factor` a constant
 // for the common screens, so that the shuffles are known when compiled.
@@ -60,9 +53,9 @@ QRgb* SpreadWords(QRgb* dst, const QRgb* src, int count);
 template <>
 QRgb* SpreadWords<2>(QRgb* dst, const QRgb* src, int count) {
     for (int i = 0; i + WordPixels <= count; i += WordPixels, dst += 2 * WordPixels) {
-        const Word v = LoadWord(src + i);
-        StoreWord(dst, __builtin_shufflevector(v, v, 0, 0, 1, 1));
-        StoreWord(dst + WordPixels, __builtin_shufflevector(v, v, 2, 2, 3, 3));
+        const PixelWord v = LoadPixelWord(src + i);
+        StorePixelWord(dst, __builtin_shufflevector(v, v, 0, 0, 1, 1));
+        StorePixelWord(dst + WordPixels, __builtin_shufflevector(v, v, 2, 2, 3, 3));
     }
     return dst;
 }
@@ -70,10 +63,10 @@ QRgb* SpreadWords<2>(QRgb* dst, const QRgb* src, int count) {
 template <>
 QRgb* SpreadWords<3>(QRgb* dst, const QRgb* src, int count) {
     for (int i = 0; i + WordPixels <= count; i += WordPixels, dst += 3 * WordPixels) {
-        const Word v = LoadWord(src + i);
-        StoreWord(dst, __builtin_shufflevector(v, v, 0, 0, 0, 1));
-        StoreWord(dst + WordPixels, __builtin_shufflevector(v, v, 1, 1, 2, 2));
-        StoreWord(dst + 2 * WordPixels, __builtin_shufflevector(v, v, 2, 3, 3, 3));
+        const PixelWord v = LoadPixelWord(src + i);
+        StorePixelWord(dst, __builtin_shufflevector(v, v, 0, 0, 0, 1));
+        StorePixelWord(dst + WordPixels, __builtin_shufflevector(v, v, 1, 1, 2, 2));
+        StorePixelWord(dst + 2 * WordPixels, __builtin_shufflevector(v, v, 2, 3, 3, 3));
     }
     return dst;
 }
@@ -82,9 +75,9 @@ QRgb* SpreadWords<3>(QRgb* dst, const QRgb* src, int count) {
 // ending where its copies end (it may overlap the one before).
 QRgb* SpreadWide(QRgb* dst, const QRgb* src, int count, int factor) {
     for (int i = 0; i < count; ++i, dst += factor) {
-        const Word v = {src[i], src[i], src[i], src[i]};
-        for (int at = 0; at + WordPixels < factor; at += WordPixels) StoreWord(dst + at, v);
-        StoreWord(dst + factor - WordPixels, v);
+        const PixelWord v = {src[i], src[i], src[i], src[i]};
+        for (int at = 0; at + WordPixels < factor; at += WordPixels) StorePixelWord(dst + at, v);
+        StorePixelWord(dst + factor - WordPixels, v);
     }
     return dst;
 }

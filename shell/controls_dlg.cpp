@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "game/world.h"
 #include "game/keys.h"
+#include "game/world.h"
 #include "shell/dialog_chrome.h"
 #include "shell/dialog_units.h"
 #include "shell/language.h"
@@ -43,9 +43,7 @@ constexpr int HintY = 138;
 CControlsDlg::CControlsDlg(GameWorld& world, QWidget* parent) : QDialog(parent), world_(world) {
     setWindowTitle(ShellText(ControlsTitle));
     SetDialogChrome(*this, DialogChrome::CaptionAndClose);
-    setFont(DialogFont());
-    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
-    setFixedSize(du.ToPixelsX(262), du.ToPixelsY(86));
+    const DialogUnits du = SizeDialog(*this, 262, 86);
 
     for (const ButtonLayout& layout : kButtons) {
         auto* button = new QPushButton(ShellText(layout.text), this);
@@ -130,9 +128,7 @@ CPressKeyDlg::CPressKeyDlg(GameWorld& world, QWidget* parent) : QDialog(parent),
     setWindowTitle(ShellText(PressKeyTitle));
     // A caption, but no close box: only a key ends this dialog.
     SetDialogChrome(*this, DialogChrome::Caption);
-    setFont(DialogFont());
-    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
-    setFixedSize(du.ToPixelsX(192), du.ToPixelsY(37));
+    SizeDialog(*this, 192, 37);
     setFocusPolicy(Qt::StrongFocus);
 }
 

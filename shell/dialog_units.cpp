@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 namespace {
 
@@ -42,4 +43,11 @@ QFont DialogFont() {
                                  QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
     font.setPointSizeF(8.0);
     return font;
+}
+
+DialogUnits SizeDialog(QWidget& dialog, int width, int height) {
+    dialog.setFont(DialogFont());
+    const DialogUnits du = DialogUnits::FromMetrics(dialog.fontMetrics());
+    dialog.setFixedSize(du.ToPixelsX(width), du.ToPixelsY(height));
+    return du;
 }

@@ -7,6 +7,7 @@
 #include <QRect>
 
 class QFontMetrics;
+class QWidget;
 
 struct DialogUnits {
     int baseX = 0;  // px per 4 horizontal units: the font's average character width
@@ -22,3 +23,7 @@ struct DialogUnits {
 // The font every game dialog is laid out with: an 8-point sans serif that
 // has Cyrillic (the classic "MS Sans Serif" when present).
 QFont DialogFont();
+
+// Gives a dialog the dialog font and a fixed size of width x height units;
+// the units its controls are placed in.
+DialogUnits SizeDialog(QWidget& dialog, int width, int height);

@@ -23,9 +23,7 @@
 // ---------------------------------------------------------------------------
 CDisplayModeDlg::CDisplayModeDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-    setFont(DialogFont());
-    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
-    setFixedSize(du.ToPixelsX(186), du.ToPixelsY(118));
+    const DialogUnits du = SizeDialog(*this, 186, 118);
 
     auto* border = new QFrame(this);
     border->setFrameStyle(QFrame::Panel | QFrame::Raised);

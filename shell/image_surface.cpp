@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "render/pixel_word.h"
 #include "shell/language.h"
 
 namespace {
@@ -31,25 +32,16 @@ constexpr int ChangeBandRows = 8;
 constexpr int CopyBlock = 8;
 constexpr int CompareBlock = 32;
 
-// Four pixels in one 128-bit word (GCC and Clang vector types, plain SSE2 on
-// x86-64).
-using Word = uint32_t __attribute__((vector_size(16)));
-constexpr int WordPixels = int(sizeof(Word) / sizeof(uint32_t));
-
-Word LoadWord(const uint32_t* pixels) {
-    Word word;
-    std::memcpy(&word, pixels, sizeof word);
-    return word;
-}
+constexpr int WordPixels = int(PixelWordPixels);
 
 // The block is read as whole words, their differences OR-ed together and
 // tested once: most of a frame is the same as the tick before, and this
 // test is what every tick pays for all of it.
 bool BlockDiffers(const uint32_t* src, const QRgb* dst) {
-    const Word alpha = {OpaqueAlpha, OpaqueAlpha, OpaqueAlpha, OpaqueAlpha};
-    Word differs = {0, 0, 0, 0};
+    const PixelWord alpha = {OpaqueAlpha, OpaqueAlpha, OpaqueAlpha, OpaqueAlpha};
+    PixelWord differs = {0, 0, 0, 0};
     for (int i = 0; i < CompareBlock; i += WordPixels)
-        differs |= (LoadWord(src + i) | alpha) ^ LoadWord(dst + i);
+        differs |= (LoadPixelWord(src + i) | alpha) ^ LoadPixelWord(dst + i);
     uint64_t low, high;
     std::memcpy(&low, &differs, sizeof low);
     std::memcpy(&high, reinterpret_cast<const char*>(&differs) + sizeof low, sizeof high);
@@ -195,7 +187,8 @@ void ImageSurface::DrawPixels(int32_t x, int32_t y, const uint32_t* pixels, int3
     QRect target;
     if (!ClientRect(x, y, int64_t(x) + w, int64_t(y) + h, target)) return;
     NoteDrawnOver(target);
-    CopyFramePart(pixels, w, QPoint(int(int64_t(x) + originX_), int(int64_t(y) + originY_)), target);
+    CopyFramePart(pixels, w, QPoint(int(int64_t(x) + originX_), int(int64_t(y) + originY_)),
+                  target);
 }
 
 // Only the boxes the engine names, and what else was drawn over the picture
@@ -252,7 +245,8 @@ void ImageSurface::CopyFramePart(const uint32_t* pixels, int32_t w, QPoint frame
             last = std::max(last, to);
         }
         if (last >= first)
-            MarkChanged(QRect(part.left() + first, part.top() + bandTop, last - first + 1, bandRows));
+            MarkChanged(
+                QRect(part.left() + first, part.top() + bandTop, last - first + 1, bandRows));
     }
 }
 

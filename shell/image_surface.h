@@ -78,8 +78,8 @@ private:
     QRegion changed_;
 
     // Where the last frame was copied, in client pixels, and what other
-    // drawing has touched it since: a frame told what changed compares
-    // only that, and these.
+    // drawing has touched it since: a frame that comes with its changed
+    // boxes compares only those, and these.
     struct ShownFrame {
         bool valid = false;
         int64_t left = 0, top = 0;

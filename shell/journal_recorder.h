@@ -30,7 +30,7 @@ public:
                     std::string gameVersion);
     ~JournalRecorder();
 
-    // Told once, the first time a journal cannot be written.
+    // Called once, the first time a journal cannot be written.
     void OnFailure(std::function<void(const QString&)> report) { report_ = std::move(report); }
 
     // A game that asked for the record holder's name ends: `written` says

@@ -200,7 +200,7 @@ void CMainFrame::UpdateSoundCheck() {
 }
 
 // The question comes before the frame is on screen and before the game's
-// timer runs; a failed switch is told in words and the game goes on.
+// timer runs; a failed switch is explained in a message and the game goes on.
 bool CMainFrame::Create(bool allowModeSwitch) {
     CDisplayModeDlg dialog;
     const int choice = modal_.Run(dialog);

@@ -21,9 +21,7 @@ QValidator::State Cp1251Validator::validate(QString& input, int&) const {
 CNameDlg::CNameDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(ShellText(NameTitle));
     SetDialogChrome(*this, DialogChrome::CaptionAndClose);
-    setFont(DialogFont());
-    const DialogUnits du = DialogUnits::FromMetrics(fontMetrics());
-    setFixedSize(du.ToPixelsX(187), du.ToPixelsY(61));
+    const DialogUnits du = SizeDialog(*this, 187, 61);
 
     // The caption's own look: black on the classic grey of dialog faces.
     label_ = new QLabel(ShellText(NamePromptText), this);

@@ -11,17 +11,17 @@
 
 #include <cmath>
 
-#include "game/sound.h"
-#include "game/tick.h"
-#include "game/texts.h"
-#include "game/world.h"
 #include "game/keys.h"
+#include "game/sound.h"
+#include "game/texts.h"
+#include "game/tick.h"
+#include "game/world.h"
 #include "render/frame.h"
 #include "render/hud.h"
+#include "shell/journal_recorder.h"
 #include "shell/language.h"
 #include "shell/message_box.h"
 #include "shell/modal.h"
-#include "shell/journal_recorder.h"
 #include "shell/name_dlg.h"
 #include "shell/replay_player.h"
 #include "shell/virtual_keys.h"
@@ -165,15 +165,19 @@ int32_t CZarnokView::KeyCode(const QKeyEvent& event) const {
     return IsSystemKey(vk, event.modifiers()) ? 0 : vk;
 }
 
+// A key of the game, pressed or released; false for a system key, which
+// goes on to Qt. During a replay a held key plays it fast.
+bool CZarnokView::TakeKey(QKeyEvent& event, bool down) {
+    const int32_t vk = KeyCode(event);
+    if (vk == 0) return false;
+    event.accept();
+    if (player_ != nullptr) fastPlayback_ = down;
+    DeliverKey(down, vk);
+    return true;
+}
+
 void CZarnokView::keyPressEvent(QKeyEvent* event) {
-    const int32_t vk = KeyCode(*event);
-    if (vk == 0) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (player_ != nullptr) fastPlayback_ = true;
-    DeliverKey(true, vk);
+    if (!TakeKey(*event, true)) QWidget::keyPressEvent(event);
 }
 
 void CZarnokView::DeliverKey(bool down, int32_t key) {
@@ -190,14 +194,7 @@ void CZarnokView::keyReleaseEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const int32_t vk = KeyCode(*event);
-    if (vk == 0) {
-        QWidget::keyReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    if (player_ != nullptr) fastPlayback_ = false;
-    DeliverKey(false, vk);
+    if (!TakeKey(*event, false)) QWidget::keyReleaseEvent(event);
 }
 
 // Tab is a key of the game like any other, not a way out of the view.

@@ -104,6 +104,7 @@ private:
     void StartTickTimer();
     void OnTickTimer();
     int32_t KeyCode(const QKeyEvent& event) const;
+    bool TakeKey(QKeyEvent& event, bool down);
     QRect FaithfulBlock(int width, int height) const;
     QRect SurfaceBlock() const;
     QRect ShownRect(const QRect& inBlock, const BlockFit& fit) const;

@@ -5,17 +5,9 @@
 #include <vector>
 
 #include "render/bmp.h"
+#include "render/little_endian.h"
 
 namespace {
-
-void Put16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    b[at] = uint8_t(v);
-    b[at + 1] = uint8_t(v >> 8);
-}
-
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-    for (int k = 0; k < 4; ++k) b[at + size_t(k)] = uint8_t(v >> (8 * k));
-}
 
 // A file with the given headers; `rows` are the stored rows in file order,
 // each already padded. The palette is written as B, G, R, 0 entries.
@@ -25,15 +17,15 @@ std::vector<uint8_t> MakeBmp(int32_t width, int32_t height, uint16_t bpp,
     std::vector<uint8_t> b(54 + palette.size() * 4);
     b[0] = 'B';
     b[1] = 'M';
-    Put32(b, 10, uint32_t(b.size()));
-    Put32(b, 14, 40);
-    Put32(b, 18, uint32_t(width));
-    Put32(b, 22, uint32_t(height));
-    Put16(b, 26, 1);
-    Put16(b, 28, bpp);
-    for (size_t k = 0; k < palette.size(); ++k) Put32(b, 54 + 4 * k, palette[k]);
+    WriteU32(b, 10, uint32_t(b.size()));
+    WriteU32(b, 14, 40);
+    WriteU32(b, 18, uint32_t(width));
+    WriteU32(b, 22, uint32_t(height));
+    WriteU16(b, 26, 1);
+    WriteU16(b, 28, bpp);
+    for (size_t k = 0; k < palette.size(); ++k) WriteU32(b, 54 + 4 * k, palette[k]);
     for (const auto& row : rows) b.insert(b.end(), row.begin(), row.end());
-    Put32(b, 2, uint32_t(b.size()));
+    WriteU32(b, 2, uint32_t(b.size()));
     return b;
 }
 
@@ -75,7 +67,7 @@ TEST(DecodeBmp, EightBitsAndPartialColourTable) {
 
     // A table of three colours: index 2 is fine, index 3 is not.
     file = MakeBmp(2, 1, 8, {0xFFFFFF, 0x112233, 0x445566}, {{2, 0, 0, 0}});
-    Put32(file, 46, 3);
+    WriteU32(file, 46, 3);
     EXPECT_EQ(MustDecode(file).pixels, (std::vector<uint32_t>{0x445566, 0xFFFFFF}));
     file[54 + 12] = 3;
     DecodedBitmap out;
@@ -133,9 +125,9 @@ TEST(DecodeBmp, RefusesBrokenFilesWithoutReadingPastThem) {
     for (const Damage& d : damages) {
         std::vector<uint8_t> bad = good;
         if (d.wide)
-            Put32(bad, d.at, d.value);
+            WriteU32(bad, d.at, d.value);
         else
-            Put16(bad, d.at, d.value);
+            WriteU16(bad, d.at, uint16_t(d.value));
         out.pixels.assign(4, 7);
         EXPECT_FALSE(DecodeBmp(bad, out)) << d.what;
         EXPECT_TRUE(out.pixels.empty() && out.width == 0) << d.what;

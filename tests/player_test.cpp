@@ -24,7 +24,7 @@ protected:
     }
 
     // Floor of blocks from x = -500 to 1500 with its top at GroundY.
-    void LayFloor() {
+    void AddFloor() {
         for (int32_t x = -500; x < 1500; x += 100) {
             AddPlatform(PlatformBlock, x, GroundY);
         }
@@ -57,7 +57,7 @@ protected:
 // --- walls -----------------------------------------------------------------
 
 TEST_F(SoldierTest, WalkingIntoABlockAlternatesBetweenTwoPositions) {
-    LayFloor();
+    AddFloor();
     AddPlatform(PlatformBlock, 200, GroundY - 100);  // wall box x 200..300
     world.player.x = 150;
     world.player.moveDir = 1;
@@ -80,7 +80,7 @@ TEST_F(SoldierTest, WalkingIntoABlockAlternatesBetweenTwoPositions) {
 }
 
 TEST_F(SoldierTest, WalkingLeftIntoABlockIsPushedBackToTheRight) {
-    LayFloor();
+    AddFloor();
     AddPlatform(PlatformBlock, 200, GroundY - 100);
     world.player.x = 350;
     world.player.facing = -1;
@@ -95,7 +95,7 @@ TEST_F(SoldierTest, WalkingLeftIntoABlockIsPushedBackToTheRight) {
 }
 
 TEST_F(SoldierTest, StandingFacingAnEdgeIsPushedBackUntilTheProbeIsClear) {
-    LayFloor();
+    AddFloor();
     AddPlatform(PlatformBlock, 200, GroundY - 100);
     world.player.x = 195;  // probe at 215, inside the wall box
     std::vector<int32_t> xs;
@@ -108,7 +108,7 @@ TEST_F(SoldierTest, StandingFacingAnEdgeIsPushedBackUntilTheProbeIsClear) {
 }
 
 TEST_F(SoldierTest, UpperWallProbeSitsHigherAgainstBlocksThanAgainstLedges) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;  // wall probes at x = 120
     struct Case {
         uint8_t type;
@@ -124,7 +124,7 @@ TEST_F(SoldierTest, UpperWallProbeSitsHigherAgainstBlocksThanAgainstLedges) {
         GameWorld fresh;
         world.platforms = fresh.platforms;
         nextSlot = 0;
-        LayFloor();
+        AddFloor();
         AddPlatform(c.type, 110, c.y);
         world.player.x = 100;
         world.player.blocked = 0;
@@ -136,7 +136,7 @@ TEST_F(SoldierTest, UpperWallProbeSitsHigherAgainstBlocksThanAgainstLedges) {
 }
 
 TEST_F(SoldierTest, BlockHeadBoxReachesOnePixelBelowTheBlock) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;                 // head probe at (100, 450)
     AddPlatform(PlatformBlock, 50, 349);  // head box 348..450
     UpdatePlatforms(world, host);
@@ -165,7 +165,7 @@ TEST_F(SoldierTest, SolesBelowTheLedgeTopGetBlockedByTheirOwnLedge) {
 }
 
 TEST_F(SoldierTest, ContactFlagsLiveForOneTickOnly) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     UpdatePlatforms(world, host);
     EXPECT_EQ(world.player.onGround, 1);
@@ -180,7 +180,7 @@ TEST_F(SoldierTest, ContactFlagsLiveForOneTickOnly) {
 // --- jumping and falling ------------------------------------------------------
 
 TEST_F(SoldierTest, JumpFromRestRises130PixelsAndLandsAgain) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     world.player.jumpTicksLeft = JumpLength;
     const std::vector<int32_t> ys = TrackY(30);
@@ -196,7 +196,7 @@ TEST_F(SoldierTest, JumpFromRestRises130PixelsAndLandsAgain) {
 }
 
 TEST_F(SoldierTest, HeadBumpEndsTheJumpAfterThatTicksRise) {
-    LayFloor();
+    AddFloor();
     AddPlatform(PlatformLedge, 50, 380);  // head band 390..410
     world.player.x = 100;
     world.player.jumpTicksLeft = JumpLength;
@@ -206,7 +206,7 @@ TEST_F(SoldierTest, HeadBumpEndsTheJumpAfterThatTicksRise) {
 }
 
 TEST_F(SoldierTest, JumpPressedInMidAirIsDropped) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     world.player.y = GroundY - 10;  // one tick above the floor
     world.player.jumpTicksLeft = JumpLength;
@@ -232,7 +232,7 @@ TEST_F(SoldierTest, FallingPastTheDeathPlaneSetsTheCodeOnTheFirstTickBelowIt) {
 }
 
 TEST_F(SoldierTest, StandingBelowTheDeathPlaneIsSafe) {
-    LayFloor();
+    AddFloor();
     world.deathPlaneY = 0;
     world.player.x = 100;
     TrackY(5);
@@ -258,7 +258,7 @@ TEST_F(SoldierTest, PositionsNearTheIntegerLimitsWrapInsteadOfOverflowing) {
 float Stepped(float angle, int dir) { return static_cast<float>(double(angle) + dir * 0.1); }
 
 TEST_F(SoldierTest, AimUpStopsJustPastTheUpperLimit) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     world.player.aimDir = 1;
     float expected = 0.0f;
@@ -278,7 +278,7 @@ TEST_F(SoldierTest, AimUpStopsJustPastTheUpperLimit) {
 }
 
 TEST_F(SoldierTest, AimDownStopsJustPastTheLowerLimit) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     world.player.aimDir = -1;
     for (int i = 0; i < 40; ++i) {
@@ -294,7 +294,7 @@ TEST_F(SoldierTest, AimDownStopsJustPastTheLowerLimit) {
 }
 
 TEST_F(SoldierTest, AimLimitsAreTestedBeforeTheStep) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     // Exactly at the lower limit: not below it, so one more step is taken.
     world.player.aimAngle = -1.2566371f;
@@ -312,7 +312,7 @@ TEST_F(SoldierTest, AimLimitsAreTestedBeforeTheStep) {
 }
 
 TEST_F(SoldierTest, AimStepIsFormedInDoublePrecision) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     // Here a float sum of 0.1f would round the other way.
     const float start = -0x1.fffffep-3f;
@@ -324,7 +324,7 @@ TEST_F(SoldierTest, AimStepIsFormedInDoublePrecision) {
 }
 
 TEST_F(SoldierTest, DamageTintAndProtectionCountDownOncePerTick) {
-    LayFloor();
+    AddFloor();
     world.player.x = 100;
     world.player.damageTint = 2;
     world.player.invulnerableTicks = 1;

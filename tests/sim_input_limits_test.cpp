@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/sim_process.h"
 #include "tests/support/fresh_data.h"
+#include "tests/support/sim_process.h"
 
 namespace fs = std::filesystem;
 
@@ -61,6 +61,11 @@ TEST_F(InputLimitsTest, TheAutopilotRefusesThemAsRoutesAndAsDataFiles) {
     ExpectRefused("zarnok-autoplay", {"--data", "/dev/zero", "--out", out, route}, NotAFile);
     ExpectRefused("zarnok-autoplay", {"--data", data, "--out", out, "/dev/zero"}, NotAFile);
     ExpectRefused("zarnok-autoplay", {"--data", data, "--out", out, huge}, "larger than 64 MiB");
+    // Its numbers are read whole and in range, not as far as they look like one.
+    ExpectRefused("zarnok-autoplay", {"--data", data, "--out", out, "--first-level", "2x", route},
+                  "--first-level must be a whole number from 1 to 6, not '2x'");
+    ExpectRefused("zarnok-autoplay", {"--data", data, "--out", out, "--ticks", "-1", route},
+                  "--ticks must be a whole number from 1 to");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,10 +23,11 @@
 #include "game/level_file.h"
 #include "game/text.h"
 #include "game/world.h"
+#include "render/little_endian.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/fresh_data.h"
 #include "tests/support/sim_process.h"
 #include "tools/common/level_rotation.h"
-#include "tests/support/fresh_data.h"
 
 namespace fs = std::filesystem;
 
@@ -154,9 +156,9 @@ TEST_P(LevelProof, ReachesItsGoal) {
 
     const std::string written = ReadFileBytes(dir_ / "Data.dat");
     ASSERT_EQ(written.size(), DataFileBytes);
-    uint32_t bestScore = 0;  // little-endian in the file
-    for (size_t i = 4; i-- > 0;) bestScore = bestScore << 8 | uint8_t(written[BestScoreBytes + i]);
-    EXPECT_EQ(std::to_string(int32_t(bestScore)), SummaryField(summary, "score"));
+    const auto* raw = reinterpret_cast<const uint8_t*>(written.data());
+    const int32_t bestScore = ReadI32(std::span(raw, written.size()), BestScoreBytes);
+    EXPECT_EQ(std::to_string(bestScore), SummaryField(summary, "score"));
     std::string name;
     ASSERT_TRUE(Utf8ToCp1251(proof.answeredName, name)) << proof.answeredName;
     name.resize(BestNameLength, ' ');

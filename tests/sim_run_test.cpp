@@ -10,10 +10,10 @@
 #include <map>
 #include <sstream>
 
+#include "game/journal.h"
 #include "tests/support/expected_texts.h"
 #include "tests/support/level_builder.h"
 #include "tests/support/sim_process.h"
-#include "game/journal.h"
 #include "tools/common/replay.h"
 
 namespace fs = std::filesystem;
@@ -43,6 +43,22 @@ protected:
 
     ProgramRun Run(const std::vector<std::string>& args) const {
         return RunProgram("zarnok-sim", args, dir_);
+    }
+
+    // A run of `replay` that records its journal into rec.txt.
+    ProgramRun RunRecording(const std::string& dataDir, const std::string& ticks,
+                            const std::string& replay, const std::string& more = {}) const {
+        std::vector<std::string> args = {"--data",   dataDir, "--ticks",  ticks,
+                                         "--replay", replay,  "--record", Path("rec.txt")};
+        if (!more.empty()) args.push_back(more);
+        return Run(args);
+    }
+
+    // The journal a run recorded into rec.txt.
+    ::testing::AssertionResult LoadRecorded(ReplayJournal& journal) const {
+        std::string error;
+        if (LoadReplayFile(Path("rec.txt"), journal, error)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << error;
     }
 
     fs::path dir_;
@@ -270,13 +286,11 @@ TEST_F(SimTest, RecordedRunReplaysIdentically) {
     // Events past the end of the run are not part of it.
     std::string replay = WriteText("walk.txt",
                                    std::string(WalkAndShoot) + "500 down left\nanswer yes\n");
-    ProgramRun original = Run({"--data", DataDir(data), "--ticks", "40", "--replay", replay,
-                               "--record", Path("rec.txt")});
+    ProgramRun original = RunRecording(DataDir(data), "40", replay);
     ASSERT_EQ(original.status, 0) << original.err;
 
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     EXPECT_EQ(recorded.keys.size(), 7u);
     EXPECT_EQ(recorded.answers.size(), SummaryMessages(original.out).size());
 
@@ -292,8 +306,7 @@ TEST_F(SimTest, RecordsTheAnswersOfAGameOver) {
     TempDataFile second(PitLevel());
     std::string replay = WriteText("answers.txt",
                                    "answer ok\nanswer ok\nanswer name Тест Тестович\nanswer no\n");
-    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay,
-                               "--record", Path("rec.txt"), "--save-record"});
+    ProgramRun original = RunRecording(DataDir(first), "6", replay, "--save-record");
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "gameRunning"), "0");
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
@@ -317,7 +330,8 @@ TEST_F(SimTest, ARecordIsWrittenIntoTheDataFolderOnlyWhenAskedFor) {
     TempDataFile kept(PitLevel());
     TempDataFile saved(PitLevel());
     const std::string before = ReadFileBytes(kept.Path());
-    const std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Я\nanswer no\n");
+    const std::string replay = WriteText("answers.txt",
+                                         "answer ok\nanswer ok\nanswer name Я\nanswer no\n");
     const ProgramRun plain = Run({"--data", DataDir(kept), "--ticks", "6", "--replay", replay});
     ASSERT_EQ(plain.status, 0) << plain.err;
     EXPECT_TRUE(ReadFileBytes(kept.Path()) == before) << "the runner wrote into its input";
@@ -334,14 +348,13 @@ TEST_F(SimTest, ARecordIsWrittenIntoTheDataFolderOnlyWhenAskedFor) {
 TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     TempDataFile first(PitLevel());
     TempDataFile second(PitLevel());
-    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--record",
-                               Path("rec.txt"), "--save-record"});
+    ProgramRun original = Run(
+        {"--data", DataDir(first), "--ticks", "6", "--record", Path("rec.txt"), "--save-record"});
     ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(SummaryField(original.out, "deathCode"), "3");
 
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     EXPECT_TRUE(recorded.keys.empty());
     // Every box once, plus the name dialog (its default: the empty name confirmed).
     ASSERT_EQ(recorded.answers.size(), SummaryMessages(original.out).size() + 1)
@@ -355,8 +368,8 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
     EXPECT_EQ(names, 1u);
     EXPECT_EQ(recorded.answers.back().kind, ScriptedAnswer::No);  // the restart question
 
-    ProgramRun replayed = Run({"--data", DataDir(second), "--ticks", "6", "--replay",
-                               Path("rec.txt"), "--save-record"});
+    ProgramRun replayed = Run(
+        {"--data", DataDir(second), "--ticks", "6", "--replay", Path("rec.txt"), "--save-record"});
     EXPECT_EQ(replayed.out, original.out);
     EXPECT_EQ(first.StoredBestName(), second.StoredBestName());
     EXPECT_EQ(first.StoredBestName(), std::string(20, ' '));
@@ -368,12 +381,10 @@ TEST_F(SimTest, RecordsTheDefaultsOfAnUnscriptedRun) {
 TEST_F(SimTest, JournalChecksProveTheRun) {
     TempDataFile data(GroundLevel());
     std::string replay = WriteText("walk.txt", WalkAndShoot);
-    ProgramRun original = Run({"--data", DataDir(data), "--ticks", "250", "--replay", replay,
-                               "--record", Path("rec.txt")});
+    ProgramRun original = RunRecording(DataDir(data), "250", replay);
     ASSERT_EQ(original.status, 0) << original.err;
     ReplayJournal recorded;
-    std::string error;
-    ASSERT_TRUE(LoadReplayFile(Path("rec.txt"), recorded, error)) << error;
+    ASSERT_TRUE(LoadRecorded(recorded));
     ASSERT_EQ(recorded.checks.size(), 3u);
     EXPECT_EQ(recorded.checks.back().tick, 250u);
 
@@ -405,9 +416,9 @@ TEST_F(SimTest, JournalChecksProveTheRun) {
 // file holds now, and leaves the file alone.
 TEST_F(SimTest, JournalPlaysOnItsOwnRecord) {
     TempDataFile first(PitLevel());
-    std::string replay = WriteText("answers.txt", "answer ok\nanswer ok\nanswer name Аня\nanswer no\n");
-    ProgramRun original = Run({"--data", DataDir(first), "--ticks", "6", "--replay", replay,
-                               "--record", Path("rec.txt")});
+    std::string replay = WriteText("answers.txt",
+                                   "answer ok\nanswer ok\nanswer name Аня\nanswer no\n");
+    ProgramRun original = RunRecording(DataDir(first), "6", replay);
     ASSERT_EQ(original.status, 0) << original.err;
     {
         // A better record since: the game over would no longer ask for a name.

@@ -10,19 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "render/little_endian.h"
+
 namespace {
 
 struct Sound {
     uint32_t rate = 0;
     std::vector<int16_t> samples;
 };
-
-uint32_t U16(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | (uint32_t(b[at + 1]) << 8);
-}
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-    return U16(b, at) | (U16(b, at + 2) << 16);
-}
 
 // Reads a canonical 44-byte-header WAV file, checking it is 16-bit mono PCM.
 Sound Load(const std::string& name) {
@@ -37,16 +32,16 @@ Sound Load(const std::string& name) {
         ADD_FAILURE() << path << " is not a plain WAV file";
         return s;
     }
-    EXPECT_EQ(U32(b, 4), b.size() - 8);
-    EXPECT_EQ(U16(b, 20), 1u) << "PCM";
-    EXPECT_EQ(U16(b, 22), 1u) << "mono";
-    EXPECT_EQ(U16(b, 34), 16u) << "16-bit";
-    s.rate = U32(b, 24);
+    EXPECT_EQ(ReadU32(b, 4), b.size() - 8);
+    EXPECT_EQ(ReadU16(b, 20), 1u) << "PCM";
+    EXPECT_EQ(ReadU16(b, 22), 1u) << "mono";
+    EXPECT_EQ(ReadU16(b, 34), 16u) << "16-bit";
+    s.rate = ReadU32(b, 24);
     EXPECT_TRUE(s.rate == 22050 || s.rate == 44100);
-    const uint32_t bytes = U32(b, 40);
+    const uint32_t bytes = ReadU32(b, 40);
     EXPECT_EQ(bytes + 44, b.size());
     for (size_t at = 44; at + 1 < b.size(); at += 2)
-        s.samples.push_back(static_cast<int16_t>(U16(b, at)));
+        s.samples.push_back(static_cast<int16_t>(ReadU16(b, at)));
     return s;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "render/little_endian.h"
 #include "render/sprites.h"
 
 namespace {
@@ -42,13 +43,6 @@ const Expected kSprites[] = {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-uint32_t U16(const std::vector<uint8_t>& b, size_t at) {
-    return b[at] | (uint32_t(b[at + 1]) << 8);
-}
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-    return U16(b, at) | (U16(b, at + 2) << 16);
-}
-
 // A decoded bitmap: pixels 0x00RRGGBB, top row first.
 struct Picture {
     int width = 0, height = 0, bitsPerPixel = 0;
@@ -70,15 +64,15 @@ Picture Load(int id) {
         ADD_FAILURE() << path << " is not a BMP file";
         return p;
     }
-    EXPECT_EQ(U32(b, 2), b.size()) << id;
-    EXPECT_EQ(U32(b, 14), 40u) << id;
-    EXPECT_EQ(U16(b, 26), 1u) << id;
-    EXPECT_EQ(U32(b, 30), 0u) << id << " must be uncompressed";
-    p.width = int(U32(b, 18));
-    p.height = int(U32(b, 22));  // positive: stored bottom-up
-    p.bitsPerPixel = int(U16(b, 28));
+    EXPECT_EQ(ReadU32(b, 2), b.size()) << id;
+    EXPECT_EQ(ReadU32(b, 14), 40u) << id;
+    EXPECT_EQ(ReadU16(b, 26), 1u) << id;
+    EXPECT_EQ(ReadU32(b, 30), 0u) << id << " must be uncompressed";
+    p.width = int(ReadU32(b, 18));
+    p.height = int(ReadU32(b, 22));  // positive: stored bottom-up
+    p.bitsPerPixel = int(ReadU16(b, 28));
     const size_t table = p.bitsPerPixel <= 8 ? size_t(1) << p.bitsPerPixel : 0;
-    const size_t offset = U32(b, 10);
+    const size_t offset = ReadU32(b, 10);
     EXPECT_EQ(offset, 54 + 4 * table) << id << " must carry the full colour table";
     const size_t rowBytes = (size_t(p.width) * size_t(p.bitsPerPixel) + 31) / 32 * 4;
     if (p.width <= 0 || p.height <= 0 || offset + rowBytes * size_t(p.height) != b.size()) {

@@ -65,39 +65,29 @@ TEST_F(ShellDialogTest, RebindingFireThroughTheControlsDialogsMakesTheNewKeyFire
 // even when the game's window changed meanwhile, and where the player
 // dragged it.
 TEST_F(ShellDialogTest, TheControlsDialogComesBackWhereItWasAfterEachCapture) {
-    CControlsDlg* controls = &app_->ControlsDialog();
     std::vector<QRect> frames, clients;
     const auto note = [&](QWidget& dialog) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         frames.push_back(dialog.frameGeometry());
         clients.push_back(dialog.geometry());
     };
-    const auto pressJ = [](QWidget& dialog) { QTest::keyClick(dialog.windowHandle(), Qt::Key_J); };
-    const auto jump = [&] { controls->Button(CControlsDlg::IdJump)->click(); };
 
-    player_.Then("CControlsDlg", [&](QWidget& dialog) { note(dialog), jump(); });
+    player_.Then("CControlsDlg", [&](QWidget& dialog) { note(dialog), PickJump(); });
     player_.Then("CPressKeyDlg", [&](QWidget& dialog) {
         // The game's window leaves full screen under the capture.
         frame_->setWindowState(Qt::WindowNoState);
         frame_->setGeometry(QRect(40, 60, 700, 500));
-        pressJ(dialog);
+        PressJ(dialog);
     });
-    player_.Then("CControlsDlg", [&](QWidget& dialog) { note(dialog), jump(); });
-    player_.Then("CPressKeyDlg", pressJ);
+    player_.Then("CControlsDlg", [&](QWidget& dialog) { note(dialog), PickJump(); });
+    player_.Then("CPressKeyDlg", PressJ);
     player_.Then("CControlsDlg", [&](QWidget& dialog) {
         note(dialog);
         dialog.move(dialog.pos() + QPoint(37, 23));  // the player drags it away
         clients.push_back(dialog.geometry());
-        jump();
+        PickJump();
     });
-    player_.Then("CPressKeyDlg", pressJ);
-    player_.Then("CControlsDlg", [&](QWidget& dialog) {
-        note(dialog);
-        controls->Button(CControlsDlg::IdOk)->click();
-    });
-
-    frame_->Command(ID_CONTROLS)->trigger();
-    EXPECT_TRUE(player_.Finished());
+    PlayControlsScript(note);
     ASSERT_EQ(clients.size(), 5u);
     EXPECT_EQ(frames[1], frames[0]);
     EXPECT_EQ(frames[2], frames[0]);

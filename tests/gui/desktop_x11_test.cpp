@@ -59,7 +59,6 @@ void ExpectNoMinimiseOrMaximise(QWidget& window) {
 TEST_F(ShellDialogTest, OnTheDesktopTheControlsDialogsOfferNoMinimiseAndComeBackInPlace) {
     if (WindowManagerName().isEmpty())
         GTEST_SKIP() << "needs an X display with a window manager: the buttons and frame are its";
-    CControlsDlg* controls = &app_->ControlsDialog();
     std::vector<QRect> frames, clients;
     const auto note = [&](QWidget& dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -68,32 +67,23 @@ TEST_F(ShellDialogTest, OnTheDesktopTheControlsDialogsOfferNoMinimiseAndComeBack
         ASSERT_TRUE(WaitUntil([&] { return !window->frameMargins().isNull(); }));
         frames.push_back(window->frameGeometry());
     };
-    const auto pressJ = [](QWidget& dialog) { QTest::keyClick(dialog.windowHandle(), Qt::Key_J); };
-    const auto jump = [&] { controls->Button(CControlsDlg::IdJump)->click(); };
 
     player_.Then("CControlsDlg", [&](QWidget& dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         clients.push_back(dialog.geometry());
-        jump();
+        PickJump();
     });
     player_.Then("CPressKeyDlg", [&](QWidget& dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         ExpectNoMinimiseOrMaximise(dialog);
-        pressJ(dialog);
+        PressJ(dialog);
     });
     player_.Then("CControlsDlg", [&](QWidget& dialog) {
         note(dialog);
         ExpectNoMinimiseOrMaximise(dialog);
-        jump();
+        PickJump();
     });
-    player_.Then("CPressKeyDlg", pressJ);
-    player_.Then("CControlsDlg", [&](QWidget& dialog) {
-        note(dialog);
-        controls->Button(CControlsDlg::IdOk)->click();
-    });
-
-    frame_->Command(ID_CONTROLS)->trigger();
-    EXPECT_TRUE(player_.Finished());
+    PlayControlsScript(note);
     ASSERT_EQ(clients.size(), 3u);
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(clients[1], clients[0]);

@@ -32,7 +32,7 @@ TEST(DisplayModeDialogTest, TwoChoicesNoDefaultAndEscapeIsNeither) {
     }
 }
 
-TEST(DisplayErrorTextTest, DriverCodesAreToldInTheirOwnWords) {
+TEST(DisplayErrorTextTest, DriverCodesAreExplainedInTheirOwnWords) {
     const auto text = [](uint32_t code) {
         std::string out = "";
         EXPECT_EQ(DirectDrawErrorText(out, code), 1);
@@ -77,6 +77,12 @@ struct FakeScreen {
         restoredIndex = -1;
         answer = next;
     }
+    // A switch that may change the mode, of this screen.
+    static void Drive(DisplayModeSwitch& display) {
+        display.SetSizeSetter(&Set);
+        display.SetSizeRestorer(&Restore);
+        display.AllowModeChange(true);
+    }
 };
 
 }  // namespace
@@ -85,9 +91,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
     FakeScreen::Reset(ScreenSizeResult::Done);
     {
         DisplayModeSwitch display;
-        display.SetSizeSetter(&FakeScreen::Set);
-        display.SetSizeRestorer(&FakeScreen::Restore);
-        display.AllowModeChange(true);
+        FakeScreen::Drive(display);
         EXPECT_TRUE(display.Apply(Resolution800x600).isEmpty());
         EXPECT_TRUE(display.FullScreen());
         EXPECT_EQ(FakeScreen::sets, 1);
@@ -106,9 +110,7 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
         FakeScreen::Reset(ScreenSizeResult::Done);
         {
             DisplayModeSwitch display;
-            display.SetSizeSetter(&FakeScreen::Set);
-            display.SetSizeRestorer(&FakeScreen::Restore);
-            display.AllowModeChange(true);
+            FakeScreen::Drive(display);
             EXPECT_TRUE(display.Apply(choice).isEmpty());
             EXPECT_TRUE(display.FullScreen());
         }
@@ -120,11 +122,9 @@ TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackO
     FakeScreen::Reset(ScreenSizeResult::Refused);
     {
         DisplayModeSwitch display;
-        display.SetSizeSetter(&FakeScreen::Set);
-        display.SetSizeRestorer(&FakeScreen::Restore);
-        display.AllowModeChange(true);
-        const QString told = display.Apply(Resolution800x600);
-        EXPECT_TRUE(told.contains(QStringLiteral("отказался"))) << told.toStdString();
+        FakeScreen::Drive(display);
+        const QString why = display.Apply(Resolution800x600);
+        EXPECT_TRUE(why.contains(QStringLiteral("отказался"))) << why.toStdString();
     }
     EXPECT_EQ(FakeScreen::restores, 0);
     EXPECT_TRUE(ScreenSizeFailureText(ScreenSizeResult::NoX11, QStringLiteral("wayland"))
@@ -141,15 +141,16 @@ protected:
     }
 };
 
-TEST_F(DisplaySwitchRefusedTest, APlayerWhoAsksFor800x600IsToldWhyNotAndTheGameGoesOn) {
+TEST_F(DisplaySwitchRefusedTest, APlayerWhoAsksFor800x600LearnsWhyNotAndTheGameGoesOn) {
     ASSERT_GE(script_.seen.size(), 2u);
     EXPECT_EQ(script_.seen[0].kind, QStringLiteral("CDisplayModeDlg"));
-    const SeenModal& told = script_.seen[1];
-    EXPECT_EQ(told.kind, QStringLiteral("GameMessageBox"));
-    EXPECT_EQ(told.text, told.title);
-    EXPECT_TRUE(told.text.contains(Expected("SmallResolutionText"))) << told.text.toStdString();
-    EXPECT_EQ(told.icon, QMessageBox::Critical);
-    EXPECT_EQ(told.buttons, int(QMessageBox::Ok));
+    const SeenModal& message = script_.seen[1];
+    EXPECT_EQ(message.kind, QStringLiteral("GameMessageBox"));
+    EXPECT_EQ(message.text, message.title);
+    EXPECT_TRUE(message.text.contains(Expected("SmallResolutionText")))
+        << message.text.toStdString();
+    EXPECT_EQ(message.icon, QMessageBox::Critical);
+    EXPECT_EQ(message.buttons, int(QMessageBox::Ok));
 
     EXPECT_TRUE(frame_->windowState().testFlag(Qt::WindowFullScreen));
     ASSERT_TRUE(WaitTicks(2));

@@ -284,9 +284,9 @@ TEST_F(ImageSurfaceTest, TracksWhatTheDrawingsChanged) {
     EXPECT_TRUE(s.TakeChanges().isEmpty());
 }
 
-// A frame told what changed looks only there, and wherever anything else
-// was drawn over the last frame since; moved, it is copied whole.
-TEST_F(ImageSurfaceTest, AFrameToldItsChangesStillCoversWhatWasDrawnOverIt) {
+// A frame given with its changed boxes looks only there, and wherever
+// anything else was drawn over the last frame since; moved, it is copied whole.
+TEST_F(ImageSurfaceTest, AFrameWithItsChangesStillCoversWhatWasDrawnOverIt) {
     ImageSurface s(120, 90);
     s.SetOrigin(10, 10);
     std::vector<uint32_t> frame(size_t(100) * 60, 0x336699u);

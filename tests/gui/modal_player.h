@@ -85,5 +85,21 @@ protected:
         player_.Start();
     }
 
+    // Jump picked in the controls dialog; J pressed in the key capture.
+    void PickJump() { app_->ControlsDialog().Button(CControlsDlg::IdJump)->click(); }
+    static void PressJ(QWidget& capture) { QTest::keyClick(capture.windowHandle(), Qt::Key_J); }
+
+    // The script so far, then a last capture and the controls dialog once
+    // more, looked at with `note` and closed with OK, played from the menu.
+    void PlayControlsScript(const ModalPlayer::Act& note) {
+        player_.Then("CPressKeyDlg", PressJ);
+        player_.Then("CControlsDlg", [&](QWidget& dialog) {
+            note(dialog);
+            app_->ControlsDialog().Button(CControlsDlg::IdOk)->click();
+        });
+        frame_->Command(ID_CONTROLS)->trigger();
+        EXPECT_TRUE(player_.Finished());
+    }
+
     ModalPlayer player_;
 };

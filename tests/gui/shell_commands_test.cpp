@@ -7,7 +7,9 @@
 #include <QMenuBar>
 
 #include <iterator>
+#include <span>
 
+#include "render/little_endian.h"
 #include "shell/about_dlg.h"
 #include "tests/support/expected_texts.h"
 
@@ -22,9 +24,8 @@ QStringList ItemTexts(const QMenu* menu) {
 }
 
 int32_t ReadInt32(const QByteArray& bytes, int offset) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | uint8_t(bytes[offset + i]);
-    return int32_t(value);
+    const auto* raw = reinterpret_cast<const uint8_t*>(bytes.constData());
+    return ReadI32(std::span(raw, size_t(bytes.size())), size_t(offset));
 }
 
 }  // namespace

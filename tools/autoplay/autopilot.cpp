@@ -111,12 +111,17 @@ void Autopilot::ReleaseJump() {
 
 // Message boxes clear the move request; the key is pressed again.
 void Autopilot::DriveMove(const GameWorld& world) {
-    const int32_t moving = world.player.moveDir;
-    if (moving == wantMove_) return;
-    if (wantMove_ == 0) {
-        Key(false, moving > 0 ? VK_Right : VK_Left);
+    Steer(world.player.moveDir, wantMove_, VK_Right, VK_Left);
+}
+
+// From the way the game goes (-1, 0 or 1) to the one wanted: the key of the
+// old way is let go, or the key of the new way pressed.
+void Autopilot::Steer(int32_t going, int32_t wanted, int32_t forwardKey, int32_t backKey) {
+    if (going == wanted) return;
+    if (wanted == 0) {
+        Key(false, going > 0 ? forwardKey : backKey);
     } else {
-        Key(true, wantMove_ > 0 ? VK_Right : VK_Left);
+        Key(true, wanted > 0 ? forwardKey : backKey);
     }
 }
 
@@ -151,13 +156,7 @@ void Autopilot::DriveAim(const GameWorld& world) {
     }
     aimError_ = world.player.aimAngle - wanted;
     const int32_t turn = aimError_ < -AimSlack ? 1 : aimError_ > AimSlack ? -1 : 0;
-    const int32_t turning = world.player.aimDir;
-    if (turn == turning) return;
-    if (turn == 0) {
-        Key(false, turning > 0 ? VK_Up : VK_Down);
-    } else {
-        Key(true, turn > 0 ? VK_Up : VK_Down);
-    }
+    Steer(world.player.aimDir, turn, VK_Up, VK_Down);
 }
 
 // Holds the fire key while there is something to hit; a reload or a message

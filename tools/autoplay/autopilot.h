@@ -26,6 +26,7 @@ private:
     bool FindTarget(const GameWorld& world, float& angle) const;
     void DriveAim(const GameWorld& world);
     void DriveFire(const GameWorld& world);
+    void Steer(int32_t going, int32_t wanted, int32_t forwardKey, int32_t backKey);
     void Key(bool down, int32_t key);
 
     std::vector<Route> routes_;

@@ -6,16 +6,17 @@
 // changes, playing the routes again gives replays that fit the new rules.
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "game/number_text.h"
 #include "game/world.h"
 #include "tools/autoplay/autopilot.h"
 #include "tools/autoplay/route.h"
@@ -52,18 +53,33 @@ struct Options {
     std::vector<std::string> routePaths;
 };
 
-bool ParseOptions(int argc, char** argv, Options& o) {
+// A number option's value, in range; false with a message otherwise.
+template <typename T>
+bool ReadNumberOption(const std::string& name, const char* text, T min, T max, T& value,
+                      std::string& error) {
+    const std::optional<T> number = ParseDecimal<T>(text, min, max);
+    if (!number) {
+        error = NumberRefusal(name, min, max, text);
+        return false;
+    }
+    value = *number;
+    return true;
+}
+
+// False with `error` empty when only the usage can help.
+bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        bool ok = true;
         if (arg == "--data" && hasValue)
             o.dataPath = argv[++i];
         else if (arg == "--out" && hasValue)
             o.outPath = argv[++i];
         else if (arg == "--first-level" && hasValue)
-            o.firstLevel = std::atoi(argv[++i]);
+            ok = ReadNumberOption(arg, argv[++i], 1, int(LevelCount), o.firstLevel, error);
         else if (arg == "--ticks" && hasValue)
-            o.maxTicks = std::strtoull(argv[++i], nullptr, 10);
+            ok = ReadNumberOption(arg, argv[++i], uint64_t(1), UINT64_MAX, o.maxTicks, error);
         else if (arg == "--name" && hasValue)
             o.name = argv[++i];
         else if (arg == "--verbose")
@@ -72,9 +88,9 @@ bool ParseOptions(int argc, char** argv, Options& o) {
             o.routePaths.push_back(arg);
         else
             return false;
+        if (!ok) return false;
     }
-    return !o.dataPath.empty() && !o.outPath.empty() && !o.routePaths.empty() &&
-           o.firstLevel >= 1 && o.firstLevel <= LevelCount && o.maxTicks > 0;
+    return !o.dataPath.empty() && !o.outPath.empty() && !o.routePaths.empty();
 }
 
 // Answers every box with OK, the name dialog with the given name and the
@@ -153,7 +169,9 @@ std::string ReplayText(const Options& o, const PlayResult& result, const ReplayJ
 
 int main(int argc, char** argv) {
     Options options;
-    if (!ParseOptions(argc, argv, options)) {
+    std::string optionError;
+    if (!ParseOptions(argc, argv, options, optionError)) {
+        if (!optionError.empty()) std::cerr << "zarnok-autoplay: " << optionError << "\n";
         std::cerr << UsageText;
         return 2;
     }

@@ -1,20 +1,31 @@
 // route.cpp -- reads route files, one step a line.
 #include "tools/autoplay/route.h"
 
+#include <climits>
 #include <cstdlib>
-#include <sstream>
+#include <optional>
+#include <string_view>
 
+#include "game/number_text.h"
+#include "game/text_lines.h"
 #include "tools/common/input_file.h"
 
 namespace {
 
-bool ReadAngle(const std::string& word, float& angle) {
+bool ReadAngle(std::string_view word, float& angle) {
+    const std::string text(word);
     char* end = nullptr;
-    angle = std::strtof(word.c_str(), &end);
-    return end != word.c_str() && *end == '\0';
+    angle = std::strtof(text.c_str(), &end);
+    return end != text.c_str() && *end == '\0';
 }
 
-bool ReadFireMode(const std::string& word, RouteStep::FireMode& mode) {
+bool ReadValue(std::string_view word, int& value, int min = INT_MIN) {
+    const std::optional<int> number = ParseDecimal<int>(word, min);
+    if (number) value = *number;
+    return number.has_value();
+}
+
+bool ReadFireMode(std::string_view word, RouteStep::FireMode& mode) {
     if (word == "off")
         mode = RouteStep::FireOff;
     else if (word == "auto")
@@ -27,24 +38,24 @@ bool ReadFireMode(const std::string& word, RouteStep::FireMode& mode) {
 }
 
 // Parses the words of one line after its operation word.
-bool ParseStep(const std::string& op, std::istringstream& words, RouteStep& step) {
-    std::string word;
+bool ParseStep(std::string_view op, std::string_view& words, RouteStep& step) {
     if (op == "right" || op == "left") {
         step.op = op == "right" ? RouteStep::Right : RouteStep::Left;
-        return bool(words >> step.value);
+        return ReadValue(NextWord(words), step.value);
     }
     if (op == "wait") {
         step.op = RouteStep::Wait;
-        return bool(words >> step.value) && step.value > 0;
+        return ReadValue(NextWord(words), step.value, 1);
     }
     if (op == "aim") {
-        if (!(words >> word)) return false;
+        const std::string_view word = NextWord(words);
+        if (word.empty()) return false;
         step.op = word == "auto" ? RouteStep::AimAuto : RouteStep::Aim;
         return step.op == RouteStep::AimAuto || ReadAngle(word, step.angle);
     }
     if (op == "fire") {
         step.op = RouteStep::Fire;
-        return bool(words >> word) && ReadFireMode(word, step.fire);
+        return ReadFireMode(NextWord(words), step.fire);
     }
     if (op == "stop")
         step.op = RouteStep::Stop;
@@ -66,18 +77,16 @@ bool LoadRoute(const std::string& path, Route& route, std::string& error) {
     if (!ReadInputFile(path, text, error)) {
         return false;
     }
-    std::istringstream in(text);
-    int lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
-        std::istringstream words(line.substr(0, line.find('#')));
-        std::string op;
-        if (!(words >> op)) continue;
+    TextLines lines(text);
+    for (TextLine line; lines.Next(line);) {
+        std::string_view words = line.text.substr(0, line.text.find('#'));
+        const std::string_view op = NextWord(words);
+        if (op.empty()) continue;
         RouteStep step;
-        step.line = lineNumber;
-        std::string extra;
-        if (!ParseStep(op, words, step) || (words >> extra)) {
-            error = path + ":" + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+        step.line = int(line.number);
+        if (!ParseStep(op, words, step) || !NextWord(words).empty()) {
+            error = path + ":" + std::to_string(line.number) + ": cannot read \"" +
+                    std::string(line.text) + "\"";
             return false;
         }
         route.push_back(step);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "game/rules.h"
 
@@ -153,30 +154,24 @@ private:
         }
     }
 
+    // Every slot of a table whose kind is past the last one the game knows.
+    void CheckKindsOf(Table table, std::span<const ElementEntry> slots, int lastKind,
+                      const char* what) {
+        for (size_t i = 0; i < slots.size(); ++i) {
+            if (slots[i].kind > lastKind) {
+                ReportSlot(table, i, "kind " + std::to_string(slots[i].kind) + what);
+            }
+        }
+    }
+
     void CheckKinds() {
-        for (size_t i = 0; i < level_.platforms.size(); ++i) {
-            if (level_.platforms[i].kind > PlatformKinds) {
-                ReportSlot(Table::Platforms, i,
-                           "kind " + std::to_string(level_.platforms[i].kind) +
-                               " is no platform (1 ledge, 2 block, 3 and 4 raptor): "
-                               "the slot does nothing");
-            }
-        }
-        for (size_t i = 0; i < level_.decorations.size(); ++i) {
-            if (level_.decorations[i].kind > DecorationKinds) {
-                ReportSlot(Table::Decorations, i,
-                           "kind " + std::to_string(level_.decorations[i].kind) +
-                               " is no decoration (1 to 7): nothing is drawn");
-            }
-        }
-        for (size_t i = 0; i < level_.pickups.size(); ++i) {
-            if (level_.pickups[i].kind > PickupKinds) {
-                ReportSlot(Table::Pickups, i,
-                           "kind " + std::to_string(level_.pickups[i].kind) +
-                               " is no pickup (1 to 6): invisible, never collected, and it "
-                               "chimes on every tick the soldier touches it");
-            }
-        }
+        CheckKindsOf(Table::Platforms, level_.platforms, PlatformKinds,
+                     " is no platform (1 ledge, 2 block, 3 and 4 raptor): the slot does nothing");
+        CheckKindsOf(Table::Decorations, level_.decorations, DecorationKinds,
+                     " is no decoration (1 to 7): nothing is drawn");
+        CheckKindsOf(Table::Pickups, level_.pickups, PickupKinds,
+                     " is no pickup (1 to 6): invisible, never collected, and it chimes on every "
+                     "tick the soldier touches it");
         for (size_t i = 0; i < level_.mosquitoes.size(); ++i) {
             const MosquitoEntry& m = level_.mosquitoes[i];
             if (m.alive != 0 && m.dir != -1 && m.dir != 1) {

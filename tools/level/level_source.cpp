@@ -27,12 +27,13 @@
 //   best-raw SCORE HEX     the 20 name bytes as 40 hexadecimal digits
 #include "tools/level/level_source.h"
 
-#include <charconv>
-#include <limits>
+#include <cstdint>
 #include <optional>
 
 #include "game/byte_stream.h"
+#include "game/number_text.h"
 #include "game/text.h"
+#include "game/text_lines.h"
 
 namespace levelsource {
 
@@ -88,8 +89,6 @@ const ElementEntry* ElementSlots(const LevelRecord& level, Table table) {
 // Lines and words
 // ---------------------------------------------------------------------------
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
 struct Word {
     std::string_view text;
     size_t end = 0;  // offset just past the word in its line
@@ -99,72 +98,21 @@ struct Word {
 // commentAt is where the comment starts (or the line's length).
 std::vector<Word> SplitWords(std::string_view line, size_t& commentAt) {
     std::vector<Word> words;
-    size_t i = 0;
     commentAt = line.size();
-    while (i < line.size()) {
-        while (i < line.size() && IsBlank(line[i])) {
-            ++i;
-        }
-        if (i >= line.size()) {
+    std::string_view rest = line;
+    for (std::string_view word = NextWord(rest); !word.empty(); word = NextWord(rest)) {
+        if (word.front() == '#') {
+            commentAt = size_t(word.data() - line.data());
             break;
         }
-        if (line[i] == '#') {
-            commentAt = i;
-            break;
-        }
-        const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) {
-            ++i;
-        }
-        words.push_back({line.substr(start, i - start), i});
+        words.push_back({word, line.size() - rest.size()});
     }
     return words;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    // A byte-order mark in front of the first line is no part of it.
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
-        text.remove_prefix(3);
-    }
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t newline = text.find('\n', start);
-        if (newline == std::string_view::npos) {
-            if (start < text.size()) {
-                lines.push_back(text.substr(start));
-            }
-            break;
-        }
-        lines.push_back(text.substr(start, newline - start));
-        start = newline + 1;
-    }
-    return lines;
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
-
-std::optional<int64_t> ParseInteger(std::string_view word) {
-    if (!word.empty() && word.front() == '+') {
-        word.remove_prefix(1);
-        if (!word.empty() && word.front() == '-') {
-            return std::nullopt;
-        }
-    }
-    int64_t value = 0;
-    const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || end != word.data() + word.size() || word.empty()) {
-        return std::nullopt;
-    }
-    return value;
+// A byte-order mark in front of the first line is no part of it.
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
 }
 
 // Collects the errors of one source file.
@@ -188,24 +136,19 @@ private:
 std::string Quote(std::string_view s) { return "'" + std::string(s) + "'"; }
 
 bool ReadInt32(std::string_view word, const char* what, int line, Reporter& report, int32_t& out) {
-    const std::optional<int64_t> v = ParseInteger(word);
-    if (!v || *v < std::numeric_limits<int32_t>::min() ||
-        *v > std::numeric_limits<int32_t>::max()) {
-        report.Error(line, std::string(what) +
-                               " must be a whole number from -2147483648 to "
-                               "2147483647, not " +
-                               Quote(word));
+    const std::optional<int32_t> v = ParseDecimal<int32_t>(word);
+    if (!v) {
+        report.Error(line, NumberRefusal(what, INT32_MIN, INT32_MAX, word));
         return false;
     }
-    out = static_cast<int32_t>(*v);
+    out = *v;
     return true;
 }
 
 bool ReadByte(std::string_view word, const char* what, int line, Reporter& report, uint8_t& out) {
-    const std::optional<int64_t> v = ParseInteger(word);
-    if (!v || *v < 0 || *v > 255) {
-        report.Error(line,
-                     std::string(what) + " must be a number from 0 to 255, not " + Quote(word));
+    const std::optional<int32_t> v = ParseDecimal<int32_t>(word, 0, 255);
+    if (!v) {
+        report.Error(line, NumberRefusal(what, 0, 255, word));
         return false;
     }
     out = static_cast<uint8_t>(*v);
@@ -223,14 +166,13 @@ bool ReadDirection(std::string_view word, const char* what, int line, Reporter& 
         out = 1;
         return true;
     }
-    const std::optional<int64_t> v = ParseInteger(word);
-    if (!v || *v < std::numeric_limits<int32_t>::min() ||
-        *v > std::numeric_limits<int32_t>::max()) {
+    const std::optional<int32_t> v = ParseDecimal<int32_t>(word);
+    if (!v) {
         report.Error(
             line, std::string(what) + " must be left, right or a whole number, not " + Quote(word));
         return false;
     }
-    out = static_cast<int32_t>(*v);
+    out = *v;
     return true;
 }
 
@@ -332,12 +274,12 @@ public:
 
 private:
     bool ReadSlot(int lineNo, std::string_view word, int& slot) {
-        const std::optional<int64_t> v = ParseInteger(word.substr(1));
-        if (!v || *v < 0 || *v > std::numeric_limits<int>::max()) {
+        const std::optional<int> v = ParseDecimal<int>(word.substr(1), 0);
+        if (!v) {
             report_.Error(lineNo, "slot " + Quote(word) + " must be @ and a number from 0");
             return false;
         }
-        slot = static_cast<int>(*v);
+        slot = *v;
         return true;
     }
 
@@ -351,14 +293,20 @@ private:
         return false;
     }
 
-    void Start(int lineNo, std::span<const std::string_view> args) {
-        if (lines_.start != 0) {
-            report_.Error(lineNo,
-                          "a second 'start'; the first is on line " + std::to_string(lines_.start));
-            return;
+    // `start` and `goal` come once each; the line of the first is kept.
+    bool FirstOfItsKind(int lineNo, const char* keyword, int& seenOn) {
+        if (seenOn != 0) {
+            report_.Error(lineNo, std::string("a second '") + keyword + "'; the first is on line " +
+                                      std::to_string(seenOn));
+            return false;
         }
-        lines_.start = lineNo;
-        if (!CheckCount(lineNo, "start", args, 3, "X Y FACING")) {
+        seenOn = lineNo;
+        return true;
+    }
+
+    void Start(int lineNo, std::span<const std::string_view> args) {
+        if (!FirstOfItsKind(lineNo, "start", lines_.start) ||
+            !CheckCount(lineNo, "start", args, 3, "X Y FACING")) {
             return;
         }
         ReadInt32(args[0], "start X", lineNo, report_, level_.startX);
@@ -367,13 +315,8 @@ private:
     }
 
     void Goal(int lineNo, std::span<const std::string_view> args) {
-        if (lines_.goal != 0) {
-            report_.Error(lineNo,
-                          "a second 'goal'; the first is on line " + std::to_string(lines_.goal));
-            return;
-        }
-        lines_.goal = lineNo;
-        if (!CheckCount(lineNo, "goal", args, 2, "X Y")) {
+        if (!FirstOfItsKind(lineNo, "goal", lines_.goal) ||
+            !CheckCount(lineNo, "goal", args, 2, "X Y")) {
             return;
         }
         ReadInt32(args[0], "goal X", lineNo, report_, level_.goalX);
@@ -514,13 +457,6 @@ std::string HexBytes(const std::array<uint8_t, BestNameLength>& bytes) {
     return hex;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -584,11 +520,10 @@ bool ParseLevel(std::string_view text, const std::string& fileName, LevelRecord&
     SourceLines ownLines;
     Reporter report(fileName, errors);
     LevelParser parser(level, report, lines != nullptr ? *lines : ownLines);
-    int lineNo = 0;
-    for (std::string_view line : SplitLines(text)) {
-        ++lineNo;
+    TextLines source(WithoutByteOrderMark(text));
+    for (TextLine line; source.Next(line);) {
         size_t commentAt = 0;
-        parser.Line(lineNo, SplitWords(line, commentAt));
+        parser.Line(int(line.number), SplitWords(line.text, commentAt));
     }
     parser.Finish();
     return !report.Failed();
@@ -599,9 +534,10 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
     best = BestRecord{};
     Reporter report(fileName, errors);
     int found = 0;
-    int lineNo = 0;
-    for (std::string_view line : SplitLines(text)) {
-        ++lineNo;
+    TextLines source(WithoutByteOrderMark(text));
+    for (TextLine textLine; source.Next(textLine);) {
+        const int lineNo = int(textLine.number);
+        const std::string_view line = textLine.text;
         size_t commentAt = 0;
         const std::vector<Word> words = SplitWords(line, commentAt);
         if (words.empty()) {
@@ -636,16 +572,15 @@ bool ParseBest(std::string_view text, const std::string& fileName, BestRecord& b
             }
             const std::string_view hex = words[2].text;
             for (size_t i = 0; i < size_t(BestNameLength); ++i) {
-                const int hi = HexDigit(hex[2 * i]);
-                const int lo = HexDigit(hex[2 * i + 1]);
-                if (hi < 0 || lo < 0) {
+                const std::optional<uint8_t> byte = ParseHex<uint8_t>(hex.substr(2 * i, 2));
+                if (!byte) {
                     report.Error(lineNo,
                                  "'best-raw' name bytes must be hexadecimal digits, "
                                  "found " +
                                      Quote(hex.substr(2 * i, 2)));
                     break;
                 }
-                best.name[i] = static_cast<uint8_t>(hi * 16 + lo);
+                best.name[i] = *byte;
             }
             continue;
         }

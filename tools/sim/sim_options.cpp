@@ -1,26 +1,21 @@
 // sim_options.cpp -- reading the runner's command line.
 #include "tools/sim/sim_options.h"
 
+#include <optional>
 #include <string_view>
 
-namespace {
+#include "game/number_text.h"
 
-bool ParseCount(std::string_view text, uint64_t& value) {
-    if (text.empty() || text.size() > 19) return false;  // 19 digits never overflow
-    uint64_t v = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        v = v * 10 + uint64_t(c - '0');
-    }
-    value = v;
-    return true;
-}
+namespace {
 
 // "T:FILE.png"
 bool ParseShot(const std::string& text, ShotRequest& shot) {
     size_t colon = text.find(':');
     if (colon == std::string::npos || colon + 1 >= text.size()) return false;
-    if (!ParseCount(std::string_view(text).substr(0, colon), shot.tick)) return false;
+    const std::optional<uint64_t> tick = ParseDecimal<uint64_t>(
+        std::string_view(text).substr(0, colon));
+    if (!tick) return false;
+    shot.tick = *tick;
     shot.path = text.substr(colon + 1);
     return true;
 }
@@ -100,10 +95,12 @@ ParseOutcome ParseSimOptions(const std::vector<std::string>& args, SimOptions& o
         if (name == "--data") {
             options.dataDir = value;
         } else if (name == "--ticks") {
-            if (!ParseCount(value, options.ticks)) {
+            const std::optional<uint64_t> ticks = ParseDecimal<uint64_t>(value);
+            if (!ticks) {
                 error = "--ticks wants a whole number of ticks, got '" + value + "'";
                 return ParseOutcome::Error;
             }
+            options.ticks = *ticks;
             options.ticksGiven = true;
         } else if (name == "--replay") {
             options.replayPath = value;

@@ -308,7 +308,7 @@ bool SameLevels(const ReplayJournal& replay, const std::optional<DataFileFacts>&
     return false;
 }
 
-// A check of the journal against the world; the first difference is told
+// A check of the journal against the world; the first difference is reported
 // with both hashes and ends the run.
 bool CheckMatches(const JournalCheck& check, const GameWorld& world, const ReplayJournal& replay,
                   const SimOptions& options, std::ostream& err) {

@@ -27,8 +27,6 @@ void Canvas::Dots(std::initializer_list<int> xy, Rgb c) {
     for (size_t i = 0; i + 1 < xy.size(); i += 2) Set(p[i], p[i + 1], c);
 }
 
-void Canvas::Fill(Rgb c) { std::fill(pixels_.begin(), pixels_.end(), c); }
-
 void Canvas::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
     for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
         for (int x = std::min(x0, x1); x <= std::max(x0, x1); ++x) Set(x, y, c);
@@ -102,28 +100,6 @@ void Canvas::ThickLine(double x0, double y0, double x1, double y1, double radius
         const double t = static_cast<double>(s) / steps;
         FillEllipse(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, radius, radius, c);
     }
-}
-
-void Canvas::Outline(Rgb c) {
-    std::vector<Rgb> out = pixels_;
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            if (Get(x, y) != Clear) continue;
-            if (!IsClear(x - 1, y) || !IsClear(x + 1, y) || !IsClear(x, y - 1) ||
-                !IsClear(x, y + 1))
-                out[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] =
-                    c;
-        }
-    }
-    pixels_ = out;
-}
-
-void Canvas::Replace(Rgb from, Rgb to) { std::replace(pixels_.begin(), pixels_.end(), from, to); }
-
-void Canvas::Stamp(const Canvas& src, int dx, int dy) {
-    for (int y = 0; y < src.Height(); ++y)
-        for (int x = 0; x < src.Width(); ++x)
-            if (src.Get(x, y) != Clear) Set(x + dx, y + dy, src.Get(x, y));
 }
 
 Canvas Canvas::FromArt(std::initializer_list<const char*> rows, std::initializer_list<Ink> legend) {

@@ -35,7 +35,6 @@ public:
     void Dots(std::initializer_list<int> xy, Rgb c);  // single pixels x0,y0,x1,y1,...
     bool IsClear(int x, int y) const { return !Inside(x, y) || Get(x, y) == Clear; }
 
-    void Fill(Rgb c);
     void FillRect(int x0, int y0, int x1, int y1, Rgb c);  // inclusive corners
     void FillEllipse(double cx, double cy, double rx, double ry, Rgb c);
     void FillRotatedEllipse(double cx, double cy, double rx, double ry, double angle, Rgb c);
@@ -43,13 +42,6 @@ public:
     void FillPolygon(const std::vector<double>& xy, Rgb c);
     void Line(int x0, int y0, int x1, int y1, Rgb c);
     void ThickLine(double x0, double y0, double x1, double y1, double radius, Rgb c);
-
-    // Paints `c` on every clear pixel that touches a painted one (4-neighbours).
-    void Outline(Rgb c);
-    // Replaces every pixel of colour `from` by `to`.
-    void Replace(Rgb from, Rgb to);
-    // Paints every non-clear pixel of `src` at offset (dx, dy).
-    void Stamp(const Canvas& src, int dx, int dy);
 
     // Pixel art written as text: one string per row, one character per pixel,
     // the legend maps characters to colours ('.' is always clear).
