@@ -293,7 +293,8 @@ void EditorWindow::BuildDocks() {
         const int line = item->data(Qt::UserRole).toInt();
         if (const std::optional<uint64_t> id = document_.AtLine(line)) canvas_->SetSelection({*id});
     });
-    dock(ChecksTitle, findings_, Qt::BottomDockWidgetArea);
+    QDockWidget* checks = dock(ChecksTitle, findings_, Qt::BottomDockWidgetArea);
+    resizeDocks({checks}, {110}, Qt::Vertical);
 }
 
 void EditorWindow::OnPaletteClicked(QListWidgetItem* item) {
@@ -627,12 +628,10 @@ int EditorWindow::AskSlot(int suggested) {
     return int(items.indexOf(dialog.textValue())) + 1;
 }
 
-bool EditorWindow::ExportTo(const QString& path, int slot) {
-    // The other five levels and the record come from the Data.dat the level
-    // came from, else from the one shipped with the game.
-    const QString base = !dataOrigin_.isEmpty()
-                             ? dataOrigin_
-                             : ShippedDataFolder() + QStringLiteral("/Data.dat");
+bool EditorWindow::ExportTo(const QString& path, int slot, const QString& baseData) {
+    const QString base = !baseData.isEmpty()      ? baseData
+                         : !dataOrigin_.isEmpty() ? dataOrigin_
+                                                  : ShippedDataFolder() + QStringLiteral("/Data.dat");
     std::string contents, error;
     DataFile file;
     if (!ReadInputFile(Local(base), contents, error) ||

@@ -44,7 +44,9 @@ public:
     bool OpenFile(const QString& path, int slot = 0);
     bool SaveTo(const QString& path);
     bool Save();
-    bool ExportTo(const QString& path, int slot);
+    // The other five levels and the record come from `base`; by default
+    // from the Data.dat the level came from, else the shipped one.
+    bool ExportTo(const QString& path, int slot, const QString& base = {});
     bool InstallInto(const QString& folder);
     void NewLevel();
     // The unsaved-changes question; true when the work may go.

@@ -235,7 +235,7 @@ void LevelCanvas::PaintOverlays(QPainter& painter, const QRect& area) {
         painter.drawLine(area.left(), plane, area.right(), plane);
     }
     // Grid lines where they are far enough apart to help.
-    if (gridOn_ && gridSize_ * Scale() >= 8) {
+    if (gridOn_ && gridSize_ * Scale() >= 16) {
         painter.setPen(QColor(255, 255, 255, 28));
         const QPoint from = Snapped(LevelAt(area.topLeft()));
         const QPoint to = LevelAt(area.bottomRight());

@@ -55,6 +55,7 @@ public:
     // Level pixels of a viewport point, and the level point at the top-left
     // of the viewport.
     QPoint LevelAt(QPoint viewportPoint) const;
+    QPoint ViewPointOf(QPoint level) const;
     QPoint TopLeft() const;
     void ScrollTo(QPoint levelTopLeft);
     // The start camera's corner: where the tile grid begins.
@@ -88,7 +89,6 @@ private:
     const QImage& Tile(int column, int row);
     void PaintOverlays(QPainter& painter, const QRect& visible);
     std::optional<uint64_t> HitAt(QPoint level) const;
-    QPoint ViewPointOf(QPoint level) const;
 
     const LevelDocument* document_ = nullptr;
     std::unique_ptr<GameWorld> world_;
