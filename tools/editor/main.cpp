@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "shell/about_dlg.h"
 #include "shell/language.h"
 #include "shell/modal.h"
-#include "shell/shipped_data.h"
 #include "tools/editor/editor_texts.h"
 #include "tools/editor/editor_window.h"
 
@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarnok-editor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarnok.Zarnok.Editor"));
+    QApplication::setWindowIcon(ApplicationIcon());
     LanguageSwitch language;
     language.Use(StartLanguage(chosen));
     ModalRunner modal;
