@@ -4,6 +4,7 @@
 #include <QClipboard>
 
 #include "tools/editor/editor_texts.h"
+#include "tools/level/level_check.h"
 
 namespace {
 
@@ -182,6 +183,54 @@ TEST_F(EditorEditTest, FailedSaveLeavesTheOldFileAsItWas) {
     Write(Path("bad.txt"), "ledge 1 2\n");
     EXPECT_FALSE(window_->OpenFile(Path("bad.txt")));
     EXPECT_TRUE(window_->Document().Text().find("crystal 200 380") != std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EditorDocumentTest, EditedLinesKeepTheirSlotCommentAndLineEnd) {
+    const std::string text =
+        "start 0 410 left\r\ngoal 50 360\r\n# mine\r\n@17 ledge 100 200   # c\r\n\r\n"
+        "# nobody's\r\n\r\n# the nest's\r\nnest 5 0 0\r\n";
+    editor::LevelDocument doc;
+    std::vector<levelsource::Diagnostic> errors;
+    ASSERT_TRUE(doc.Load(text, errors));
+    ASSERT_EQ(doc.Text(), text);
+    const editor::Placed ledge = doc.Elements()[2];
+    ASSERT_EQ(ledge.slot, 17);
+    std::string reason;
+    editor::ElementValues moved = ledge.values;
+    moved.x += 10;
+    ASSERT_TRUE(doc.Replace(doc.WithValues({{ledge.id, moved}}), reason));
+    EXPECT_EQ(doc.Record().platforms[17].x, 110);
+    const uint64_t nest = doc.Elements()[3].id;
+    ASSERT_TRUE(doc.Replace(doc.Without({ledge.id, nest}), reason));
+    EXPECT_EQ(doc.Text(), "start 0 410 left\r\ngoal 50 360\r\n\r\n# nobody's\r\n\r\n");
+    EXPECT_FALSE(doc.Replace(doc.WithValues({{doc.Elements()[0].id,
+                                               {editor::Group::Nest, 300, 0, 0, 0}}}),
+                             reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+TEST_F(EditorEditTest, ClickingAFindingSelectsItsElement) {
+    ASSERT_TRUE(window_->PlaceAt({editor::Group::Nest, 1, 0, 200, 360}));
+    const uint64_t nest = *Canvas().Selection().begin();
+    editor::ElementValues emptied = window_->Document().Find(nest)->values;
+    emptied.kind = 0;  // a timer of 0 is an empty slot
+    ASSERT_TRUE(window_->SetValues(nest, emptied));
+    Canvas().SetSelection({});
+    QListWidget& findings = window_->Findings();
+    QListWidgetItem* found = nullptr;
+    for (int i = 0; i < findings.count(); ++i)
+        if (findings.item(i)->text().contains(QStringLiteral("nest"))) found = findings.item(i);
+    ASSERT_NE(found, nullptr);
+    QTest::mouseClick(findings.viewport(), Qt::LeftButton, {}, findings.visualItemRect(found).center());
+    EXPECT_EQ(Canvas().Selection(), std::set<uint64_t>{nest});
+    // Saving is allowed, and says how many findings there are.
+    ASSERT_TRUE(window_->Save());
+    EXPECT_TRUE(window_->StatusText().contains(QString::number(
+        levelsource::CheckLevel(window_->Document().Record(), &window_->Document().Lines()).size())));
 }
 
 }  // namespace

@@ -127,17 +127,20 @@ EditorWindow::EditorWindow(ModalRunner& modal, QWidget* parent)
         PlaceAt(v);
     });
     connect(canvas_, &LevelCanvas::MoveRequested, this, &EditorWindow::MoveSelection);
-    connect(&undo_, &QUndoStack::cleanChanged, this, &EditorWindow::UpdateTitle);
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        UpdateTitle();
+        if (clean) DropRecovery();  // undone back to what the file holds
+    });
     connect(&recoveryTimer_, &QTimer::timeout, this, [this] {
         if (!undo_.isClean()) WriteRecovery();
     });
     recoveryTimer_.start(RecoveryPeriodMs);
     resize(1200, 800);
-    canvas_->SetLevel(document_);
-    Changed();
+    NewLevel();
 }
 
-EditorWindow::~EditorWindow() = default;
+// The stack's last cleanChanged, on its way out, is no undo to the saved state.
+EditorWindow::~EditorWindow() { disconnect(&undo_, nullptr, this, nullptr); }
 
 // ---------------------------------------------------------------------------
 // Menus, tool bar, docks
@@ -327,7 +330,9 @@ void EditorWindow::Changed() {
 }
 
 void EditorWindow::UpdateTitle() {
-    const QString name = path_.isEmpty() ? Tr(UntitledText) : QFileInfo(path_).fileName();
+    QString name = path_.isEmpty() ? Tr(UntitledText) : QFileInfo(path_).fileName();
+    if (path_.isEmpty() && !dataOrigin_.isEmpty())
+        name = QFileInfo(dataOrigin_).fileName() + QStringLiteral(": ") + Tr(LevelItemText).arg(slot_);
     setWindowTitle(name + QStringLiteral("[*] — ") + Tr(EditorTitle));
     setWindowModified(!undo_.isClean());
 }
@@ -512,7 +517,9 @@ bool EditorWindow::MaybeSave() {
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     const int answer = modal_.Run(box);
     if (answer == QMessageBox::Save) return Save();
-    return answer == QMessageBox::Discard;
+    if (answer != QMessageBox::Discard) return false;
+    DropRecovery();
+    return true;
 }
 
 void EditorWindow::Loaded(const QString& path, const QString& dataOrigin, int slot) {
@@ -523,7 +530,6 @@ void EditorWindow::Loaded(const QString& path, const QString& dataOrigin, int sl
     canvas_->SetSelection({});
     canvas_->SetLevel(document_);
     canvas_->ScrollTo(canvas_->StartCamera());
-    DropRecovery();
     Changed();
 }
 
@@ -600,7 +606,6 @@ bool EditorWindow::SaveTo(const QString& path) {
     }
     if (!WriteSafely(path, QByteArray::fromStdString(text))) return false;
     path_ = path;
-    dataOrigin_.clear();
     undo_.setClean();
     DropRecovery();
     UpdateTitle();
