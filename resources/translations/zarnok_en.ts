@@ -668,6 +668,10 @@ The environment variable QT_QPA_PLATFORM chooses Qt's platform.
         <translation>Nothing selected</translation>
     </message>
     <message>
+        <source>Сдвиг</source>
+        <translation>Move</translation>
+    </message>
+    <message>
         <source>Выделено: %1</source>
         <translation>Selected: %1</translation>
     </message>

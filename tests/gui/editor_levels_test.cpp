@@ -1,6 +1,8 @@
 // editor_levels_test.cpp -- the shipped levels through the editor: sources, Data.dat, picture; test games.
 #include "tests/gui/editor_fixture.h"
 
+#include <QKeyEvent>
+
 #include "game/level_file.h"
 #include "game/level_still.h"
 #include "game/world.h"
@@ -111,6 +113,9 @@ TEST_F(EditorLevelsTest, TestGamesStartAndComeBack) {
         EXPECT_EQ(ended, c.end);
         EXPECT_EQ(Canvas().TopLeft(), view);
         EXPECT_EQ(Canvas().Selection(), selection);
+        // An arrow still held from the game moves nothing in the editor.
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&Canvas(), &held);
         EXPECT_FALSE(window_->isWindowModified());
     }
     // No record was asked for or written, and no Data.dat was touched.

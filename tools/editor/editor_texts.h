@@ -48,6 +48,7 @@ constexpr char AliveLabel[] = ZTEXT("EditorTexts", "Жизнь:");
 constexpr char DirLabel[] = ZTEXT("EditorTexts", "Направление:");
 constexpr char FacingLabel[] = ZTEXT("EditorTexts", "Взгляд:");
 constexpr char NothingSelectedText[] = ZTEXT("EditorTexts", "Ничего не выделено");
+constexpr char MoveText[] = ZTEXT("EditorTexts", "Сдвиг");
 constexpr char ManySelectedText[] = ZTEXT("EditorTexts", "Выделено: %1");
 constexpr char NoFindingsText[] = ZTEXT("EditorTexts", "Замечаний нет");
 

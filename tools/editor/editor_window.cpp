@@ -454,7 +454,7 @@ bool EditorWindow::MoveSelection(QPoint delta) {
         }
     if (changes.empty()) return false;
     const bool nudge = delta.manhattanLength() <= 10;
-    return Commit(Tr(ManySelectedText).arg(changes.size()), document_.WithValues(changes),
+    return Commit(Tr(MoveText), document_.WithValues(changes),
                   canvas_->Selection(), nudge ? NudgeMerge : -1);
 }
 
@@ -759,6 +759,8 @@ bool EditorWindow::StartTestPlay(std::optional<QPoint> from) {
     connect(view, &TestPlayView::Ended, this, &EditorWindow::EndTestPlay);
     for (QAction* action : editing_) action->setEnabled(false);
     for (QAction* action : undoActions_) action->setEnabled(false);
+    palette_->setEnabled(false);
+    properties_->setEnabled(false);
     stack_->addWidget(view);
     stack_->setCurrentWidget(view);
     view->setFocus();
@@ -777,6 +779,9 @@ void EditorWindow::EndTestPlay(PlayEnd) {
     // The view may still be on the stack of the call that ended the game.
     TestPlay* ended = play_.release();
     QTimer::singleShot(0, this, [ended] { delete ended; });
+    palette_->setEnabled(true);
+    properties_->setEnabled(true);
+    canvas_->SwallowHeldKeys();
     canvas_->setFocus();
     statusBar()->clearMessage();
 }

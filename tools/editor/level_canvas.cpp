@@ -360,7 +360,17 @@ void LevelCanvas::wheelEvent(QWheelEvent* event) {
     QAbstractScrollArea::wheelEvent(event);
 }
 
+void LevelCanvas::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) swallowHeldKeys_ = false;
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
 void LevelCanvas::keyPressEvent(QKeyEvent* event) {
+    if (swallowHeldKeys_ && event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    swallowHeldKeys_ = false;
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint delta;
     switch (event->key()) {

@@ -63,6 +63,10 @@ public:
     // The last place of the mouse over the level, for playing from there.
     std::optional<QPoint> MouseLevelPoint() const;
 
+    // Keys still held from a test game repeat into the editor: they are
+    // let go by until a key is pressed or released anew.
+    void SwallowHeldKeys() { swallowHeldKeys_ = true; }
+
     // Tiles drawn since the level last changed, for the benchmark's honesty.
     int TilesDrawn() const { return tilesDrawn_; }
 
@@ -81,6 +85,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void UpdateExtent();
@@ -109,6 +114,7 @@ private:
     QPoint pressLevel_;
     QPoint currentLevel_;
     std::optional<QPoint> mouseLevel_;
+    bool swallowHeldKeys_ = false;
 };
 
 }  // namespace editor
