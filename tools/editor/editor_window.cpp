@@ -44,6 +44,17 @@ using levelsource::Table;
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("EditorTexts", text); }
+// A menu text as a dialog's caption: no mnemonic, no dots.
+QString Caption(const char* text) {
+    QString caption = Tr(text).remove(QLatin1Char('&'));
+    while (caption.endsWith(QLatin1Char('.'))) caption.chop(1);
+    return caption;
+}
+// A source saved under a bare name gets the sources' ending.
+QString WithTxt(QString path) {
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".txt");
+    return path;
+}
 
 constexpr int NudgeMerge = 1;  // arrow-key moves of one selection are one step
 
@@ -160,14 +171,14 @@ void EditorWindow::BuildActions() {
     });
     add(file, OpenText, QKeySequence::Open, [this] {
         if (!MaybeSave()) return;
-        const QString path = QFileDialog::getOpenFileName(this, Tr(OpenText), QFileInfo(path_).path(),
+        const QString path = QFileDialog::getOpenFileName(this, Caption(OpenText), QFileInfo(path_).path(),
                                                           Tr(SourceFilterText));
         if (!path.isEmpty()) OpenFile(path);
     });
     add(file, SaveText, QKeySequence::Save, [this] { Save(); });
     add(file, SaveAsText, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        const QString path = QFileDialog::getSaveFileName(this, Tr(SaveAsText), path_,
-                                                          Tr(SaveFilterText));
+        const QString path = WithTxt(QFileDialog::getSaveFileName(this, Caption(SaveAsText), path_,
+                                                                  Tr(SaveFilterText)));
         if (!path.isEmpty()) SaveTo(path);
     });
     file->addSeparator();
@@ -175,7 +186,7 @@ void EditorWindow::BuildActions() {
         const int slot = AskSlot(slot_);
         if (slot == 0) return;
         const QString path = QFileDialog::getSaveFileName(
-            this, Tr(ExportText), QFileInfo(path_).dir().filePath(QStringLiteral("Data.dat")),
+            this, Caption(ExportText), QFileInfo(path_).dir().filePath(QStringLiteral("Data.dat")),
             Tr(DataFilterText));
         if (!path.isEmpty()) ExportTo(path, slot);
     });
@@ -461,7 +472,7 @@ bool EditorWindow::MoveSelection(QPoint delta) {
 bool EditorWindow::DeleteSelection() {
     const std::vector<uint64_t> ids(canvas_->Selection().begin(), canvas_->Selection().end());
     if (ids.empty()) return false;
-    return Commit(Tr(DeleteText).remove(QLatin1Char('&')), document_.Without(ids), {});
+    return Commit(Caption(DeleteText), document_.Without(ids), {});
 }
 
 void EditorWindow::CopySelection() {
@@ -491,7 +502,7 @@ bool EditorWindow::Paste() {
     }
     std::vector<uint64_t> ids;
     std::vector<Entry> after = document_.WithAdded(added, &ids);
-    const bool done = Commit(Tr(PasteText).remove(QLatin1Char('&')), std::move(after),
+    const bool done = Commit(Caption(PasteText), std::move(after),
                              {ids.begin(), ids.end()});
     // The next paste goes one step further on.
     if (done) CopySelection();
@@ -616,8 +627,8 @@ bool EditorWindow::SaveTo(const QString& path) {
 
 bool EditorWindow::Save() {
     if (!path_.isEmpty()) return SaveTo(path_);
-    const QString path = QFileDialog::getSaveFileName(this, Tr(SaveAsText), QString(),
-                                                      Tr(SaveFilterText));
+    const QString path = WithTxt(QFileDialog::getSaveFileName(this, Caption(SaveAsText), QString(),
+                                                              Tr(SaveFilterText)));
     return !path.isEmpty() && SaveTo(path);
 }
 
