@@ -2,6 +2,7 @@
 #include "tests/gui/editor_fixture.h"
 
 #include <QClipboard>
+#include <QSpinBox>
 
 #include "tools/editor/editor_texts.h"
 #include "tools/level/level_check.h"
@@ -231,6 +232,51 @@ TEST_F(EditorEditTest, ClickingAFindingSelectsItsElement) {
     ASSERT_TRUE(window_->Save());
     EXPECT_TRUE(window_->StatusText().contains(QString::number(
         levelsource::CheckLevel(window_->Document().Record(), &window_->Document().Lines()).size())));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditorEditTest, PropertyPanelEditsTheLineAndRefusesWhatIsNoLevel) {
+    QTest::mouseClick(Canvas().viewport(), Qt::LeftButton, {}, At(310, 310));
+    auto* x = window_->findChild<QSpinBox*>(QStringLiteral("x"));
+    ASSERT_NE(x, nullptr);
+    ASSERT_EQ(x->value(), 300);
+    x->setValue(320);
+    std::string moved = Source;
+    moved.replace(moved.find("block 300 300"), 13, "block 320 300");
+    EXPECT_EQ(window_->Document().Text(), moved);
+    // A kind byte past 255 makes no level: refused, the panel shows the old one.
+    auto* kind = window_->findChild<QSpinBox*>(QStringLiteral("number"));
+    kind->setValue(300);
+    EXPECT_EQ(kind->value(), 2);
+    EXPECT_EQ(window_->Document().Text(), moved);
+    EXPECT_FALSE(window_->StatusText().isEmpty());
+}
+
+TEST_F(EditorEditTest, FilesThatAreNoLevelAreRefusedInWords) {
+    Write(Path("short.dat"), QByteArray(100, '\0'));
+    EXPECT_FALSE(window_->OpenFile(Path("short.dat"), 1));
+    EXPECT_FALSE(window_->OpenFile(home_.path()));  // a folder
+    EXPECT_FALSE(window_->OpenFile(Path("missing.txt")));
+    ASSERT_EQ(seen_.size(), 3u);
+    EXPECT_TRUE(seen_[0].contains(QStringLiteral("31164")));
+    EXPECT_EQ(window_->Document().Text(), Source);
+    EXPECT_EQ(window_->FilePath(), Path("level.txt"));
+}
+
+TEST_F(EditorEditTest, PastingPastATableIsRefused) {
+    std::string nearlyFull = "start 60 410 right\ngoal 600 360\nledge 0 400\n";
+    for (int i = 0; i < 29; ++i) nearlyFull += "nest 1 " + std::to_string(i * 60) + " 100\n";
+    Write(Path("nests.txt"), QByteArray::fromStdString(nearlyFull));
+    ASSERT_TRUE(window_->OpenFile(Path("nests.txt")));
+    QApplication::clipboard()->setText(QStringLiteral("nest 1 0 0\nnest 1 60 0\n"));
+    EXPECT_FALSE(window_->Paste());
+    EXPECT_EQ(window_->Document().Text(), nearlyFull);
+    QApplication::clipboard()->setText(QStringLiteral("# one more\nnest 1 0 0\n"));
+    ASSERT_TRUE(window_->Paste());
+    EXPECT_EQ(window_->Document().Text(), nearlyFull + "# one more\nnest 1 10 10\n");
 }
 
 }  // namespace

@@ -125,3 +125,69 @@ TEST_F(EditorLevelsTest, TestGamesStartAndComeBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorLevelsTest, ZoomIsCrispAndKeptInItsRange) {
+    ASSERT_TRUE(window_->OpenFile(ShippedSource(2)));
+    editor::LevelCanvas& canvas = Canvas();
+    canvas.SetOverlays(false);
+    canvas.SetZoomPercent(100);
+    const QPoint corner = canvas.TopLeft();
+    const QImage one = canvas.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    canvas.SetZoomPercent(200);
+    canvas.ScrollTo(corner);
+    ASSERT_EQ(canvas.TopLeft(), corner);
+    const QImage two = canvas.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // Nearest neighbour: each level pixel becomes a 2 x 2 block of its colour.
+    int blurred = 0;
+    for (int y = 0; y < two.height() / 2; ++y)
+        for (int x = 0; x < two.width() / 2; ++x)
+            for (int d = 0; d < 4; ++d)
+                blurred += two.pixel(2 * x + d % 2, 2 * y + d / 2) != one.pixel(x, y);
+    EXPECT_EQ(blurred, 0);
+    canvas.SetZoomPercent(1000);
+    EXPECT_EQ(canvas.ZoomPercent(), editor::LevelCanvas::MaxZoomPercent);
+    canvas.SetZoomPercent(1);
+    EXPECT_EQ(canvas.ZoomPercent(), editor::LevelCanvas::MinZoomPercent);
+}
+
+TEST_F(EditorLevelsTest, PlayFromTheMouseAndInstallIntoAGameFolder) {
+    ASSERT_TRUE(window_->OpenFile(ShippedSource(3)));
+    const std::string source = window_->Document().Text();
+    const QPoint at = Canvas().viewport()->rect().center() + QPoint(3, 3);
+    const QPoint start = Canvas().Snapped(Canvas().LevelAt(at));
+    QTest::mouseMove(Canvas().viewport(), at);
+    QTest::keyClick(window_.get(), Qt::Key_F5, Qt::ShiftModifier);
+    ASSERT_NE(window_->Playing(), nullptr);
+    editor::TestPlay* play = window_->Playing();
+    ASSERT_TRUE(WaitUntil([&] { return play->World().gameRunning != 0; }));
+    EXPECT_EQ(play->World().player.x, start.x());
+    EXPECT_EQ(play->World().player.y, start.y());
+    EXPECT_EQ(start.x() % 10, 0);  // on the grid
+    QTest::keyClick(play->View(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitUntil([&] { return window_->Playing() == nullptr; }));
+    EXPECT_EQ(window_->Document().Text(), source);
+
+    // Into a player's folder: this level in its place, the record kept.
+    const std::vector<uint8_t> fresh = FreshDataFile();
+    std::vector<uint8_t> played = fresh;
+    played[BestScoreOffset] = 0x39;  // a score of the player's own
+    const QString folder = Path("game");
+    QDir().mkpath(folder);
+    Write(folder + QStringLiteral("/Data.dat"),
+          QByteArray(reinterpret_cast<const char*>(played.data()), qsizetype(played.size())));
+    window_->PlaceAt({editor::Group::Pickup, 3, 0, 1200, 300});
+    ASSERT_TRUE(window_->InstallInto(folder));
+    const QByteArray installed = Read(folder + QStringLiteral("/Data.dat"));
+    ASSERT_EQ(installed.size(), DataFileSize);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(installed.constData());
+    EXPECT_EQ(DecodeLevel(std::span<const uint8_t, LevelRecordSize>(bytes + 2 * LevelRecordSize,
+                                                                      size_t(LevelRecordSize))),
+              window_->Document().Record());
+    EXPECT_EQ(installed.left(2 * LevelRecordSize),
+              QByteArray(reinterpret_cast<const char*>(fresh.data()), 2 * LevelRecordSize));
+    EXPECT_EQ(uint8_t(installed[BestScoreOffset]), 0x39);
+}
+
+}  // namespace

@@ -289,6 +289,10 @@ void EditorWindow::BuildDocks() {
     yBox_ = spin(INT_MIN, INT_MAX);
     numberBox_ = spin(INT_MIN, INT_MAX);
     dirBox_ = spin(INT_MIN, INT_MAX);
+    xBox_->setObjectName(QStringLiteral("x"));
+    yBox_->setObjectName(QStringLiteral("y"));
+    numberBox_->setObjectName(QStringLiteral("number"));
+    dirBox_->setObjectName(QStringLiteral("dir"));
     form_->addRow(QStringLiteral("x:"), xBox_);
     form_->addRow(QStringLiteral("y:"), yBox_);
     form_->addRow(Tr(KindByteLabel), numberBox_);
