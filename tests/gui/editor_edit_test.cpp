@@ -280,3 +280,22 @@ TEST_F(EditorEditTest, PastingPastATableIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorEditTest, ElementsAtTheEdgeOfTheNumbersAreDrawnAndMoved) {
+    const char edge[] =
+        "start -2147483648 2147483647 7\ngoal 2147483647 -2147483648\n"
+        "ledge 2147483647 2147483647\nmosquito 1 0 -2147483648 0\nplatform 0 0 2147483647\n";
+    Write(Path("edge.txt"), edge);
+    ASSERT_TRUE(window_->OpenFile(Path("edge.txt")));
+    Canvas().viewport()->grab();
+    Canvas().SetZoomPercent(25);
+    Canvas().viewport()->grab();
+    window_->SelectAll();
+    QTest::keyClick(&Canvas(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(window_->Document().Record().goalX, -2147483639);  // wrapped, as the game adds
+    EXPECT_EQ(window_->Document().Record().platforms[0].x, -2147483639);
+}
+
+}  // namespace

@@ -26,6 +26,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "render/numeric.h"
 #include "shell/game_folder.h"
 #include "shell/modal.h"
 #include "shell/shipped_data.h"
@@ -463,8 +464,8 @@ bool EditorWindow::MoveSelection(QPoint delta) {
     for (uint64_t id : canvas_->Selection())
         if (const Placed* p = document_.Find(id)) {
             ElementValues v = p->values;
-            v.x += delta.x();
-            v.y += delta.y();
+            v.x = AddWrap(v.x, delta.x());
+            v.y = AddWrap(v.y, delta.y());
             changes.emplace_back(id, v);
         }
     if (changes.empty()) return false;
@@ -493,8 +494,8 @@ bool EditorWindow::Paste() {
     const int step = canvas_->GridOn() ? std::max(10, canvas_->GridSize()) : 10;
     int counts[levelsource::TableCount] = {};
     for (auto& [lead, v] : added) {
-        v.x += step;
-        v.y += step;
+        v.x = AddWrap(v.x, step);
+        v.y = AddWrap(v.y, step);
         ++counts[int(*TableOf(v.group))];
     }
     for (int t = 0; t < levelsource::TableCount; ++t) {

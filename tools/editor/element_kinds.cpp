@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <memory>
 
 #include "game/level_still.h"
@@ -67,7 +68,12 @@ QString ElementName(const ElementValues& v) {
     return {};
 }
 
-QRect ElementBox(const ElementValues& v) {
+QRect ElementBox(const ElementValues& values) {
+    // A box far out is drawn at the edge of what a QRect holds.
+    constexpr int32_t Edge = 1 << 30;
+    ElementValues v = values;
+    v.x = std::clamp(v.x, -Edge, Edge);
+    v.y = std::clamp(v.y, -Edge, Edge);
     auto box = [&](SpriteSize s) { return QRect(v.x, v.y, s.width, s.height); };
     switch (v.group) {
     case Group::Start: return QRect(v.x - 20, v.y - 50, 40, 50);

@@ -136,7 +136,7 @@ std::string RewriteLine(const std::string& line, const ElementValues& values) {
     }
     out += FormatElement(values);
     // A comment begins with a word that starts with '#'.
-    for (size_t i = rest; i < body.size(); ++i) {
+    for (size_t i = std::max<size_t>(rest, 1); i < body.size(); ++i) {
         if (body[i] == '#' && (body[i - 1] == ' ' || body[i - 1] == '\t')) {
             size_t gap = i;
             while (gap > rest && (body[gap - 1] == ' ' || body[gap - 1] == '\t')) --gap;
