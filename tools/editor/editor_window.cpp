@@ -792,9 +792,10 @@ void EditorWindow::EndTestPlay(PlayEnd) {
     for (QAction* action : editing_) action->setEnabled(true);
     undoActions_[0]->setEnabled(undo_.canUndo());
     undoActions_[1]->setEnabled(undo_.canRedo());
-    // The view may still be on the stack of the call that ended the game.
-    TestPlay* ended = play_.release();
-    QTimer::singleShot(0, this, [ended] { delete ended; });
+    // The view may still be on the stack of the call that ended the game:
+    // it goes on the next turn of the event loop, or with the window.
+    ended_ = std::move(play_);
+    QTimer::singleShot(0, this, [this] { ended_.reset(); });
     palette_->setEnabled(true);
     properties_->setEnabled(true);
     canvas_->SwallowHeldKeys();

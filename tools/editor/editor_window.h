@@ -130,6 +130,7 @@ private:
     std::array<QAction*, 2> undoActions_{};  // undo, redo: the stack keeps them up to date
     QTimer recoveryTimer_;
     std::unique_ptr<TestPlay> play_;
+    std::unique_ptr<TestPlay> ended_;  // the last game, until its view is off the stack
 };
 
 }  // namespace editor
