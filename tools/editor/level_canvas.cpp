@@ -360,17 +360,38 @@ void LevelCanvas::wheelEvent(QWheelEvent* event) {
     QAbstractScrollArea::wheelEvent(event);
 }
 
+// While a key the game had stays down, the window system repeats it,
+// marked as a repeat or not, press and release alike, at least every
+// HeldKeyGapMs; a quiet spell that long means the keys were let go.
+bool LevelCanvas::HeldFromTheGame() {
+    constexpr int HeldKeyGapMs = 250;
+    if (!swallowHeldKeys_) return false;
+    if (heldSince_.isValid() && heldSince_.elapsed() > HeldKeyGapMs) {
+        swallowHeldKeys_ = false;
+        return false;
+    }
+    heldSince_.start();
+    return true;
+}
+
+void LevelCanvas::SwallowHeldKeys() {
+    swallowHeldKeys_ = true;
+    heldSince_.start();
+}
+
 void LevelCanvas::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) swallowHeldKeys_ = false;
+    if (HeldFromTheGame()) {
+        event->accept();
+        return;
+    }
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 
 void LevelCanvas::keyPressEvent(QKeyEvent* event) {
-    if (swallowHeldKeys_ && event->isAutoRepeat()) {
+    if (HeldFromTheGame()) {
         event->accept();
         return;
     }
-    swallowHeldKeys_ = false;
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
     QPoint delta;
     switch (event->key()) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <map>
@@ -63,9 +64,9 @@ public:
     // The last place of the mouse over the level, for playing from there.
     std::optional<QPoint> MouseLevelPoint() const;
 
-    // Keys still held from a test game repeat into the editor: they are
-    // let go by until a key is pressed or released anew.
-    void SwallowHeldKeys() { swallowHeldKeys_ = true; }
+    // Keys still held from a test game repeat into the editor: they are let
+    // go by until the keyboard has been quiet for a moment.
+    void SwallowHeldKeys();
 
     // Tiles drawn since the level last changed, for the benchmark's honesty.
     int TilesDrawn() const { return tilesDrawn_; }
@@ -114,7 +115,9 @@ private:
     QPoint pressLevel_;
     QPoint currentLevel_;
     std::optional<QPoint> mouseLevel_;
+    bool HeldFromTheGame();
     bool swallowHeldKeys_ = false;
+    QElapsedTimer heldSince_;  // since the last key event that was let go by
 };
 
 }  // namespace editor
