@@ -2,7 +2,8 @@
 # games, and CPack packs that layout into a .deb: `cmake --build build
 # --target package` writes build/zarnok_<version>_<arch>.deb.
 #
-#   <prefix>/games/zarnok, zarnok-level        the programs
+#   <prefix>/games/zarnok, zarnok-level,       the programs
+#                  zarnok-editor
 #   <prefix>/share/games/zarnok/               Data.dat and the two sounds
 #   <prefix>/share/applications, metainfo, icons/hicolor, man/man6, doc/zarnok
 #
@@ -32,7 +33,8 @@ endif()
 # copyright file made from LICENSE --------------------------------------
 set(ZARNOK_PACKAGE_DOCS ${CMAKE_BINARY_DIR}/package-docs)
 set(ZARNOK_GZIPPED)
-foreach(source resources/man/zarnok.6 resources/man/zarnok-level.6 resources/debian/changelog)
+foreach(source resources/man/zarnok.6 resources/man/zarnok-level.6 resources/man/zarnok-editor.6
+               resources/debian/changelog)
   get_filename_component(name ${source} NAME)
   set(gzipped ${ZARNOK_PACKAGE_DOCS}/${name}.gz)
   # -n: no name or time stamp inside, so the same page gives the same bytes.
@@ -45,7 +47,7 @@ foreach(source resources/man/zarnok.6 resources/man/zarnok-level.6 resources/deb
   list(APPEND ZARNOK_GZIPPED ${gzipped})
 endforeach()
 # The Russian manual pages, beside the English ones.
-foreach(name zarnok.6 zarnok-level.6)
+foreach(name zarnok.6 zarnok-level.6 zarnok-editor.6)
   set(gzipped ${ZARNOK_PACKAGE_DOCS}/ru/${name}.gz)
   add_custom_command(
     OUTPUT ${gzipped}
@@ -80,13 +82,22 @@ if(TARGET zarnok AND TARGET zarnok-level)
           DESTINATION ${ZARNOK_INSTALL_GAMEDATADIR})
   install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${ZARNOK_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The level editor: its own entry, the game's icon.
+  if(TARGET zarnok-editor)
+    install(TARGETS zarnok-editor RUNTIME DESTINATION ${ZARNOK_INSTALL_GAMESDIR})
+    target_link_options(zarnok-editor PRIVATE -Wl,-z,now)
+    install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${ZARNOK_APP_ID}.Editor.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  endif()
   install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/${ZARNOK_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/icons/hicolor
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
   install(FILES ${ZARNOK_PACKAGE_DOCS}/zarnok.6.gz ${ZARNOK_PACKAGE_DOCS}/zarnok-level.6.gz
+                ${ZARNOK_PACKAGE_DOCS}/zarnok-editor.6.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
   install(FILES ${ZARNOK_PACKAGE_DOCS}/ru/zarnok.6.gz ${ZARNOK_PACKAGE_DOCS}/ru/zarnok-level.6.gz
+                ${ZARNOK_PACKAGE_DOCS}/ru/zarnok-editor.6.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/ru/man6)
   install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE
                 ${ZARNOK_PACKAGE_DOCS}/copyright ${ZARNOK_PACKAGE_DOCS}/changelog.gz
@@ -125,5 +136,6 @@ pickups for points. Pits and bites end the game; the best score is kept
 with its holder's name. The game speaks Russian or English.
 
 The package also holds zarnok-level, which compiles and checks level
-files, so players can make levels of their own.")
+files, and zarnok-editor, which draws a level as the game does and edits
+and test-plays it, so players can make levels of their own.")
 include(CPack)

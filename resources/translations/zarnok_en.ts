@@ -501,4 +501,423 @@ The environment variable QT_QPA_PLATFORM chooses Qt's platform.
         <translation>The recording ended at tick %1 (an old recording, without checks).</translation>
     </message>
 </context>
+<context>
+    <name>EditorTexts</name>
+    <message>
+        <source>Редактор уровней Zarnok</source>
+        <translation>Zarnok Level Editor</translation>
+    </message>
+    <message>
+        <source>без имени</source>
+        <translation>untitled</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Новый уровень</source>
+        <translation>&amp;New Level</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в Data.dat...</source>
+        <translation>&amp;Export to Data.dat...</translation>
+    </message>
+    <message>
+        <source>&amp;Установить в игру</source>
+        <translation>&amp;Install into the Game</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Вы&amp;резать</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Вст&amp;авить</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Выделить &amp;всё</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Крупнее</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>&amp;Мельче</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>&amp;Весь уровень</source>
+        <translation>&amp;Fit the Level</translation>
+    </message>
+    <message>
+        <source>&amp;Сетка</source>
+        <translation>&amp;Grid</translation>
+    </message>
+    <message>
+        <source>Шаг сетки:</source>
+        <translation>Grid step:</translation>
+    </message>
+    <message>
+        <source>&amp;Разметка</source>
+        <translation>&amp;Marks</translation>
+    </message>
+    <message>
+        <source>&amp;Игра</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Играть с начала</source>
+        <translation>&amp;Play from the Start</translation>
+    </message>
+    <message>
+        <source>Играть от &amp;указателя</source>
+        <translation>Play from the &amp;Pointer</translation>
+    </message>
+    <message>
+        <source>Элементы</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>Свойства</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>Проверка</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Таблицы</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>Вид:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <source>Код вида:</source>
+        <translation>Kind byte:</translation>
+    </message>
+    <message>
+        <source>Таймер:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>Жизнь:</source>
+        <translation>Alive:</translation>
+    </message>
+    <message>
+        <source>Направление:</source>
+        <translation>Direction:</translation>
+    </message>
+    <message>
+        <source>Взгляд:</source>
+        <translation>Facing:</translation>
+    </message>
+    <message>
+        <source>Ничего не выделено</source>
+        <translation>Nothing selected</translation>
+    </message>
+    <message>
+        <source>Сдвиг</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Выделено: %1</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>Замечаний нет</source>
+        <translation>No findings</translation>
+    </message>
+    <message>
+        <source>Старт</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Уступ</source>
+        <translation>Ledge</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Раптор</source>
+        <translation>Raptor</translation>
+    </message>
+    <message>
+        <source>Раптор, включён</source>
+        <translation>Raptor, switched on</translation>
+    </message>
+    <message>
+        <source>Платформа</source>
+        <translation>Platform</translation>
+    </message>
+    <message>
+        <source>Цветок</source>
+        <translation>Flower</translation>
+    </message>
+    <message>
+        <source>Куст</source>
+        <translation>Shrub</translation>
+    </message>
+    <message>
+        <source>Ель</source>
+        <translation>Conifer</translation>
+    </message>
+    <message>
+        <source>Камыш</source>
+        <translation>Bulrush</translation>
+    </message>
+    <message>
+        <source>Лиана</source>
+        <translation>Vine</translation>
+    </message>
+    <message>
+        <source>Свисающие лианы</source>
+        <translation>Hanging vines</translation>
+    </message>
+    <message>
+        <source>Дерево</source>
+        <translation>Tree</translation>
+    </message>
+    <message>
+        <source>Украшение</source>
+        <translation>Decoration</translation>
+    </message>
+    <message>
+        <source>Микросхема</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Кристалл</source>
+        <translation>Crystal</translation>
+    </message>
+    <message>
+        <source>Тюльпан</source>
+        <translation>Tulip</translation>
+    </message>
+    <message>
+        <source>Монета</source>
+        <translation>Coin</translation>
+    </message>
+    <message>
+        <source>Репеллент</source>
+        <translation>Repellent</translation>
+    </message>
+    <message>
+        <source>Клубника</source>
+        <translation>Strawberry</translation>
+    </message>
+    <message>
+        <source>Приз</source>
+        <translation>Pickup</translation>
+    </message>
+    <message>
+        <source>%1 (%2 очков)</source>
+        <translation>%1 (%2 points)</translation>
+    </message>
+    <message>
+        <source>Гнездо</source>
+        <translation>Nest</translation>
+    </message>
+    <message>
+        <source>Комар, влево</source>
+        <translation>Mosquito, to the left</translation>
+    </message>
+    <message>
+        <source>Комар, вправо</source>
+        <translation>Mosquito, to the right</translation>
+    </message>
+    <message>
+        <source>Комар</source>
+        <translation>Mosquito</translation>
+    </message>
+    <message>
+        <source>влево</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>вправо</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>Платформы: %1 из %2</source>
+        <translation>Platforms: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Украшения: %1 из %2</source>
+        <translation>Decorations: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Призы: %1 из %2</source>
+        <translation>Pickups: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Гнёзда: %1 из %2</source>
+        <translation>Nests: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Комары: %1 из %2</source>
+        <translation>Mosquitoes: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Нельзя: таблица заполнена (%1 из %1)</source>
+        <translation>Refused: the table is full (%1 of %1)</translation>
+    </message>
+    <message>
+        <source>Нельзя: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <source>Сохранено: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Сохранено: %1; замечаний проверки: %2</source>
+        <translation>Saved: %1; check findings: %2</translation>
+    </message>
+    <message>
+        <source>Data.dat записан: %1</source>
+        <translation>Data.dat written: %1</translation>
+    </message>
+    <message>
+        <source>Уровни установлены в %1</source>
+        <translation>Levels installed into %1</translation>
+    </message>
+    <message>
+        <source>Игра: Esc возвращает в редактор</source>
+        <translation>Playing: Esc returns to the editor</translation>
+    </message>
+    <message>
+        <source>Масштаб %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+    <message>
+        <source>Уровень изменён. Сохранить изменения?</source>
+        <translation>The level has changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>Редактор закрылся, не сохранив уровень. Восстановить последнюю копию?</source>
+        <translation>The editor closed without saving the level. Restore the last copy?</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть %1: %2</source>
+        <translation>Could not open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 не уровень: %2</source>
+        <translation>%1 is not a level: %2</translation>
+    </message>
+    <message>
+        <source>в файле %1 байт, а в полном Data.dat %2</source>
+        <translation>the file has %1 bytes, a complete Data.dat has %2</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить %1: %2. Прежний файл не изменён.</source>
+        <translation>Could not save %1: %2. The old file is unchanged.</translation>
+    </message>
+    <message>
+        <source>Не удалось установить уровни: %1</source>
+        <translation>Could not install the levels: %1</translation>
+    </message>
+    <message>
+        <source>Какой уровень открыть?</source>
+        <translation>Which level to open?</translation>
+    </message>
+    <message>
+        <source>Место уровня в Data.dat (1-6):</source>
+        <translation>The level's place in Data.dat (1-6):</translation>
+    </message>
+    <message>
+        <source>Уровень %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Уровни (*.txt *.dat);;Все файлы (*)</source>
+        <translation>Levels (*.txt *.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Исходник уровня (*.txt)</source>
+        <translation>Level source (*.txt)</translation>
+    </message>
+    <message>
+        <source>Файл уровней (*.dat)</source>
+        <translation>Level file (*.dat)</translation>
+    </message>
+    <message>
+        <source>нет Data.dat, из которого взять остальные уровни</source>
+        <translation>there is no Data.dat to take the other levels from</translation>
+    </message>
+    <message>
+        <source>Использование: zarnok-editor [--lang ru|en] [ФАЙЛ]
+Редактор уровней игры Zarnok. ФАЙЛ -- исходник уровня (.txt) или Data.dat.
+
+  --lang ru|en  язык окна
+  --help        эта справка
+  --version     версия программы
+</source>
+        <translation>Usage: zarnok-editor [--lang ru|en] [FILE]
+The level editor of the game Zarnok. FILE is a level source (.txt) or a Data.dat.
+
+  --lang ru|en  the window's language
+  --help        this help
+  --version     the program's version
+</translation>
+    </message>
+</context>
 </TS>

@@ -31,8 +31,9 @@ constexpr uint8_t WrappingTimer = 255;  // +1 gives 0: the nest disappears
 // The soles at (x, y) inside `feet` placed at the platform: standing. In
 // 64 bits, so a level near the edge of the coordinates is judged exactly.
 bool InFeetBox(int64_t x, int64_t y, const ElementEntry& p, const Box& feet) {
-    return x >= p.x + feet.left && x <= p.x + feet.right && y >= p.y + feet.top &&
-           y <= p.y + feet.bottom;
+    const int64_t px = p.x, py = p.y;
+    return x >= px + feet.left && x <= px + feet.right && y >= py + feet.top &&
+           y <= py + feet.bottom;
 }
 
 bool IsSolid(uint8_t kind) { return kind == PlatformLedge || kind == PlatformBlock; }
@@ -117,11 +118,11 @@ private:
             const ElementEntry& p = level_.platforms[i];
             if (p.kind == PlatformLedge && InFeetBox(x, y, p, LedgeFeet)) {
                 standing = true;
-                atRest = atRest || y == p.y + LedgeFeet.top;
+                atRest = atRest || y == int64_t(p.y) + LedgeFeet.top;
             }
             if (p.kind == PlatformBlock && InFeetBox(x, y, p, BlockFeet)) {
                 standing = true;
-                atRest = atRest || y == p.y + BlockFeet.top;
+                atRest = atRest || y == int64_t(p.y) + BlockFeet.top;
             }
             CheckGrid(i, p);
         }
@@ -143,7 +144,7 @@ private:
         if (!IsSolid(p.kind)) {
             return;
         }
-        const int64_t rest = p.y + (p.kind == PlatformLedge ? LedgeFeet.top : BlockFeet.top);
+        const int64_t rest = int64_t(p.y) + (p.kind == PlatformLedge ? LedgeFeet.top : BlockFeet.top);
         const int64_t off = ((rest - level_.startY) % StepPx + StepPx) % StepPx;
         if (off != 0) {
             ReportSlot(Table::Platforms, slot,
