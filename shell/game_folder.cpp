@@ -13,6 +13,7 @@
 #include <system_error>
 #include <vector>
 
+#include "game/journal.h"
 #include "game/level_file.h"
 #include "game/placeholders.h"
 #include "game/posix_file.h"
@@ -23,6 +24,12 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char DataFileName[] = "Data.dat";
+// Names the levels the game itself last brought into the folder; levels
+// that differ from them were put there by a level maker.
+constexpr char ShippedMemoName[] = "shipped-levels";
+constexpr size_t MemoMaxBytes = 64;
+// A memo that matches no level set: the folder's levels are a maker's.
+constexpr char NoShippedLevels[] = "none\n";
 
 FolderOutcome Done(FolderUpdate update) {
     FolderOutcome outcome;
@@ -62,7 +69,7 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
 // Writes a temporary file next to `target` and renames it over `target`:
 // whatever fails, `target` is either the old file or the new one.
 std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& bytes) {
-    std::string pattern = (target.parent_path() / ".Data.dat.XXXXXX").string();
+    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
     // The first call that fails names the reason; the descriptor is closed
@@ -87,6 +94,75 @@ std::vector<uint8_t> MergeLevels(const std::vector<uint8_t>& shipped,
     return merged;
 }
 
+// The six level records of a Data.dat as a line of 16 hex digits.
+std::string LevelsStamp(const std::vector<uint8_t>& bytes) {
+    return JournalHex(DataFileFactsOf(bytes).levelsHash) + "\n";
+}
+
+std::optional<std::string> ReadMemo(const fs::path& folder) {
+    std::optional<PosixFile> file = PosixFile::Open((folder / ShippedMemoName).string(), FileAccess::Read);
+    std::vector<uint8_t> bytes;
+    if (!file || !file->ReadUpTo(MemoMaxBytes, bytes)) return std::nullopt;
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The memo only spares a maker's levels the next refresh: when it cannot be
+// written, the next start refreshes the levels as it always did.
+void WriteMemo(const fs::path& folder, const std::string& stamp) {
+    if (ReadMemo(folder) == stamp) return;
+    ReplaceFile(folder / ShippedMemoName, std::vector<uint8_t>(stamp.begin(), stamp.end()));
+}
+
+// The folder made if needed; nothing when it is there.
+std::optional<FolderOutcome> PrepareFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!error && !fs::is_directory(folder, error) && !error)
+        return Failure(FolderNotFolderText, {folder.string()});
+    if (error) return Failure(FolderCreateFailedText, {folder.string(), error.message()});
+    return std::nullopt;
+}
+
+std::optional<std::vector<uint8_t>> ReadLevelSet(const fs::path& path, FolderOutcome& failure) {
+    bool longer = false;
+    std::optional<std::vector<uint8_t>> bytes = ReadDataFile(path, longer);
+    if (!bytes)
+        failure = Failure(ShippedUnreadableText, {path.string()});
+    else if (bytes->size() != size_t(DataFileSize) || longer)
+        failure = Failure(ShippedDamagedText, {path.string(), std::to_string(DataFileSize)});
+    else
+        return bytes;
+    return std::nullopt;
+}
+
+// Puts `levels` into the folder's Data.dat, keeping the player's record.
+// `ownLevelsStay` leaves a whole file alone whose levels a maker put there.
+FolderOutcome PutLevels(const fs::path& folder, const std::vector<uint8_t>& levels,
+                        bool ownLevelsStay, const std::optional<std::string>& memo) {
+    const fs::path target = folder / DataFileName;
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(target, error);
+    if (status.type() == fs::file_type::not_found) {
+        const std::string problem = ReplaceFile(target, levels);
+        if (!problem.empty()) return Failure(FolderSeedFailedText, {folder.string(), problem});
+        return Done(FolderUpdate::Seeded);
+    }
+
+    bool playerLonger = false;
+    const std::optional<std::vector<uint8_t>> player = ReadDataFile(target, playerLonger);
+    if (!player) return Failure(PlayerDataUnreadableText, {target.string()});
+    const bool whole = player->size() == size_t(DataFileSize);
+    // A maker's levels: not the ones the game last brought, nor these.
+    const std::string stamp = LevelsStamp(*player);
+    if (ownLevelsStay && whole && memo && *memo != stamp && stamp != LevelsStamp(levels))
+        return Done(FolderUpdate::OwnLevelsKept);
+    const std::vector<uint8_t> merged = MergeLevels(levels, *player);
+    if (merged == *player && !playerLonger) return Done(FolderUpdate::Unchanged);
+    const std::string problem = ReplaceFile(target, merged);
+    if (!problem.empty()) return Failure(FolderRefreshFailedText, {folder.string(), problem});
+    return Done(FolderUpdate::LevelsRefreshed);
+}
+
 }  // namespace
 
 fs::path PlayerGameFolder(const char* xdgDataHome, const char* home) {
@@ -97,34 +173,31 @@ fs::path PlayerGameFolder(const char* xdgDataHome, const char* home) {
 }
 
 FolderOutcome UpdateGameFolder(const fs::path& folder, const fs::path& shippedData) {
-    bool shippedLonger = false;
-    const std::optional<std::vector<uint8_t>> shipped = ReadDataFile(shippedData, shippedLonger);
-    if (!shipped) return Failure(ShippedUnreadableText, {shippedData.string()});
-    if (shipped->size() != size_t(DataFileSize) || shippedLonger)
-        return Failure(ShippedDamagedText, {shippedData.string(), std::to_string(DataFileSize)});
+    FolderOutcome failure;
+    const std::optional<std::vector<uint8_t>> shipped = ReadLevelSet(shippedData, failure);
+    if (!shipped) return failure;
+    if (std::optional<FolderOutcome> problem = PrepareFolder(folder)) return *problem;
+    const FolderOutcome outcome = PutLevels(folder, *shipped, true, ReadMemo(folder));
+    if (outcome.update != FolderUpdate::Failed && outcome.update != FolderUpdate::OwnLevelsKept)
+        WriteMemo(folder, LevelsStamp(*shipped));
+    return outcome;
+}
 
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (!error && !fs::is_directory(folder, error) && !error)
-        return Failure(FolderNotFolderText, {folder.string()});
-    if (error) return Failure(FolderCreateFailedText, {folder.string(), error.message()});
-
-    const fs::path target = folder / DataFileName;
-    const fs::file_status status = fs::symlink_status(target, error);
-    if (status.type() == fs::file_type::not_found) {
-        const std::string problem = ReplaceFile(target, *shipped);
-        if (!problem.empty()) return Failure(FolderSeedFailedText, {folder.string(), problem});
-        return Done(FolderUpdate::Seeded);
-    }
-
-    bool playerLonger = false;
-    const std::optional<std::vector<uint8_t>> player = ReadDataFile(target, playerLonger);
-    if (!player) return Failure(PlayerDataUnreadableText, {target.string()});
-    const std::vector<uint8_t> merged = MergeLevels(*shipped, *player);
-    if (merged == *player && !playerLonger) return Done(FolderUpdate::Unchanged);
-    const std::string problem = ReplaceFile(target, merged);
-    if (!problem.empty()) return Failure(FolderRefreshFailedText, {folder.string(), problem});
-    return Done(FolderUpdate::LevelsRefreshed);
+FolderOutcome InstallLevels(const fs::path& folder, const fs::path& levelsData) {
+    FolderOutcome failure;
+    const std::optional<std::vector<uint8_t>> levels = ReadLevelSet(levelsData, failure);
+    if (!levels) return failure;
+    if (std::optional<FolderOutcome> problem = PrepareFolder(folder)) return *problem;
+    // The levels there now are the game's, if nothing says otherwise; once
+    // these replace them, the game's next start sees a maker's levels.
+    const std::optional<std::string> memo = ReadMemo(folder);
+    bool longer = false;
+    const std::optional<std::vector<uint8_t>> before = ReadDataFile(folder / DataFileName, longer);
+    const FolderOutcome outcome = PutLevels(folder, *levels, false, memo);
+    if (outcome.update != FolderUpdate::Failed && !memo)
+        WriteMemo(folder, before && before->size() == size_t(DataFileSize) ? LevelsStamp(*before)
+                                                                         : NoShippedLevels);
+    return outcome;
 }
 
 GameFolder ChooseGameFolder(const fs::path& shippedData, const char* xdgDataHome,

@@ -5,8 +5,11 @@
 // the player's own folder, $XDG_DATA_HOME/zarnok/, which the shipped Data.dat
 // seeds on the first start. When a later install brings other levels, the
 // six level records are taken from the shipped file and the player's best
-// record (the last 24 bytes) is kept. The file is always replaced through a
-// temporary file in the same folder, so a failure leaves the old one whole.
+// record (the last 24 bytes) is kept. Levels a level maker installed there
+// stay: a small memo beside Data.dat names the levels the game itself last
+// brought, and only those are refreshed. The files are always replaced
+// through a temporary file in the same folder, so a failure leaves the old
+// one whole.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +21,7 @@ enum class FolderUpdate {
     Unchanged,        // the levels were already the shipped ones
     Seeded,           // there was no Data.dat: the shipped file was copied
     LevelsRefreshed,  // new levels, the player's best record kept
+    OwnLevelsKept,    // a level maker's levels are there, and they stay
     Failed,           // nothing written; `problem` says why
 };
 
@@ -34,11 +38,17 @@ struct FolderOutcome {
 // unset, empty or not absolute. Empty when neither gives an absolute path.
 std::filesystem::path PlayerGameFolder(const char* xdgDataHome, const char* home);
 
-// Creates `folder` if needed and brings its Data.dat to the levels of
-// `shippedData`, keeping the player's best record. Writes nothing outside
-// `folder`.
+// What the game does on starting: creates `folder` if needed and brings its
+// Data.dat to the levels of `shippedData`, keeping the player's best record,
+// unless the levels there are a maker's. Writes nothing outside `folder`.
 FolderOutcome UpdateGameFolder(const std::filesystem::path& folder,
                                const std::filesystem::path& shippedData);
+
+// What a level maker does: puts the levels of `levelsData` into the folder's
+// Data.dat, keeping the player's best record; the game's later starts leave
+// them there.
+FolderOutcome InstallLevels(const std::filesystem::path& folder,
+                            const std::filesystem::path& levelsData);
 
 // Where the game reads Data.dat and writes its record.
 struct GameFolder {

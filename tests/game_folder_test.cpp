@@ -44,7 +44,8 @@ protected:
     void TearDown() override { fs::remove_all(root_); }
 
     fs::path PlayerFile() const { return folder_ / "Data.dat"; }
-    // Nothing but Data.dat: a temporary file left behind would be litter.
+    // Nothing but Data.dat and the memo of the levels the game brought: a
+    // temporary file left behind would be litter.
     size_t FilesInFolder() const {
         return size_t(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
@@ -56,7 +57,7 @@ TEST_F(GameFolderTest, FirstStartCreatesTheFolderAndCopiesTheShippedFile) {
     const FolderOutcome first = UpdateGameFolder(folder_, shipped_);
     EXPECT_EQ(first.update, FolderUpdate::Seeded) << first.problem;
     EXPECT_EQ(Slurp(PlayerFile()), DataFile('L', 'S'));
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(FilesInFolder(), 2u);
     EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::Unchanged);
 }
 
@@ -65,7 +66,7 @@ TEST_F(GameFolderTest, NewLevelsReplaceTheOldOnesAndKeepThePlayersRecord) {
     Spill(PlayerFile(), DataFile('o', 'P'));
     EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::LevelsRefreshed);
     EXPECT_EQ(Slurp(PlayerFile()), DataFile('L', 'P'));
-    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(FilesInFolder(), 2u);
 
     // A file too short to hold a record gets the shipped one; bytes past
     // the record are no part of the game and go.
@@ -75,6 +76,32 @@ TEST_F(GameFolderTest, NewLevelsReplaceTheOldOnesAndKeepThePlayersRecord) {
     Spill(PlayerFile(), DataFile('L', 'P') + "tail");
     EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::LevelsRefreshed);
     EXPECT_EQ(Slurp(PlayerFile()), DataFile('L', 'P'));
+}
+
+// Levels a maker installed outlive the game's next starts, even one that
+// brings a new level set; levels the game brought are still refreshed.
+TEST_F(GameFolderTest, AMakersLevelsStayWhereTheGamesOwnAreRefreshed) {
+    const fs::path own = root_ / "own.dat";
+    Spill(own, DataFile('M', 'X'));
+    for (const bool seededFirst : {true, false}) {
+        fs::remove_all(folder_);
+        if (seededFirst) {
+            ASSERT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::Seeded);
+        }
+        const FolderUpdate installed = InstallLevels(folder_, own).update;
+        EXPECT_EQ(installed, seededFirst ? FolderUpdate::LevelsRefreshed : FolderUpdate::Seeded);
+        EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::OwnLevelsKept);
+        Spill(shipped_, DataFile('N', 'S'));
+        EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::OwnLevelsKept);
+        EXPECT_EQ(Slurp(PlayerFile()), seededFirst ? DataFile('M', 'S') : DataFile('M', 'X'));
+        Spill(shipped_, DataFile('L', 'S'));
+    }
+    // The shipped levels installed again are the game's once more.
+    ASSERT_EQ(InstallLevels(folder_, shipped_).update, FolderUpdate::LevelsRefreshed);
+    ASSERT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::Unchanged);
+    Spill(shipped_, DataFile('N', 'S'));
+    EXPECT_EQ(UpdateGameFolder(folder_, shipped_).update, FolderUpdate::LevelsRefreshed);
+    EXPECT_EQ(Slurp(PlayerFile()), DataFile('N', 'X'));
 }
 
 TEST_F(GameFolderTest, ProblemsAreReportedAndLeaveThePlayersFileAlone) {

@@ -64,7 +64,8 @@ play_once() {
   game_pid=
   [ "$status" -eq 0 ] || fail "the game exited with status $status on SIGTERM"
   [ -z "$(ls -A "$work/start")" ] || fail "the game wrote into the folder it was started from"
-  [ "$(ls -A "$folder")" = "Data.dat" ] || fail "the player's folder holds $(ls -A "$folder")"
+  [ "$(ls -A "$folder" | tr '\n' ' ')" = "Data.dat shipped-levels " ] ||
+    fail "the player's folder holds $(ls -A "$folder")"
 }
 
 # First start: the player's folder is made and seeded with the shipped file.
@@ -88,4 +89,14 @@ play_once
 cmp -s <(head -c $record_at "$player") <(head -c $record_at "$shipped") ||
   fail "the player's levels were not refreshed"
 cmp -s <(tail -c +$((record_at + 1)) "$player") "$work/record" || fail "the player's record was lost"
-echo "installed game: seeded, ran, refreshed the levels and kept the record"
+
+# A level maker installs levels of his own (the first three swapped): the
+# game's next start leaves them there, record and all.
+"$level_tool" compile -o "$work/own.dat" "$work/levels"/level{3,2,1,4,5,6}.txt "$work/levels/best.txt" \
+  >/dev/null
+"$level_tool" install "$work/own.dat" "$folder" || fail "the level tool did not install"
+play_once
+cmp -s <(head -c $record_at "$player") <(head -c $record_at "$work/own.dat") ||
+  fail "the game's start undid the maker's levels"
+cmp -s <(tail -c +$((record_at + 1)) "$player") "$work/record" || fail "the player's record was lost"
+echo "installed game: seeded, ran, refreshed the levels, kept the record and a maker's levels"

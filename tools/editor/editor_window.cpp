@@ -678,7 +678,7 @@ bool EditorWindow::InstallInto(const QString& folder) {
     QTemporaryDir scratch;
     const QString levels = scratch.filePath(QStringLiteral("Data.dat"));
     if (!scratch.isValid() || !ExportTo(levels, slot_)) return false;
-    const FolderOutcome outcome = UpdateGameFolder(Local(folder), Local(levels));
+    const FolderOutcome outcome = InstallLevels(Local(folder), Local(levels));
     if (outcome.update == FolderUpdate::Failed) {
         const QString text = Tr(InstallFailedText).arg(ToQ(outcome.problem));
         Tell(text);

@@ -288,12 +288,13 @@ int Check(const std::vector<std::string>& args) {
     return found == 0 ? ExitOk : ExitFindings;
 }
 
-// The same update the game makes to the player's folder when it starts.
+// The levels into the player's folder, the record kept; the game's later
+// starts leave them there.
 int Install(const std::vector<std::string>& args) {
     if (args.size() != 2) {
         return Usage("install takes DATA and FOLDER");
     }
-    const FolderOutcome outcome = UpdateGameFolder(args[1], args[0]);
+    const FolderOutcome outcome = InstallLevels(args[1], args[0]);
     if (outcome.update == FolderUpdate::Failed) {
         std::cerr << "zarnok-level: " << outcome.problem << "\n";
         return ExitUsage;
