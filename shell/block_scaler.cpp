@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "render/pixel_word.h"
 
@@ -45,29 +46,27 @@ inline QRgb* Spread(QRgb* dst, QRgb pixel, int count) {
 constexpr int WordPixels = int(PixelWordPixels);
 static_assert(sizeof(QRgb) == sizeof(uint32_t));
 
-// `count` source pixels spread to `factor` copies each, `factor` a constant
-// for the common screens, so that the shuffles are known when compiled.
-template <int Factor>
-QRgb* SpreadWords(QRgb* dst, const QRgb* src, int count);
-
-template <>
-QRgb* SpreadWords<2>(QRgb* dst, const QRgb* src, int count) {
-    for (int i = 0; i + WordPixels <= count; i += WordPixels, dst += 2 * WordPixels) {
-        const PixelWord v = LoadPixelWord(src + i);
-        StorePixelWord(dst, __builtin_shufflevector(v, v, 0, 0, 1, 1));
-        StorePixelWord(dst + WordPixels, __builtin_shufflevector(v, v, 2, 2, 3, 3));
-    }
-    return dst;
+// Word `W` of the `Factor` words that four source pixels spread to: its
+// lane j is source pixel (4 W + j) / Factor.
+template <int Factor, int W>
+PixelWord SpreadWord(PixelWord v) {
+    constexpr int first = W * WordPixels;
+    return __builtin_shufflevector(v, v, first / Factor, (first + 1) / Factor, (first + 2) / Factor,
+                                   (first + 3) / Factor);
 }
 
-template <>
-QRgb* SpreadWords<3>(QRgb* dst, const QRgb* src, int count) {
-    for (int i = 0; i + WordPixels <= count; i += WordPixels, dst += 3 * WordPixels) {
-        const PixelWord v = LoadPixelWord(src + i);
-        StorePixelWord(dst, __builtin_shufflevector(v, v, 0, 0, 0, 1));
-        StorePixelWord(dst + WordPixels, __builtin_shufflevector(v, v, 1, 1, 2, 2));
-        StorePixelWord(dst + 2 * WordPixels, __builtin_shufflevector(v, v, 2, 3, 3, 3));
-    }
+template <int Factor, int... W>
+void StoreSpreadWords(QRgb* dst, PixelWord v, std::integer_sequence<int, W...>) {
+    (StorePixelWord(dst + W * WordPixels, SpreadWord<Factor, W>(v)), ...);
+}
+
+// `count` source pixels spread to `Factor` copies each, `Factor` a constant
+// for the common screens, so that the shuffles are known when compiled.
+template <int Factor>
+QRgb* SpreadWords(QRgb* dst, const QRgb* src, int count) {
+    for (int i = 0; i + WordPixels <= count; i += WordPixels, dst += Factor * WordPixels)
+        StoreSpreadWords<Factor>(dst, LoadPixelWord(src + i),
+                                 std::make_integer_sequence<int, Factor>{});
     return dst;
 }
 

@@ -1,6 +1,9 @@
 // Bullets: the shot, the flight step, mosquito and platform hits, the view.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "game/bullets.h"
 #include "game/world.h"
 
@@ -17,6 +20,9 @@ GameWorld WorldWithCamera() {
 
 // A level bullet flying right whose point after its next step is (x, y).
 Bullet BulletArrivingAt(int32_t x, int32_t y) { return Bullet{x - 30, y, 0.0f, 1, 1}; }
+
+// A bullet's fields in order, to compare whole bullets.
+auto Fields(const Bullet& b) { return std::tuple(b.x, b.y, b.angle, b.active, b.facing); }
 
 bool SurvivesAt(GameWorld world, int32_t x, int32_t y) {
     world.bullets[0] = BulletArrivingAt(x, y);
@@ -35,12 +41,7 @@ TEST(BulletSpawn, FirstFreeSlotFromTheMuzzleAndFullTableDropsTheShot) {
     world.player.facing = -1;
     world.bullets[0].active = 1;
     SpawnBullet(world);
-    const Bullet& b = world.bullets[1];
-    EXPECT_EQ(b.active, 1);
-    EXPECT_EQ(b.x, 70);
-    EXPECT_EQ(b.y, 365);
-    EXPECT_EQ(b.angle, 0.3f);
-    EXPECT_EQ(b.facing, -1);
+    EXPECT_EQ(Fields(world.bullets[1]), Fields(Bullet{70, 365, 0.3f, 1, -1}));
 
     for (Bullet& slot : world.bullets) slot = {1, 2, 0.0f, 1, 1};
     SpawnBullet(world);
@@ -69,12 +70,11 @@ TEST(BulletHits, OnePointKillsEveryMosquitoWhoseBoxHoldsIt) {
     world.bullets[0] = BulletArrivingAt(1520, 2210);
     UpdateBullets(world);
     EXPECT_EQ(world.bullets[0].active, 0);
-    EXPECT_EQ(world.mosquitoes[3].alive, 0);
-    EXPECT_EQ(world.mosquitoes[8].alive, 0);
-    EXPECT_EQ(world.mosquitoes[3].chasing, 0);
-    EXPECT_EQ(world.mosquitoes[8].chasing, 0);
-    EXPECT_EQ(world.mosquitoes[9].alive, 1);
-    EXPECT_EQ(world.mosquitoes[9].chasing, 1);
+    // The two hit are dead and chase no more; the third lives on, chasing.
+    for (const auto& [slot, lives] : {std::pair{3, 0}, std::pair{8, 0}, std::pair{9, 1}}) {
+        EXPECT_EQ(world.mosquitoes[slot].alive, lives) << slot;
+        EXPECT_EQ(world.mosquitoes[slot].chasing, lives) << slot;
+    }
     EXPECT_EQ(world.score, 1000);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(world.scorePopups[i].x, 1520);

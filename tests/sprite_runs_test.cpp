@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "game/world.h"
@@ -46,14 +47,10 @@ TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
         TransparentKey, 0x00FEFFFF,     0x0, TransparentKey,
         0x01FFFFFF,     TransparentKey, 7};  // 4 x 3 request, 7 pixels
     const SpriteRuns runs = MakeSpriteRuns(pic, 4, 3);
-    ASSERT_EQ(runs.runs.size(), 3u);
-    EXPECT_EQ(runs.runs[0].row, 0);
-    EXPECT_EQ(runs.runs[0].first, 1);
-    EXPECT_EQ(runs.runs[0].length, 2);
-    EXPECT_EQ(runs.runs[1].row, 1);
-    EXPECT_EQ(runs.runs[1].first, 0);
-    EXPECT_EQ(runs.runs[1].length, 1);
-    EXPECT_EQ(runs.runs[2].first, 2);
+    using RowFirstLength = std::tuple<int32_t, int32_t, int32_t>;
+    std::vector<RowFirstLength> found;
+    for (const OpaqueRun& run : runs.runs) found.emplace_back(run.row, run.first, run.length);
+    EXPECT_EQ(found, (std::vector<RowFirstLength>{{0, 1, 2}, {1, 0, 1}, {1, 2, 1}}));
     EXPECT_EQ(runs.rowStart, (std::vector<uint32_t>{0, 1, 3, 3}));
 
     auto expected = Ground(), actual = Ground();

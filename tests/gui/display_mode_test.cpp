@@ -88,34 +88,37 @@ struct FakeScreen {
 }  // namespace
 
 TEST(DisplaySwitchTest, EightHundredBySixHundredIsAskedForAndTheScreenComesBackOnce) {
-    FakeScreen::Reset(ScreenSizeResult::Done);
-    {
-        DisplayModeSwitch display;
-        FakeScreen::Drive(display);
-        EXPECT_TRUE(display.Apply(Resolution800x600).isEmpty());
-        EXPECT_TRUE(display.FullScreen());
-        EXPECT_EQ(FakeScreen::sets, 1);
-        EXPECT_EQ(FakeScreen::width, 800);
-        EXPECT_EQ(FakeScreen::height, 600);
-        display.Restore();
-        display.Restore();
-        EXPECT_EQ(FakeScreen::restores, 1);
-        EXPECT_EQ(FakeScreen::restoredIndex, 3);
-    }
-    EXPECT_EQ(FakeScreen::restores, 1) << "restored again on the way out";
-
-    // Keeping the resolution, or choosing nothing, switches nothing but the
-    // window still takes the whole screen; the way out restores nothing.
-    for (int choice : {int(KeepResolution), int(DisplayModeCancelled)}) {
+    // 800 x 600 is asked for once and given back once, however often the
+    // switch restores. Keeping the resolution, or choosing nothing, switches
+    // nothing but the window still takes the whole screen; the way out
+    // restores nothing.
+    struct Case {
+        int choice;
+        int sets, width, height;  // size requests, and the last one asked for
+        int restores, restoredIndex;
+    };
+    const Case cases[] = {
+        {Resolution800x600, 1, 800, 600, 1, 3},
+        {KeepResolution, 0, 0, 0, 0, -1},
+        {DisplayModeCancelled, 0, 0, 0, 0, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
         FakeScreen::Reset(ScreenSizeResult::Done);
         {
             DisplayModeSwitch display;
             FakeScreen::Drive(display);
-            EXPECT_TRUE(display.Apply(choice).isEmpty());
+            EXPECT_TRUE(display.Apply(c.choice).isEmpty());
             EXPECT_TRUE(display.FullScreen());
+            EXPECT_EQ(FakeScreen::sets, c.sets);
+            EXPECT_EQ(FakeScreen::width, c.width);
+            EXPECT_EQ(FakeScreen::height, c.height);
+            display.Restore();
+            display.Restore();
+            EXPECT_EQ(FakeScreen::restores, c.restores);
+            EXPECT_EQ(FakeScreen::restoredIndex, c.restoredIndex);
         }
-        EXPECT_EQ(FakeScreen::sets, 0);
-        EXPECT_EQ(FakeScreen::restores, 0);
+        EXPECT_EQ(FakeScreen::restores, c.restores) << "restored again on the way out";
     }
 
     // The window system said no: the player is told why, nothing to restore.

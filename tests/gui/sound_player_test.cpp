@@ -10,6 +10,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <optional>
+#include <utility>
+
 #include "shell/gamepad_input.h"
 #include "shell/sound_player.h"
 
@@ -24,6 +27,30 @@ std::vector<int16_t> ChimeSamples() { return GameSound("collect.wav"); }
 
 bool WaitOpen(const SoundPlayer& sound) {
     return WaitUntil([&] { return sound.DeviceState() == SoundPlayer::Device::Open; }, 3000);
+}
+
+// All the device wrote, once the sound was stopped and `quiet` more frames
+// played, and its one sound: the loop from its start at `loopBegin`.
+struct HeardLoop {
+    std::vector<int16_t> out;
+    Sound sound;
+    int64_t loopBegin = 0;  // frame of the loop's first sample
+};
+
+// None, with a failure, unless exactly one sound was heard.
+std::optional<HeardLoop> StopAndListen(SoundPlayer& sound, const Capture& capture, int64_t quiet,
+                                       const std::vector<int16_t>& loop) {
+    sound.StopSound();
+    if (!capture.WaitPlayed(quiet)) {
+        ADD_FAILURE() << "the device stopped writing";
+        return std::nullopt;
+    }
+    std::vector<int16_t> out = capture.Left();
+    const std::vector<Sound> sounds = Sounds(out);
+    EXPECT_EQ(sounds.size(), 1u);
+    if (sounds.size() != 1) return std::nullopt;
+    const int64_t loopBegin = sounds.front().begin - LeadIn(loop);
+    return HeardLoop{std::move(out), sounds.front(), loopBegin};
 }
 
 class SoundOutputTest : public ::testing::Test {
@@ -57,19 +84,16 @@ TEST_F(SoundOutputTest, ALoopHeldTwoSecondsPlaysOnWithoutAGapAndEndsAtTheStop) {
     }
     EXPECT_EQ(sound.FiringLoopStarts(), 1);
     const int64_t stopped = capture.Played();
-    sound.StopSound();
-    ASSERT_TRUE(capture.WaitPlayed(Frames(300)));
+    const std::optional<HeardLoop> heard = StopAndListen(sound, capture, Frames(300), loop);
+    ASSERT_TRUE(heard);
 
-    const std::vector<int16_t> out = capture.Left();
-    const std::vector<Sound> sounds = Sounds(out);
-    ASSERT_EQ(sounds.size(), 1u);
-    const int64_t begin = sounds.front().begin - LeadIn(loop);
+    const int64_t begin = heard->loopBegin;
     EXPECT_LT(Ms(begin - opened), 60.0) << "the loop came late";
     EXPECT_GT(Ms(stopped - begin), 1500.0);
     // Everything up to the stop is the loop from its start, round after
     // round: neither restarted by the repeats nor broken at the seam.
-    EXPECT_TRUE(PlaysFrom(out, begin, loop, 0, stopped - begin));
-    EXPECT_LT(Ms(sounds.front().end - stopped), 100.0) << "the loop outlasted its stop";
+    EXPECT_TRUE(PlaysFrom(heard->out, begin, loop, 0, stopped - begin));
+    EXPECT_LT(Ms(heard->sound.end - stopped), 100.0) << "the loop outlasted its stop";
 }
 
 // Run on a device that mixes several times faster than real time: each
@@ -140,13 +164,11 @@ TEST_F(SoundOutputTest, TheChimeRingsOverTheLoopAndOutlastsItsStop) {
     ASSERT_TRUE(capture.WaitPlayed(Frames(150)));
     sound.RestartChime();
     ASSERT_TRUE(capture.WaitPlayed(Frames(100)));
-    sound.StopSound();
-    ASSERT_TRUE(capture.WaitPlayed(Frames(400)));
+    const std::optional<HeardLoop> heard = StopAndListen(sound, capture, Frames(400), loop);
+    ASSERT_TRUE(heard);
 
-    const std::vector<int16_t> out = capture.Left();
-    const std::vector<Sound> sounds = Sounds(out);
-    ASSERT_EQ(sounds.size(), 1u);
-    const int64_t begin = sounds.front().begin - LeadIn(loop);
+    const std::vector<int16_t>& out = heard->out;
+    const int64_t begin = heard->loopBegin;
     // After the stop only the chime is left: its last 70 ms tell where it began.
     const int64_t tail = int64_t(chime.size()) - Frames(70);
     const int64_t tailAt = Find(out, chime, tail, MatchFrames);

@@ -7,26 +7,30 @@ TEST(GameKeysMapTest, QtKeysBecomeWindowsVirtualKeyCodes) {
     const auto vk = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return VirtualKeyFromQt(key, modifiers, 0, false);
     };
-    EXPECT_EQ(vk(Qt::Key_Left), 0x25);
-    EXPECT_EQ(vk(Qt::Key_Down), 0x28);
-    EXPECT_EQ(vk(Qt::Key_Control, Qt::ControlModifier), 0x11);
-    EXPECT_EQ(vk(Qt::Key_Shift, Qt::ShiftModifier), 0x10);
-    EXPECT_EQ(vk(Qt::Key_Return), 0x0D);
-    EXPECT_EQ(vk(Qt::Key_Enter, Qt::KeypadModifier), 0x0D);
-    EXPECT_EQ(vk(Qt::Key_Space), 0x20);
-    EXPECT_EQ(vk(Qt::Key_Escape), 0x1B);
-    EXPECT_EQ(vk(Qt::Key_Q), 'Q');
-    EXPECT_EQ(vk(Qt::Key_7), '7');
-    EXPECT_EQ(vk(Qt::Key_F1), 0x70);
-    EXPECT_EQ(vk(Qt::Key_F12), 0x7B);
-    // The keypad has codes of its own, and its arrows are the arrows.
-    EXPECT_EQ(vk(Qt::Key_7, Qt::KeypadModifier), 0x67);
-    EXPECT_EQ(vk(Qt::Key_Minus, Qt::KeypadModifier), 0x6D);
-    EXPECT_EQ(vk(Qt::Key_Minus), 0xBD);
-    EXPECT_EQ(vk(Qt::Key_Left, Qt::KeypadModifier), 0x25);
-    // Shifted punctuation names the same key.
-    EXPECT_EQ(vk(Qt::Key_Semicolon), vk(Qt::Key_Colon));
-    EXPECT_EQ(vk(Qt::Key_ParenRight, Qt::ShiftModifier), '0');
+    // Keys pressed alone.
+    const std::pair<int, int32_t> alone[] = {
+        {Qt::Key_Left, 0x25},  {Qt::Key_Down, 0x28},   {Qt::Key_Return, 0x0D},
+        {Qt::Key_Space, 0x20}, {Qt::Key_Escape, 0x1B}, {Qt::Key_Q, 'Q'},
+        {Qt::Key_7, '7'},      {Qt::Key_F1, 0x70},     {Qt::Key_F12, 0x7B},
+        {Qt::Key_Minus, 0xBD},
+    };
+    for (const auto& [key, code] : alone) EXPECT_EQ(vk(key), code) << std::hex << key;
+    // With a modifier: the keypad has codes of its own, and its arrows are
+    // the arrows; shifted punctuation names the same key.
+    struct Modified {
+        int key;
+        Qt::KeyboardModifier modifier;
+        int32_t code;
+    };
+    const Modified modified[] = {
+        {Qt::Key_Control, Qt::ControlModifier, 0x11}, {Qt::Key_Shift, Qt::ShiftModifier, 0x10},
+        {Qt::Key_Enter, Qt::KeypadModifier, 0x0D},    {Qt::Key_7, Qt::KeypadModifier, 0x67},
+        {Qt::Key_Minus, Qt::KeypadModifier, 0x6D},    {Qt::Key_Left, Qt::KeypadModifier, 0x25},
+        {Qt::Key_ParenRight, Qt::ShiftModifier, '0'},
+    };
+    for (const Modified& m : modified)
+        EXPECT_EQ(vk(m.key, m.modifier), m.code) << std::hex << m.key << " " << m.modifier;
+    EXPECT_EQ(vk(Qt::Key_Semicolon), vk(Qt::Key_Colon));  // shifted too
     // A Cyrillic letter is the key it sits on, where the scan code is known.
     EXPECT_EQ(VirtualKeyFromQt(0x0444, Qt::NoModifier, 38, true), 'A');  // ф
     EXPECT_EQ(VirtualKeyFromQt(0x0444, Qt::NoModifier, 38, false), 0);

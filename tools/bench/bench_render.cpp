@@ -20,12 +20,17 @@ std::unique_ptr<GameWorld> FreshWorld() {
     return world;
 }
 
-// A blitter's cost: the draw recorded, then made over the frame.
+// A blitter's cost: each round the draw recorded, then made over the frame.
 template <class Record>
-void RecordAndDraw(GameWorld& world, DrawList& draws, Record record) {
-    draws.Clear();
-    record(WorldCanvas(world, draws));
-    DrawOver(draws, world.frameBuffer);
+void BenchDraw(benchmark::State& state, Record record) {
+    auto world = FreshWorld();
+    DrawList draws;
+    for (auto _ : state) {
+        draws.Clear();
+        record(WorldCanvas(*world, draws));
+        DrawOver(draws, world->frameBuffer);
+        benchmark::ClobberMemory();
+    }
 }
 
 // The floor of every running tick: the sky and both full-frame tints, as
@@ -48,64 +53,37 @@ void BM_FrameFloor(benchmark::State& state) {
 BENCHMARK(BM_FrameFloor);
 
 void BM_BlitLedge(benchmark::State& state) {
-    auto world = FreshWorld();
-    DrawList draws;
-    for (auto _ : state) {
-        RecordAndDraw(*world, draws, [](Canvas c) { BlitSprite(c, 340, 300, SpriteLedge); });
-        benchmark::ClobberMemory();
-    }
+    BenchDraw(state, [](Canvas c) { BlitSprite(c, 340, 300, SpriteLedge); });
 }
 BENCHMARK(BM_BlitLedge);
 
 // Off-screen objects are the common case on a long level.
 void BM_BlitLedgeOffScreen(benchmark::State& state) {
-    auto world = FreshWorld();
-    DrawList draws;
-    for (auto _ : state) {
-        RecordAndDraw(*world, draws, [](Canvas c) { BlitSprite(c, 5000, 300, SpriteLedge); });
-        benchmark::ClobberMemory();
-    }
+    BenchDraw(state, [](Canvas c) { BlitSprite(c, 5000, 300, SpriteLedge); });
 }
 BENCHMARK(BM_BlitLedgeOffScreen);
 
 void BM_BlitStrideLegsMirrored(benchmark::State& state) {
-    auto world = FreshWorld();
-    DrawList draws;
-    for (auto _ : state) {
-        RecordAndDraw(*world, draws,
-                      [](Canvas c) { BlitSpriteMirrored(c, 402, 279, SpriteLegsStride, -1); });
-        benchmark::ClobberMemory();
-    }
+    BenchDraw(state, [](Canvas c) { BlitSpriteMirrored(c, 402, 279, SpriteLegsStride, -1); });
 }
 BENCHMARK(BM_BlitStrideLegsMirrored);
 
 // A mosquito at a few headings (milliradians): level, diving, climbing.
 void BM_BlitMosquitoRotated(benchmark::State& state) {
-    auto world = FreshWorld();
     const float heading = float(state.range(0)) / 1000.0f;
-    DrawList draws;
-    for (auto _ : state) {
-        RecordAndDraw(*world, draws, [heading](Canvas c) {
-            BlitSpriteRotated(c, 400, 250, SpriteMosquitoA, heading, 1);
-        });
-        benchmark::ClobberMemory();
-    }
+    BenchDraw(state,
+              [heading](Canvas c) { BlitSpriteRotated(c, 400, 250, SpriteMosquitoA, heading, 1); });
 }
 BENCHMARK(BM_BlitMosquitoRotated)->Arg(0)->Arg(785)->Arg(1571)->Arg(2600);
 
 // A full swarm of 100 mosquitoes on screen.
 void BM_BlitSwarm(benchmark::State& state) {
-    auto world = FreshWorld();
-    DrawList draws;
-    for (auto _ : state) {
-        RecordAndDraw(*world, draws, [](Canvas c) {
-            for (int k = 0; k < MaxMosquitoes; ++k)
-                BlitSpriteRotated(c, 40 + (k % 10) * 75, 30 + (k / 10) * 45,
-                                  k % 2 ? SpriteMosquitoA : SpriteMosquitoB, 0.05f * float(k),
-                                  k % 3 ? 1 : -1);
-        });
-        benchmark::ClobberMemory();
-    }
+    BenchDraw(state, [](Canvas c) {
+        for (int k = 0; k < MaxMosquitoes; ++k)
+            BlitSpriteRotated(c, 40 + (k % 10) * 75, 30 + (k / 10) * 45,
+                              k % 2 ? SpriteMosquitoA : SpriteMosquitoB, 0.05f * float(k),
+                              k % 3 ? 1 : -1);
+    });
 }
 BENCHMARK(BM_BlitSwarm);
 

@@ -293,32 +293,28 @@ private:
         return false;
     }
 
-    // `start` and `goal` come once each; the line of the first is kept.
-    bool FirstOfItsKind(int lineNo, const char* keyword, int& seenOn) {
+    // `start` and `goal` come once each, with `count` values; the line of
+    // the first is kept.
+    bool FirstOfItsKind(int lineNo, const char* keyword, int& seenOn,
+                        std::span<const std::string_view> args, size_t count, const char* usage) {
         if (seenOn != 0) {
             report_.Error(lineNo, std::string("a second '") + keyword + "'; the first is on line " +
                                       std::to_string(seenOn));
             return false;
         }
         seenOn = lineNo;
-        return true;
+        return CheckCount(lineNo, keyword, args, count, usage);
     }
 
     void Start(int lineNo, std::span<const std::string_view> args) {
-        if (!FirstOfItsKind(lineNo, "start", lines_.start) ||
-            !CheckCount(lineNo, "start", args, 3, "X Y FACING")) {
-            return;
-        }
+        if (!FirstOfItsKind(lineNo, "start", lines_.start, args, 3, "X Y FACING")) return;
         ReadInt32(args[0], "start X", lineNo, report_, level_.startX);
         ReadInt32(args[1], "start Y", lineNo, report_, level_.startY);
         ReadDirection(args[2], "start FACING", lineNo, report_, level_.facing);
     }
 
     void Goal(int lineNo, std::span<const std::string_view> args) {
-        if (!FirstOfItsKind(lineNo, "goal", lines_.goal) ||
-            !CheckCount(lineNo, "goal", args, 2, "X Y")) {
-            return;
-        }
+        if (!FirstOfItsKind(lineNo, "goal", lines_.goal, args, 2, "X Y")) return;
         ReadInt32(args[0], "goal X", lineNo, report_, level_.goalX);
         ReadInt32(args[1], "goal Y", lineNo, report_, level_.goalY);
     }
