@@ -66,9 +66,11 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
     return true;
 }
 
-// Writes a temporary file next to `target` and renames it over `target`:
-// whatever fails, `target` is either the old file or the new one.
-std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& bytes) {
+}  // namespace
+
+// Every step is checked, the sync too: a rename after a failed sync could
+// leave a file whose blocks never reached the disk.
+std::string ReplaceFileWhole(const fs::path& target, const std::vector<uint8_t>& bytes) {
     std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
@@ -82,6 +84,8 @@ std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& byte
     unlink(pattern.c_str());
     return std::strerror(error != 0 ? error : EIO);
 }
+
+namespace {
 
 // The shipped levels followed by the player's record when the player's file
 // holds a whole one, else by the shipped record.
@@ -110,7 +114,7 @@ std::optional<std::string> ReadMemo(const fs::path& folder) {
 // written, the next start refreshes the levels as it always did.
 void WriteMemo(const fs::path& folder, const std::string& stamp) {
     if (ReadMemo(folder) == stamp) return;
-    ReplaceFile(folder / ShippedMemoName, std::vector<uint8_t>(stamp.begin(), stamp.end()));
+    ReplaceFileWhole(folder / ShippedMemoName, std::vector<uint8_t>(stamp.begin(), stamp.end()));
 }
 
 // The folder made if needed; nothing when it is there.
@@ -143,7 +147,7 @@ FolderOutcome PutLevels(const fs::path& folder, const std::vector<uint8_t>& leve
     std::error_code error;
     const fs::file_status status = fs::symlink_status(target, error);
     if (status.type() == fs::file_type::not_found) {
-        const std::string problem = ReplaceFile(target, levels);
+        const std::string problem = ReplaceFileWhole(target, levels);
         if (!problem.empty()) return Failure(FolderSeedFailedText, {folder.string(), problem});
         return Done(FolderUpdate::Seeded);
     }
@@ -158,7 +162,7 @@ FolderOutcome PutLevels(const fs::path& folder, const std::vector<uint8_t>& leve
         return Done(FolderUpdate::OwnLevelsKept);
     const std::vector<uint8_t> merged = MergeLevels(levels, *player);
     if (merged == *player && !playerLonger) return Done(FolderUpdate::Unchanged);
-    const std::string problem = ReplaceFile(target, merged);
+    const std::string problem = ReplaceFileWhole(target, merged);
     if (!problem.empty()) return Failure(FolderRefreshFailedText, {folder.string(), problem});
     return Done(FolderUpdate::LevelsRefreshed);
 }

@@ -63,6 +63,11 @@ struct GameFolder {
 GameFolder ChooseGameFolder(const std::filesystem::path& shippedData, const char* xdgDataHome,
                             const char* home);
 
+// Writes a temporary file next to `target` and renames it over `target`:
+// whatever fails, `target` is either the old file or the new one, and no
+// temporary file stays. Empty when done, else the system's reason.
+std::string ReplaceFileWhole(const std::filesystem::path& target, const std::vector<uint8_t>& bytes);
+
 // `fileName` in `folder` when it is a regular file there, else in `shippedFolder`.
 std::filesystem::path FileInFolderOrShipped(const std::filesystem::path& folder,
                                             const std::filesystem::path& shippedFolder,

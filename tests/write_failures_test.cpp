@@ -3,10 +3,7 @@
 // stops early. Each is reported as a failure, no descriptor stays open, and
 // the file is either exactly as it was or exactly as intended.
 //
-// The system calls are stood in for by this test program itself: its own
-// definitions of read, pwrite, write, fsync, fdatasync, close and rename
-// take the place of the C library's, fail as the test tells them for files
-// in the test's folder, and pass every other call through.
+// The system calls are stood in for by tests/support/shim/file_faults.h.
 #include <gtest/gtest.h>
 
 #include <dirent.h>
@@ -25,113 +22,12 @@
 #include "game/level_file.h"
 #include "shell/game_folder.h"
 #include "tests/support/expected_texts.h"
+#include "tests/support/shim/file_faults.h"
 #include "tests/support/fresh_data.h"
 #include "tests/support/level_builder.h"
 #include "tools/common/scripted_host.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-enum class Call { None, Read, Write, Sync, Close, Rename };
-
-// What the next calls on files under `folder` meet.
-struct Faults {
-    std::string folder;
-    Call failing = Call::None;
-    int error = 0;
-    // Reads and writes: this many bytes go through before the call fails
-    // (a write) or the file seems to end (a read, with error 0).
-    long bytesLeft = 0;
-} faults;
-
-bool InFolder(const std::string& path) {
-    return !faults.folder.empty() && path.rfind(faults.folder, 0) == 0;
-}
-
-bool FdInFolder(int fd) {
-    char link[64], target[4096];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = ::readlink(link, target, sizeof target - 1);
-    return n > 0 && InFolder(std::string(target, size_t(n)));
-}
-
-template <typename Function>
-Function Real(const char* name) {
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
-
-// Bytes a read or write may move now; -1 with errno set when it must fail.
-ssize_t Allowance(Call call, int fd, size_t wanted) {
-    if (faults.failing != call || !FdInFolder(fd)) return ssize_t(wanted);
-    if (faults.bytesLeft <= 0) {
-        // One refusal, then calls go through again: a full disk refuses new
-        // blocks, not the ones the file already has, so the old record can
-        // still be written back over the half-written new one.
-        if (call == Call::Write) faults.failing = Call::None;
-        errno = faults.error;
-        return faults.error != 0 ? -1 : 0;
-    }
-    const size_t allowed = std::min(wanted, size_t(faults.bytesLeft));
-    faults.bytesLeft -= long(allowed);
-    return ssize_t(allowed);
-}
-
-bool Fails(Call call, bool inFolder) {
-    if (faults.failing != call || !inFolder) return false;
-    errno = faults.error;
-    return true;
-}
-
-int OpenDescriptors() {
-    int count = 0;
-    if (DIR* fds = opendir("/proc/self/fd")) {
-        while (readdir(fds) != nullptr) ++count;
-        closedir(fds);
-    }
-    return count;
-}
-
-}  // namespace
-
-extern "C" {
-ssize_t read(int fd, void* buffer, size_t size) {
-    static const auto real = Real<ssize_t (*)(int, void*, size_t)>("read");
-    const ssize_t allowed = Allowance(Call::Read, fd, size);
-    return allowed <= 0 && size > 0 ? allowed : real(fd, buffer, size_t(allowed));
-}
-ssize_t write(int fd, const void* buffer, size_t size) {
-    static const auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
-    const ssize_t allowed = Allowance(Call::Write, fd, size);
-    return allowed <= 0 && size > 0 ? allowed : real(fd, buffer, size_t(allowed));
-}
-ssize_t pwrite(int fd, const void* buffer, size_t size, off_t at) {
-    static const auto real = Real<ssize_t (*)(int, const void*, size_t, off_t)>("pwrite");
-    const ssize_t allowed = Allowance(Call::Write, fd, size);
-    return allowed <= 0 && size > 0 ? allowed : real(fd, buffer, size_t(allowed), at);
-}
-int fsync(int fd) {
-    static const auto real = Real<int (*)(int)>("fsync");
-    return Fails(Call::Sync, FdInFolder(fd)) ? -1 : real(fd);
-}
-int fdatasync(int fd) {
-    static const auto real = Real<int (*)(int)>("fdatasync");
-    return Fails(Call::Sync, FdInFolder(fd)) ? -1 : real(fd);
-}
-// A failed close still lets go of the descriptor, as Linux does.
-int close(int fd) {
-    static const auto real = Real<int (*)(int)>("close");
-    const bool fails = Fails(Call::Close, FdInFolder(fd));
-    const int result = real(fd);
-    if (!fails) return result;
-    errno = faults.error;
-    return -1;
-}
-int rename(const char* from, const char* to) {
-    static const auto real = Real<int (*)(const char*, const char*)>("rename");
-    return Fails(Call::Rename, InFolder(to)) ? -1 : real(from, to);
-}
-}
 
 namespace {
 

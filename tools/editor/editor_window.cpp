@@ -599,12 +599,12 @@ bool EditorWindow::OpenFile(const QString& path, int slot) {
 
 bool EditorWindow::WriteSafely(const QString& path, const QByteArray& bytes) {
     // The new bytes go to a temporary file beside the target, which is
-    // renamed over it only when all of them are down.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.commit();
-    if (written) return true;
-    const QString text = Tr(SaveFailedText).arg(path, file.errorString());
+    // renamed over it only when all of them are on the disk. (QSaveFile
+    // would rename a file whose last write or sync had failed.)
+    const std::string problem =
+        ReplaceFileWhole(Local(path), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    if (problem.empty()) return true;
+    const QString text = Tr(SaveFailedText).arg(path, ToQ(problem));
     Tell(text);
     QMessageBox box(QMessageBox::Warning, Tr(EditorTitle), text, QMessageBox::Ok, this);
     modal_.Run(box);
