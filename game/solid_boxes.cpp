@@ -28,12 +28,19 @@ bool SolidBoxes::Holds(int32_t x, int32_t y) const {
 // hold no point of the rectangle.
 SolidBoxes SolidBoxes::Meeting(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
     SolidBoxes near;
-    for (int k = 0; k < count_; ++k) {
-        const size_t i = size_t(k);
-        if (left_[i] <= right && right_[i] >= left && top_[i] <= bottom && bottom_[i] >= top)
-            near.Add(left_[i], top_[i], right_[i], bottom_[i]);
-    }
+    near.KeepMeeting(*this, left, top, right, bottom);
     return near;
+}
+
+void SolidBoxes::KeepMeeting(const SolidBoxes& from, int32_t left, int32_t top, int32_t right,
+                             int32_t bottom) {
+    count_ = 0;
+    for (int k = 0; k < from.count_; ++k) {
+        const size_t i = size_t(k);
+        if (from.left_[i] <= right && from.right_[i] >= left && from.top_[i] <= bottom &&
+            from.bottom_[i] >= top)
+            Add(from.left_[i], from.top_[i], from.right_[i], from.bottom_[i]);
+    }
 }
 
 void PointExtent::Take(int32_t x, int32_t y) {

@@ -27,6 +27,10 @@ public:
     // The boxes that meet the rectangle left..right x top..bottom: for any
     // point inside it, Holds gives what this set's Holds gives.
     SolidBoxes Meeting(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
+    // The same set made in place from another set, over whatever this one
+    // held before.
+    void KeepMeeting(const SolidBoxes& from, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom);
 
     int Count() const { return count_; }
 
