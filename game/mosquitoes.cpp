@@ -70,6 +70,17 @@ struct Along {
     double sin, cos;
 };
 
+// Where one tick's flight along the heading takes a mosquito: the position
+// NextMosquitoX and NextMosquitoY give, with one sine and cosine for both.
+struct Step {
+    int32_t x, y;
+};
+
+Step NextStep(const Mosquito& m) {
+    const Along along(m.heading);
+    return {AddWrap(m.x, MulWrap(m.dir, along.X(FlightStep))), AddWrap(m.y, along.Y(FlightStep))};
+}
+
 // The points every 5 px along a heading from (x, y), from the start up to
 // but not including `length` px, the rectangle they lie in, and the
 // rectangle of each stretch of 16 of them.
@@ -192,10 +203,9 @@ bool Replan(GameWorld& world, const SolidBoxes& solids, int i) {
 
     m.chasing = SteerChase(world, solids, i) ? 1 : 0;
     if (m.chasing) {
-        int32_t nx = NextMosquitoX(world, i);
-        int32_t ny = NextMosquitoY(world, i);
-        m.x = nx;
-        m.y = ny;
+        const Step next = NextStep(m);
+        m.x = next.x;
+        m.y = next.y;
     }
     return true;
 }
@@ -206,11 +216,10 @@ bool Coast(GameWorld& world, const SolidBoxes& solids, int i) {
     Mosquito& m = world.mosquitoes[size_t(i)];
     if (!m.chasing) return true;
     if (world.player.invulnerableTicks != 0) return false;
-    int32_t nx = NextMosquitoX(world, i);
-    int32_t ny = NextMosquitoY(world, i);
-    if (!solids.Holds(nx, ny)) {
-        m.x = nx;
-        m.y = ny;
+    const Step next = NextStep(m);
+    if (!solids.Holds(next.x, next.y)) {
+        m.x = next.x;
+        m.y = next.y;
     }
     return true;
 }
@@ -241,13 +250,11 @@ void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i) {
 }  // namespace
 
 int32_t NextMosquitoX(const GameWorld& world, int slot) {
-    const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.x, MulWrap(m.dir, Along(m.heading).X(FlightStep)));
+    return NextStep(world.mosquitoes[size_t(slot)]).x;
 }
 
 int32_t NextMosquitoY(const GameWorld& world, int slot) {
-    const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.y, Along(m.heading).Y(FlightStep));
+    return NextStep(world.mosquitoes[size_t(slot)]).y;
 }
 
 // Ledges and blocks are solid to mosquitoes; the repellent devices are not.

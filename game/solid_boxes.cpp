@@ -1,8 +1,6 @@
 // solid_boxes.cpp -- the boxes a flight test may meet, laid out for many point tests.
 #include "game/solid_boxes.h"
 
-#include <algorithm>
-
 #include "render/numeric.h"
 
 void SolidBoxes::Add(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -41,11 +39,4 @@ void SolidBoxes::KeepMeeting(const SolidBoxes& from, int32_t left, int32_t top, 
             from.bottom_[i] >= top)
             Add(from.left_[i], from.top_[i], from.right_[i], from.bottom_[i]);
     }
-}
-
-void PointExtent::Take(int32_t x, int32_t y) {
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
 }

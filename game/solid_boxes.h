@@ -9,6 +9,7 @@
 // it walks them. Every answer is exactly what testing every slot would give.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -42,5 +43,10 @@ private:
 // The corner-to-corner extent of a set of points, for SolidBoxes::Meeting.
 struct PointExtent {
     int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-    void Take(int32_t x, int32_t y);
+    void Take(int32_t x, int32_t y) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
 };
