@@ -104,6 +104,7 @@ struct FrameMemory {
 struct PixelTarget {
     uint32_t* pixels = nullptr;
     uint32_t tint = 0;
+    bool rowEndsOnly = false;  // an unseen frame's: see FrameBuffer::unseen
     uint32_t& at(int32_t px, int32_t py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };
 
@@ -123,13 +124,15 @@ public:
         memory.allChangedSincePresent = true;
         return pixels_;
     }
-    PixelTarget EditTarget() { return {EditPixels().data(), 0}; }
+    PixelTarget EditTarget() { return {EditPixels().data(), 0, unseen}; }
 
     HeldDraws held;
     FrameMemory memory;
     // A frame nobody looks at (the level fuzzer's): every draw lands at once
     // through the same blitters and clipping, with no sky laid under it, no
-    // tint over it and nothing remembered for the next frame.
+    // tint over it and nothing remembered for the next frame. A row of runs
+    // writes only its first and last pixel, enough to show a row that runs
+    // off the frame or off its sprite.
     bool unseen = false;
 
 private:

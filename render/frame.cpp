@@ -299,6 +299,7 @@ bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>
 // 800 x 523 picture. Its rows are as wide as the frame, so those rows are the
 // first 400,000 pixels. A background missing from the build leaves black.
 void FillBackground(FrameBuffer& frame) {
+    if (frame.unseen) return;
     std::vector<uint32_t>& pixels = FrameWriter::Pixels(frame);
     const std::span<const uint32_t> sky = SpritePixels(SpriteBackground);
     const size_t copied = std::min(sky.size(), pixels.size());
