@@ -98,9 +98,10 @@ RaySamples SampleRay(int32_t x, int32_t y, float heading, int32_t sense, int32_t
         const size_t k = size_t(ray.count++);
         ray.x[k] = AddWrap(x, MulWrap(sense, along.X(r)));
         ray.y[k] = AddWrap(y, along.Y(r));
-        ray.extent.Take(ray.x[k], ray.y[k]);
         ray.stretches[k / StretchSamples].Take(ray.x[k], ray.y[k]);
     }
+    // The whole ray's rectangle is the one around its stretches' rectangles.
+    for (int s = 0; s * StretchSamples < ray.count; ++s) ray.extent.Take(ray.stretches[size_t(s)]);
     return ray;
 }
 

@@ -49,4 +49,11 @@ struct PointExtent {
         top = std::min(top, y);
         bottom = std::max(bottom, y);
     }
+    // The extent of both sets of points.
+    void Take(const PointExtent& other) {
+        left = std::min(left, other.left);
+        right = std::max(right, other.right);
+        top = std::min(top, other.top);
+        bottom = std::max(bottom, other.bottom);
+    }
 };
