@@ -1,6 +1,7 @@
 // bullets.cpp -- rifle bullets: invisible hit points flying 30 px a tick.
 #include "game/bullets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/rules.h"
@@ -72,6 +73,9 @@ void SpawnBullet(GameWorld& world) {
 // bullet can kill mosquitoes at the very point where it meets a platform.
 // No bullet moves a platform, so their boxes are worked out once for all.
 void UpdateBullets(GameWorld& world) {
+    if (std::none_of(world.bullets.begin(), world.bullets.end(),
+                     [](const Bullet& b) { return b.active != 0; }))
+        return;  // nothing in flight: no boxes to work out
     const SolidBoxes stops = BulletStops(world);
     for (Bullet& b : world.bullets) {
         if (!b.active) continue;

@@ -26,6 +26,8 @@ constexpr int32_t ReplanPeriod = 10;      // ticks between two re-plans of a slo
 constexpr int32_t RayLength = 800;        // px, chase ray reach
 constexpr int32_t RayStep = 5;            // px between ray samples
 constexpr int MaxRaySamples = RayLength / RayStep;
+constexpr int StretchSamples = 16;  // samples of a ray tested against one set of near boxes
+constexpr int MaxStretches = (MaxRaySamples + StretchSamples - 1) / StretchSamples;
 constexpr int32_t DetourStep = 10;          // px, detour candidates every 10..
 constexpr int32_t DetourReach = 100;        // ..up to 100 px from the blocked point
 constexpr int32_t PathLength = 200;         // px, straight path test reach
@@ -68,12 +70,25 @@ struct Along {
     double sin, cos;
 };
 
+// Where one tick's flight along the heading takes a mosquito: the position
+// NextMosquitoX and NextMosquitoY give, with one sine and cosine for both.
+struct Step {
+    int32_t x, y;
+};
+
+Step NextStep(const Mosquito& m) {
+    const Along along(m.heading);
+    return {AddWrap(m.x, MulWrap(m.dir, along.X(FlightStep))), AddWrap(m.y, along.Y(FlightStep))};
+}
+
 // The points every 5 px along a heading from (x, y), from the start up to
-// but not including `length` px, and the rectangle they lie in.
+// but not including `length` px, the rectangle they lie in, and the
+// rectangle of each stretch of 16 of them.
 struct RaySamples {
     int count = 0;
     std::array<int32_t, MaxRaySamples> x{}, y{};
     PointExtent extent;
+    std::array<PointExtent, MaxStretches> stretches;
 };
 
 RaySamples SampleRay(int32_t x, int32_t y, float heading, int32_t sense, int32_t length) {
@@ -83,22 +98,68 @@ RaySamples SampleRay(int32_t x, int32_t y, float heading, int32_t sense, int32_t
         const size_t k = size_t(ray.count++);
         ray.x[k] = AddWrap(x, MulWrap(sense, along.X(r)));
         ray.y[k] = AddWrap(y, along.Y(r));
-        ray.extent.Take(ray.x[k], ray.y[k]);
+        ray.stretches[k / StretchSamples].Take(ray.x[k], ray.y[k]);
     }
+    // The whole ray's rectangle is the one around its stretches' rectangles.
+    for (int s = 0; s * StretchSamples < ray.count; ++s) ray.extent.Take(ray.stretches[size_t(s)]);
     return ray;
 }
 
-// Only the solid boxes a ray's samples can meet.
-SolidBoxes NearRay(const SolidBoxes& solids, const RaySamples& ray) {
-    const PointExtent& e = ray.extent;
-    return solids.Meeting(e.left, e.top, e.right, e.bottom);
-}
+// Asks of a ray's samples, front to back, whether a solid box holds them.
+// Only the boxes meeting the rectangle around the whole ray are kept, and
+// each stretch of 16 samples is tested only against those of them that
+// meet its own rectangle: a long slanted ray passes near many boxes, but
+// any one stretch passes near few. Each answer is what asking every box
+// would give, since a box holding a point meets every rectangle around it.
+class RayTest {
+public:
+    RayTest(const SolidBoxes& solids, const RaySamples& ray) : ray_(ray) {
+        const PointExtent& e = ray.extent;
+        near_.KeepMeeting(solids, e.left, e.top, e.right, e.bottom);
+    }
+
+    // Sample k; asked for k = 0, 1, 2, ... in turn.
+    bool Holds(size_t k) {
+        const size_t s = k / StretchSamples;
+        if (s != stretch_) {
+            const PointExtent& e = ray_.stretches[s];
+            stretchNear_.KeepMeeting(near_, e.left, e.top, e.right, e.bottom);
+            stretch_ = s;
+        }
+        return stretchNear_.Holds(ray_.x[k], ray_.y[k]);
+    }
+
+private:
+    const RaySamples& ray_;
+    SolidBoxes near_;         // boxes meeting the whole ray's rectangle
+    SolidBoxes stretchNear_;  // of those, the ones meeting stretch `stretch_`
+    size_t stretch_ = SIZE_MAX;
+};
 
 // True when a and b lie at most 3 px apart. The gap is measured the way the
 // samples were stepped, wrapping at 32 bits, so a target just across the
 // wrap from a sample is still reached.
 bool WithinTolerance(int32_t a, int32_t b) {
     return std::llabs(int64_t(SubWrap(a, b))) <= PathTolerance;
+}
+
+// IsPathClear once its start is known to be free.
+bool IsPathClearFromFree(const SolidBoxes& solids, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
+    int32_t dx = SubWrap(bx, ax);
+    int32_t dy = SubWrap(by, ay);
+    int64_t d = int64_t(Length(dx, dy));
+    int32_t sense = dx != 0 ? SignOf(dx) : 0;
+    float theta = d == 0 ? 0.0f : HeadingFor(dy, double(d));
+
+    const RaySamples path = SampleRay(ax, ay, theta, sense, PathLength);
+    RayTest solid(solids, path);
+    for (size_t k = 0; k < size_t(path.count); ++k) {
+        int32_t sx = path.x[k];
+        int32_t sy = path.y[k];
+        if (solid.Holds(k)) return false;
+        if (WithinTolerance(bx, sx) && WithinTolerance(by, sy)) return true;
+    }
+    return false;
 }
 
 bool InSoldierBox(const PlayerState& p, int32_t x, int32_t y) {
@@ -143,10 +204,9 @@ bool Replan(GameWorld& world, const SolidBoxes& solids, int i) {
 
     m.chasing = SteerChase(world, solids, i) ? 1 : 0;
     if (m.chasing) {
-        int32_t nx = NextMosquitoX(world, i);
-        int32_t ny = NextMosquitoY(world, i);
-        m.x = nx;
-        m.y = ny;
+        const Step next = NextStep(m);
+        m.x = next.x;
+        m.y = next.y;
     }
     return true;
 }
@@ -157,11 +217,10 @@ bool Coast(GameWorld& world, const SolidBoxes& solids, int i) {
     Mosquito& m = world.mosquitoes[size_t(i)];
     if (!m.chasing) return true;
     if (world.player.invulnerableTicks != 0) return false;
-    int32_t nx = NextMosquitoX(world, i);
-    int32_t ny = NextMosquitoY(world, i);
-    if (!solids.Holds(nx, ny)) {
-        m.x = nx;
-        m.y = ny;
+    const Step next = NextStep(m);
+    if (!solids.Holds(next.x, next.y)) {
+        m.x = next.x;
+        m.y = next.y;
     }
     return true;
 }
@@ -196,13 +255,11 @@ void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter) {
 }
 
 int32_t NextMosquitoX(const GameWorld& world, int slot) {
-    const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.x, MulWrap(m.dir, Along(m.heading).X(FlightStep)));
+    return NextStep(world.mosquitoes[size_t(slot)]).x;
 }
 
 int32_t NextMosquitoY(const GameWorld& world, int slot) {
-    const Mosquito& m = world.mosquitoes[size_t(slot)];
-    return AddWrap(m.y, Along(m.heading).Y(FlightStep));
+    return NextStep(world.mosquitoes[size_t(slot)]).y;
 }
 
 // Ledges and blocks are solid to mosquitoes; the repellent devices are not.
@@ -235,14 +292,14 @@ bool SteerChase(GameWorld& world, const SolidBoxes& solids, int slot) {
     const PlayerState& p = world.player;
 
     const RaySamples ray = SampleRay(m.x, m.y, m.heading, m.dir, RayLength);
-    const SolidBoxes near = NearRay(solids, ray);
+    RayTest solid(solids, ray);
     int32_t bx = 0, by = 0;
     bool blocked = false;
     for (size_t k = 0; k < size_t(ray.count); ++k) {
         int32_t sx = ray.x[k];
         int32_t sy = ray.y[k];
         if (InSoldierBox(p, sx, sy)) return true;
-        if (near.Holds(sx, sy)) {
+        if (solid.Holds(k)) {
             bx = sx;
             by = sy;
             blocked = true;
@@ -271,16 +328,29 @@ bool SteerChase(GameWorld& world, const SolidBoxes& solids, int slot) {
 bool FindDetour(const GameWorld& world, const SolidBoxes& solids, int32_t& x, int32_t& y,
                 int slot) {
     const Mosquito& m = world.mosquitoes[size_t(slot)];
-    for (int32_t o = DetourStep; o <= DetourReach; o += DetourStep) {
-        const int32_t candidates[4][2] = {
+    // No path leaves a mosquito that sits in a platform.
+    if (solids.Holds(m.x, m.y)) return false;
+    // The 40 candidates in the order they are tried, and only the boxes
+    // that meet the rectangle around them all to test them against.
+    constexpr int Candidates = DetourReach / DetourStep * 4;
+    std::array<int32_t, Candidates> cx{}, cy{};
+    PointExtent around;
+    for (int32_t o = DetourStep, n = 0; o <= DetourReach; o += DetourStep, n += 4) {
+        const int32_t at[4][2] = {
             {SubWrap(x, o), y}, {AddWrap(x, o), y}, {x, SubWrap(y, o)}, {x, AddWrap(y, o)}};
-        for (const auto& c : candidates) {
-            if (solids.Holds(c[0], c[1])) continue;
-            if (IsPathClear(solids, m.x, m.y, c[0], c[1])) {
-                x = c[0];
-                y = c[1];
-                return true;
-            }
+        for (int k = 0; k < 4; ++k) {
+            cx[size_t(n + k)] = at[k][0];
+            cy[size_t(n + k)] = at[k][1];
+            around.Take(at[k][0], at[k][1]);
+        }
+    }
+    const SolidBoxes near = solids.Meeting(around.left, around.top, around.right, around.bottom);
+    for (size_t n = 0; n < size_t(Candidates); ++n) {
+        if (near.Holds(cx[n], cy[n])) continue;
+        if (IsPathClearFromFree(solids, m.x, m.y, cx[n], cy[n])) {
+            x = cx[n];
+            y = cy[n];
+            return true;
         }
     }
     return false;
@@ -289,22 +359,7 @@ bool FindDetour(const GameWorld& world, const SolidBoxes& solids, int32_t& x, in
 // Walks 200 px from (ax, ay) towards (bx, by) in 5 px samples; true when a
 // sample comes within 3 px of the target before any platform is met.
 bool IsPathClear(const SolidBoxes& solids, int32_t ax, int32_t ay, int32_t bx, int32_t by) {
-    int32_t dx = SubWrap(bx, ax);
-    int32_t dy = SubWrap(by, ay);
-    int64_t d = int64_t(Length(dx, dy));
-    int32_t sense = dx != 0 ? SignOf(dx) : 0;
-    float theta = d == 0 ? 0.0f : HeadingFor(dy, double(d));
-
-    if (solids.Holds(ax, ay)) return false;
-    const RaySamples path = SampleRay(ax, ay, theta, sense, PathLength);
-    const SolidBoxes near = NearRay(solids, path);
-    for (size_t k = 0; k < size_t(path.count); ++k) {
-        int32_t sx = path.x[k];
-        int32_t sy = path.y[k];
-        if (near.Holds(sx, sy)) return false;
-        if (WithinTolerance(bx, sx) && WithinTolerance(by, sy)) return true;
-    }
-    return false;
+    return !solids.Holds(ax, ay) && IsPathClearFromFree(solids, ax, ay, bx, by);
 }
 
 bool SteerChase(GameWorld& world, int slot) {

@@ -1,8 +1,6 @@
 // solid_boxes.cpp -- the boxes a flight test may meet, laid out for many point tests.
 #include "game/solid_boxes.h"
 
-#include <algorithm>
-
 #include "render/numeric.h"
 
 void SolidBoxes::Add(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -28,17 +26,17 @@ bool SolidBoxes::Holds(int32_t x, int32_t y) const {
 // hold no point of the rectangle.
 SolidBoxes SolidBoxes::Meeting(int32_t left, int32_t top, int32_t right, int32_t bottom) const {
     SolidBoxes near;
-    for (int k = 0; k < count_; ++k) {
-        const size_t i = size_t(k);
-        if (left_[i] <= right && right_[i] >= left && top_[i] <= bottom && bottom_[i] >= top)
-            near.Add(left_[i], top_[i], right_[i], bottom_[i]);
-    }
+    near.KeepMeeting(*this, left, top, right, bottom);
     return near;
 }
 
-void PointExtent::Take(int32_t x, int32_t y) {
-    left = std::min(left, x);
-    right = std::max(right, x);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
+void SolidBoxes::KeepMeeting(const SolidBoxes& from, int32_t left, int32_t top, int32_t right,
+                             int32_t bottom) {
+    count_ = 0;
+    for (int k = 0; k < from.count_; ++k) {
+        const size_t i = size_t(k);
+        if (from.left_[i] <= right && from.right_[i] >= left && from.top_[i] <= bottom &&
+            from.bottom_[i] >= top)
+            Add(from.left_[i], from.top_[i], from.right_[i], from.bottom_[i]);
+    }
 }

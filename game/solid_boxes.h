@@ -9,6 +9,7 @@
 // it walks them. Every answer is exactly what testing every slot would give.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -27,6 +28,10 @@ public:
     // The boxes that meet the rectangle left..right x top..bottom: for any
     // point inside it, Holds gives what this set's Holds gives.
     SolidBoxes Meeting(int32_t left, int32_t top, int32_t right, int32_t bottom) const;
+    // The same set made in place from another set, over whatever this one
+    // held before.
+    void KeepMeeting(const SolidBoxes& from, int32_t left, int32_t top, int32_t right,
+                     int32_t bottom);
 
     int Count() const { return count_; }
 
@@ -38,5 +43,17 @@ private:
 // The corner-to-corner extent of a set of points, for SolidBoxes::Meeting.
 struct PointExtent {
     int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-    void Take(int32_t x, int32_t y);
+    void Take(int32_t x, int32_t y) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    // The extent of both sets of points.
+    void Take(const PointExtent& other) {
+        left = std::min(left, other.left);
+        right = std::max(right, other.right);
+        top = std::min(top, other.top);
+        bottom = std::max(bottom, other.bottom);
+    }
 };

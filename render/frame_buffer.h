@@ -32,6 +32,10 @@ inline int64_t RowsPresent(size_t count, int32_t w, int32_t h) {
 struct PixelTarget {
     uint32_t* pixels = nullptr;
     uint32_t tint = 0;
+    // A frame nobody looks at (render/renderer.h): a row of sprite runs
+    // writes only its first and last pixel, enough to show a row that runs
+    // off the frame or off its sprite.
+    bool rowEndsOnly = false;
     uint32_t& at(int32_t px, int32_t py) const { return pixels[size_t(py) * FrameWidth + size_t(px)]; }
 };
 

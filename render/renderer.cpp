@@ -276,23 +276,31 @@ bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>
 
 }  // namespace
 
-Renderer::Renderer() : memory_(std::make_unique<FrameMemory>()) {}
+Renderer::Renderer() = default;
+Renderer::~Renderer() = default;
+
+// Made on the first frame that is seen: an unseen renderer never needs it.
+FrameMemory& Renderer::Memory() {
+    if (!memory_) memory_ = std::make_unique<FrameMemory>();
+    return *memory_;
+}
 
 void Renderer::BeginFrame() { draws_.Clear(); }
 
 bool Renderer::Knows(const FrameBuffer& frame) const {
-    return memory_->frame == &frame && memory_->writes == frame.Writes();
+    return memory_ && memory_->frame == &frame && memory_->writes == frame.Writes();
 }
 
 void Renderer::Remember(const FrameBuffer& frame) {
-    memory_->frame = &frame;
-    memory_->writes = frame.Writes();
+    Memory().frame = &frame;
+    Memory().writes = frame.Writes();
 }
 
 void Renderer::FillBackground(FrameBuffer& frame) {
     draws_.Clear();
+    if (unseen) return;
     PaintSky(FrameWriter::Pixels(frame));
-    FrameMemory& memory = *memory_;
+    FrameMemory& memory = Memory();
     memory.tint = 0;
     memory.drawn.Clear();
     memory.lists[memory.lastList].valid = false;  // it lists draws this frame no longer shows
@@ -308,7 +316,7 @@ void Renderer::FinishFromScratch(FrameBuffer& frame, uint32_t tint) {
     all.Fill();
     PaintSkyTiles(target, all, TileMask{}, tint);
     for (const SpriteDraw& draw : draws_.Draws()) DrawSprite(target, draw);
-    FrameMemory& memory = *memory_;
+    FrameMemory& memory = Memory();
     memory.tint = tint;
     memory.drawn = all;
     memory.lists[0].valid = memory.lists[1].valid = false;
@@ -322,10 +330,12 @@ void Renderer::FinishFromScratch(FrameBuffer& frame, uint32_t tint) {
 // tints as they are written.
 void Renderer::FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLeft) {
     if (unseen) {
-        DrawOver(draws_, frame);
+        PixelTarget target = frame.EditTarget();
+        target.rowEndsOnly = true;
+        for (const SpriteDraw& draw : draws_.Draws()) DrawSprite(target, draw);
         return;
     }
-    FrameMemory& memory = *memory_;
+    FrameMemory& memory = Memory();
     const uint32_t bits = TintBits(strength, ticksLeft);
     const bool sameTint = Knows(frame) && memory.tint == bits;
     if (draws_.Count() > uint32_t(MaxFrameDraws)) {
@@ -370,9 +380,15 @@ void Renderer::FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLe
 }
 
 void Renderer::PresentFrame(const FrameBuffer& frame, ClientSurface& surface) {
-    FrameMemory& memory = *memory_;
     std::array<PixelBox, MaxPresentBoxes> boxes;
     size_t count = 0;
+    if (unseen) {
+        boxes[0] = {0, 0, FrameWidth, FrameHeight};
+        surface.DrawFrameChanges(0, 0, frame.Pixels().data(), FrameWidth, FrameHeight,
+                                 std::span<const PixelBox>(boxes.data(), 1));
+        return;
+    }
+    FrameMemory& memory = Memory();
     if (!Knows(frame) || memory.allChangedSincePresent || memory.presentedTo != &surface ||
         !ChangedBoxes(memory.changedSincePresent, boxes, count)) {
         boxes[0] = {0, 0, FrameWidth, FrameHeight};

@@ -57,6 +57,7 @@ struct FrameMemory {
 class Renderer {
 public:
     Renderer();
+    ~Renderer();
 
     // A new frame: the draws recorded for the last one are dropped. Until
     // then they stay in the list, for whoever wants to see what was drawn.
@@ -80,10 +81,12 @@ public:
 
     // A frame nobody looks at (the level fuzzer's): FinishFrame makes the
     // draws over the frame as it stands, through the same blitters and
-    // clipping, with no sky under them, no tint and nothing remembered.
+    // clipping, with no sky under them, no tint and nothing remembered, and
+    // a row of sprite runs writes only its two ends.
     bool unseen = false;
 
 private:
+    FrameMemory& Memory();
     bool Knows(const FrameBuffer& frame) const;
     void Remember(const FrameBuffer& frame);
     void FinishFromScratch(FrameBuffer& frame, uint32_t tint);

@@ -101,7 +101,13 @@ void BlitRunsWithin(PixelTarget target, int32_t sx, int32_t sy, std::span<const 
         if (from >= to) continue;
         uint32_t* out = target.pixels + ((sy + i) * FrameWidth + sx + from);
         const uint32_t* in = pixels.data() + (i * runs.width + from);
-        if (end - first == 1)
+        if (target.rowEndsOnly) {
+            // Both ends of the span are read and written; a key pixel leaves
+            // the frame's pixel as it was.
+            const int64_t lastCol = to - from - 1;
+            out[0] = in[0] == TransparentKey ? out[0] : in[0];
+            out[lastCol] = in[lastCol] == TransparentKey ? out[lastCol] : in[lastCol];
+        } else if (end - first == 1)
             CopyRun(out, in, to - from, tint);
         else
             CopyKeyedPixels(out, in, size_t(to - from), TransparentKey, tint);

@@ -13,9 +13,11 @@
 
 namespace {
 
+constexpr uint32_t GroundColour = 0x00123456;
+
 std::unique_ptr<FrameBuffer> Ground() {
     auto frame = std::make_unique<FrameBuffer>();
-    std::ranges::fill(frame->EditPixels(), 0x00123456);
+    std::ranges::fill(frame->EditPixels(), GroundColour);
     return frame;
 }
 
@@ -40,6 +42,63 @@ TEST(SpriteRuns, EveryCatalogueSpriteLandsLikeThePixelCopy) {
             }
         ASSERT_EQ(actual->Pixels(), expected->Pixels()) << "sprite " << info.id;
     }
+}
+
+// Columns of frame row `py` that are no longer the ground's colour.
+std::vector<size_t> ChangedColumns(const FrameBuffer& frame, int32_t py) {
+    std::vector<size_t> changed;
+    for (int32_t px = 0; px < FrameWidth; ++px)
+        if (frame.at(px, py) != GroundColour) changed.push_back(size_t(px));
+    return changed;
+}
+
+PixelTarget UnseenTarget(FrameBuffer& frame) {
+    PixelTarget target = frame.EditTarget();
+    target.rowEndsOnly = true;
+    return target;
+}
+
+// A frame nobody looks at takes only the two ends of the span each row of a
+// sprite covers: nothing the whole copy would not write, and for a sprite
+// opaque all over, exactly the first and last pixel the copy writes.
+TEST(SpriteRuns, AnUnseenFrameTakesOnlyTheEndsOfEachRow) {
+    auto seen = Ground(), unseen = Ground();
+    int opaqueSprites = 0;
+    for (const SpriteInfo& info : SpriteCatalogue) {
+        const SpriteRuns& runs = *SpriteRunsOf(info.id);
+        const bool opaque = runs.runs.size() == size_t(info.height) &&
+                            std::ranges::all_of(runs.runs, [&](const OpaqueRun& r) {
+                                return r.first == 0 && r.length == info.width;
+                            });
+        opaqueSprites += opaque;
+        for (int32_t sx : {1 - info.width, 0, 300, 799})
+            for (int32_t sy : {1 - info.height, 0, 200, 499}) {
+                BlitRuns(seen->EditTarget(), sx, sy, SpritePixels(info.id), runs);
+                BlitRuns(UnseenTarget(*unseen), sx, sy, SpritePixels(info.id), runs);
+                const int32_t top = std::max(0, sy),
+                              bottom = std::min(FrameHeight, sy + info.height);
+                for (int32_t py = top; py < bottom; ++py) {
+                    const std::vector<size_t> want = ChangedColumns(*seen, py);
+                    const std::vector<size_t> got = ChangedColumns(*unseen, py);
+                    for (size_t px : got)
+                        ASSERT_EQ(unseen->at(int32_t(px), py), seen->at(int32_t(px), py));
+                    if (opaque) {
+                        std::vector<size_t> ends;
+                        if (!want.empty()) ends = {want.front(), want.back()};
+                        if (want.size() == 1) ends.pop_back();
+                        ASSERT_EQ(got, ends)
+                            << info.id << " at " << sx << "," << sy << " row " << py;
+                    }
+                }
+                // Back to the ground; a write outside the sprite's rows would stay.
+                for (FrameBuffer* frame : {seen.get(), unseen.get()})
+                    std::fill(frame->EditPixels().begin() + top * FrameWidth,
+                              frame->EditPixels().begin() + std::max(top, bottom) * FrameWidth,
+                              GroundColour);
+                ASSERT_EQ(unseen->Pixels(), seen->Pixels());
+            }
+    }
+    EXPECT_GT(opaqueSprites, 0);
 }
 
 TEST(SpriteRuns, KeyColourSplitsRunsAndShortPicturesEndEarly) {
@@ -88,5 +147,6 @@ TEST(SpriteRuns, OpaqueBoxIsTheLargestAllOpaqueRectangle) {
                 ASSERT_NE(pixels[size_t(y) * size_t(info.width) + size_t(x)], TransparentKey)
                     << info.id << " at " << x << "," << y;
     }
-    EXPECT_EQ(SpriteRunsOf(SpriteBlock)->opaque.right - SpriteRunsOf(SpriteBlock)->opaque.left, 100);
+    EXPECT_EQ(SpriteRunsOf(SpriteBlock)->opaque.right - SpriteRunsOf(SpriteBlock)->opaque.left,
+              100);
 }
