@@ -51,12 +51,21 @@ TileSpan TilesWithin(const PixelBox& box) {
             box.right / TileSize - 1};
 }
 
+// Eight tiles' draw numbers side by side: a row of the per-tile index is
+// compared eight columns at a time.
+using CoverLanes = int16_t __attribute__((vector_size(16)));
+constexpr int32_t CoverLaneCount = int32_t(sizeof(CoverLanes) / sizeof(int16_t));
+static_assert(64 % CoverLaneCount == 0, "a group of lanes never straddles two words of a row");
+
 // Where the draws of a frame land. A draw is hidden on a tile that a later
 // draw paints wholly, so it is enough to know, tile by tile, the last draw
 // that paints it wholly.
 struct Coverage {
     std::array<PixelBox, MaxFrameDraws> boxes;  // pixels each draw may write; empty for none
-    std::array<int16_t, Tiles> lastCover;       // -1 where no draw paints the tile wholly
+    // -1 where no draw paints the tile wholly; one group of lanes more, so
+    // that the last row can be read a whole group at a time.
+    std::array<int16_t, Tiles + CoverLaneCount> lastCover;
+    std::array<int16_t, TileMask::Rows> rowLastCover;  // the latest of a row's lastCover
     TileMask covered;                           // tiles some draw paints wholly
     TileMask touched;                           // tiles some draw may write
 
@@ -66,8 +75,21 @@ struct Coverage {
     // The columns of `reach` on one row of tiles that a later draw paints wholly.
     TileMask::Row HiddenRow(uint32_t draw, int32_t row, const TileSpan& reach) const {
         TileMask::Row hidden{};
-        for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
-            if (HiddenOn(draw, row, col)) hidden[size_t(col / 64)] |= uint64_t(1) << (col % 64);
+        if (rowLastCover[size_t(row)] <= int32_t(draw)) return hidden;
+        constexpr CoverLanes LaneBits = {1, 2, 4, 8, 16, 32, 64, 128};
+        const CoverLanes threshold = CoverLanes{} + int16_t(draw);
+        const int16_t* cover = lastCover.data() + size_t(row * TileMask::Columns);
+        for (int32_t col = reach.firstCol & ~(CoverLaneCount - 1); col <= reach.lastCol;
+             col += CoverLaneCount) {
+            CoverLanes lanes;
+            std::memcpy(&lanes, cover + col, sizeof lanes);
+            const CoverLanes later = (lanes > threshold) & LaneBits;
+            uint64_t bits = 0;
+            for (int32_t lane = 0; lane < CoverLaneCount; ++lane) bits |= uint64_t(uint16_t(later[lane]));
+            hidden[size_t(col / 64)] |= bits << (col % 64);
+        }
+        const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+        for (size_t w = 0; w < hidden.size(); ++w) hidden[w] &= span[w];
         return hidden;
     }
     // True when every tile the draw may write is painted over later.
@@ -75,15 +97,18 @@ struct Coverage {
         const PixelBox& box = boxes[draw];
         if (box.left >= box.right) return true;
         const TileSpan reach = TilesTouched(box);
-        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row)
+        for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
+            if (rowLastCover[size_t(row)] <= int32_t(draw)) return false;
             for (int32_t col = reach.firstCol; col <= reach.lastCol; ++col)
                 if (!HiddenOn(draw, row, col)) return false;
+        }
         return true;
     }
 };
 
 void FindCoverage(const std::vector<SpriteDraw>& draws, Coverage& out) {
     out.lastCover.fill(-1);
+    out.rowLastCover.fill(-1);
     for (uint32_t k = 0; k < draws.size(); ++k) {
         PixelBox& box = out.boxes[k];
         box = {};
@@ -97,6 +122,7 @@ void FindCoverage(const std::vector<SpriteDraw>& draws, Coverage& out) {
         if (whole.firstCol > whole.lastCol) continue;
         for (int32_t row = whole.firstRow; row <= whole.lastRow; ++row) {
             out.covered.SetSpan(row, whole.firstCol, whole.lastCol);
+            out.rowLastCover[size_t(row)] = int16_t(k);
             for (int32_t col = whole.firstCol; col <= whole.lastCol; ++col)
                 out.lastCover[size_t(row * TileMask::Columns + col)] = int16_t(k);
         }
@@ -142,6 +168,7 @@ void DrawUnhidden(PixelTarget target, const SpriteDraw& draw, uint32_t k, const 
     if (box.left >= box.right) return;
     const TileSpan reach = TilesTouched(box);
     const TileMask::Row span = TileMask::Span(reach.firstCol, reach.lastCol);
+    const bool cuttable = draw.kind == SpriteDraw::Kind::Plain;
     std::array<TileMask::Row, TileMask::Rows> shown;
     bool any = false, all = true;
     for (int32_t row = reach.firstRow; row <= reach.lastRow; ++row) {
@@ -152,9 +179,11 @@ void DrawUnhidden(PixelTarget target, const SpriteDraw& draw, uint32_t k, const 
             any |= out[w] != 0;
             all &= out[w] == span[w];
         }
+        // A draw that cannot be cut is made whole once any of it shows.
+        if (any && !cuttable) break;
     }
     if (!any) return;
-    if (all || draw.kind != SpriteDraw::Kind::Plain) {
+    if (all || !cuttable) {
         DrawSprite(target, draw);
         return;
     }
