@@ -49,17 +49,6 @@ bool HoldsLevel(const std::vector<uint8_t>& file, uint8_t level) {
     return file.size() >= size_t(level) * size_t(LevelRecordSize);
 }
 
-// Below the lowest platform slot, empty ones included, lies the pit.
-int32_t ComputeDeathPlane(const GameWorld& world) {
-    int32_t lowest = world.platforms[0].y;
-    for (const Platform& p : world.platforms) {
-        if (p.y > lowest) {
-            lowest = p.y;
-        }
-    }
-    return AddWrap(lowest, DeathPlaneMargin);
-}
-
 // The best record as far as the file holds it: no score without all four
 // of its bytes, and as many name bytes as there are.
 struct BestRecord {
@@ -114,12 +103,24 @@ bool LoadLevel(GameWorld& world, Host& host, uint8_t level) {
 
     const size_t recordStart = size_t(level - 1) * size_t(LevelRecordSize);
     const std::span<const uint8_t> record = std::span<const uint8_t>(*file).subspan(recordStart);
-    PlaceLevel(DecodeLevel(record.first<LevelRecordSize>()), world);
+    const LevelRecord placed = DecodeLevel(record.first<LevelRecordSize>());
+    PlaceLevel(placed, world);
 
     world.deathCode = DeathNone;
-    world.deathPlaneY = ComputeDeathPlane(world);
+    world.deathPlaneY = DeathPlaneOf(placed);
     ResetInput(world);
     return true;
+}
+
+// Below the lowest platform slot, empty ones included, lies the pit.
+int32_t DeathPlaneOf(const LevelRecord& level) {
+    int32_t lowest = level.platforms[0].y;
+    for (const ElementEntry& p : level.platforms) {
+        if (p.y > lowest) {
+            lowest = p.y;
+        }
+    }
+    return AddWrap(lowest, DeathPlaneMargin);
 }
 
 bool ShowBestPlayer(GameWorld&, Host& host) {

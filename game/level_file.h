@@ -24,6 +24,10 @@ constexpr int32_t DataFileSize = BestNameOffset + BestNameLength;  // 31164
 // then holds no half-loaded level.
 bool LoadLevel(GameWorld& world, Host& host, uint8_t level);
 
+// The y below which a falling soldier dies: 100 px under the lowest
+// platform slot, empty ones included.
+int32_t DeathPlaneOf(const LevelRecord& level);
+
 // The best-player command: shows the stored name and score, or says that
 // the file holds no record. False when the file cannot be read at all.
 bool ShowBestPlayer(GameWorld& world, Host& host);

@@ -17,7 +17,7 @@ std::span<const uint32_t> LevelStill::Draw(const GameWorld& level, int32_t camer
     for (Mosquito m : level.mosquitoes) {
         if (m.alive == 0) continue;
         // An undecided mosquito turns to the soldier when it is first drawn.
-        if (m.dir == 0) m.dir = level.player.x > m.x ? 1 : -1;
+        if (m.dir == 0) m.dir = TurnedToSoldier(m, level.player.x);
         DrawMosquito(canvas, m, level.tickCounter);
     }
     for (const Platform& platform : level.platforms) DrawPlatform(canvas, platform);

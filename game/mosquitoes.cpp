@@ -241,12 +241,14 @@ void UpdateMosquito(GameWorld& world, const SolidBoxes& solids, int i, DrawList&
     if (mayBite && world.player.invulnerableTicks == 0 && IsInBiteRange(world, m.x, m.y))
         Bite(world);
 
-    if (m.dir == 0) m.dir = world.player.x > m.x ? 1 : -1;
+    if (m.dir == 0) m.dir = TurnedToSoldier(m, world.player.x);
 
     DrawMosquito(WorldCanvas(world, draws), m, world.tickCounter);
 }
 
 }  // namespace
+
+int32_t TurnedToSoldier(const Mosquito& m, int32_t soldierX) { return soldierX > m.x ? 1 : -1; }
 
 void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter) {
     const SpriteId frame = tickCounter % 2 == 0 ? SpriteMosquitoA : SpriteMosquitoB;

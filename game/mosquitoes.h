@@ -15,6 +15,9 @@ void UpdateNests(GameWorld& world, DrawList& draws);
 // One mosquito as the swarm step draws it: its wing frame alternates with
 // the tick counter. `m.dir` must already be decided.
 void DrawMosquito(Canvas canvas, const Mosquito& m, uint8_t tickCounter);
+// The sense an undecided mosquito takes when it is first drawn: towards the
+// soldier, or left when he is straight below or above it.
+int32_t TurnedToSoldier(const Mosquito& m, int32_t soldierX);
 void DrawNest(Canvas canvas, const Nest& nest);
 void SpawnMosquito(GameWorld& world, int32_t x, int32_t y);
 

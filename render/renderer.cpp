@@ -303,6 +303,11 @@ bool ChangedBoxes(const TileMask& changed, std::array<PixelBox, MaxPresentBoxes>
     return fits;
 }
 
+// Every draw of the list in order, none cut.
+void DrawWhole(PixelTarget target, const DrawList& draws) {
+    for (const SpriteDraw& draw : draws.Draws()) DrawSprite(target, draw);
+}
+
 }  // namespace
 
 Renderer::Renderer() = default;
@@ -344,7 +349,7 @@ void Renderer::FinishFromScratch(FrameBuffer& frame, uint32_t tint) {
     TileMask all;
     all.Fill();
     PaintSkyTiles(target, all, TileMask{}, tint);
-    for (const SpriteDraw& draw : draws_.Draws()) DrawSprite(target, draw);
+    DrawWhole(target, draws_);
     FrameMemory& memory = Memory();
     memory.tint = tint;
     memory.drawn = all;
@@ -361,7 +366,7 @@ void Renderer::FinishFrame(FrameBuffer& frame, uint8_t strength, uint8_t ticksLe
     if (unseen) {
         PixelTarget target = frame.EditTarget();
         target.rowEndsOnly = true;
-        for (const SpriteDraw& draw : draws_.Draws()) DrawSprite(target, draw);
+        DrawWhole(target, draws_);
         return;
     }
     FrameMemory& memory = Memory();
@@ -430,7 +435,4 @@ void Renderer::PresentFrame(const FrameBuffer& frame, ClientSurface& surface) {
     memory.presentedTo = &surface;
 }
 
-void DrawOver(const DrawList& draws, FrameBuffer& frame) {
-    const PixelTarget target = frame.EditTarget();
-    for (const SpriteDraw& draw : draws.Draws()) DrawSprite(target, draw);
-}
+void DrawOver(const DrawList& draws, FrameBuffer& frame) { DrawWhole(frame.EditTarget(), draws); }

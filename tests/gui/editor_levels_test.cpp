@@ -34,7 +34,7 @@ TEST_F(EditorLevelsTest, ShippedLevelsComeBackAsTheyWent) {
         host.dataFilePath = base.toStdString();
         auto world = std::make_unique<GameWorld>();
         ASSERT_TRUE(LoadLevel(*world, host, uint8_t(level)));
-        EXPECT_EQ(editor::DeathPlane(window_->Document().Record()), world->deathPlaneY);
+        EXPECT_EQ(DeathPlaneOf(window_->Document().Record()), world->deathPlaneY);
 
         // A Data.dat's level opens as the level it holds.
         ASSERT_TRUE(window_->OpenFile(base, level));

@@ -75,7 +75,7 @@ void LevelCanvas::UpdateExtent() {
             const QRect box = ElementBox(p.values);
             if (std::abs(box.left()) < Far && std::abs(box.top()) < Far) all |= box;
         }
-        const int plane = Clamp(DeathPlane(document_->Record()));
+        const int plane = Clamp(DeathPlaneOf(document_->Record()));
         all |= QRect(all.left(), plane, 1, 50);
     }
     extent_ = all.adjusted(-Room, -Room, Room, Room);
@@ -227,7 +227,7 @@ void LevelCanvas::PaintOverlays(QPainter& painter, const QRect& area) {
                          QPoint(1, 1));
     };
     // The death plane, and the pit below it.
-    const int plane = ViewPointOf({0, Clamp(DeathPlane(r))}).y();
+    const int plane = ViewPointOf({0, Clamp(DeathPlaneOf(r))}).y();
     if (plane < area.bottom()) {
         painter.fillRect(QRect(area.left(), plane, area.width(), area.bottom() - plane + 1),
                          QColor(200, 0, 0, 60));

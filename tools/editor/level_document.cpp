@@ -158,12 +158,6 @@ std::optional<Table> TableOf(Group group) {
     }
 }
 
-int32_t DeathPlane(const LevelRecord& record) {
-    int32_t lowest = record.platforms[0].y;
-    for (const ElementEntry& p : record.platforms) lowest = std::max(lowest, p.y);
-    return AddWrap(lowest, DeathPlaneMargin);
-}
-
 LevelDocument::LevelDocument() {
     std::vector<Diagnostic> errors;
     Load("start 0 410 right\ngoal 200 360\nledge 0 400\n", errors);

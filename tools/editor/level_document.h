@@ -107,8 +107,4 @@ private:
     std::vector<Placed> placed_;
 };
 
-// The y below which a falling soldier dies: under the lowest platform slot,
-// empty ones included, as the game's loader places it.
-int32_t DeathPlane(const levelsource::LevelRecord& record);
-
 }  // namespace editor
